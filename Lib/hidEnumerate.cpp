@@ -1,0 +1,132 @@
+#include "hidEnumerate.h"
+
+#include "CommandReport.h"
+#include "HidSeam.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+constexpr int kPollIntervalMs = 10;
+constexpr int kReplyDeadlineMs = 500;
+} // namespace
+
+hidEnumerate::hidEnumerate(QObject *parent)
+    : QObject(parent)
+{
+}
+
+hidEnumerate::~hidEnumerate() = default;
+
+bool hidEnumerate::openDevice(const char *path)
+{
+    HidSeam &hid = HidSeam::instance();
+    m_openPath = QString::fromLocal8Bit(path);
+    if (hid.init() != 0) {
+        m_device = nullptr;
+        return false;
+    }
+    m_device = hid.openPath(path);
+    if (!m_device) {
+        hid.exit();
+        return false;
+    }
+    return true;
+}
+
+bool hidEnumerate::closeDevice()
+{
+    if (m_device) {
+        HidSeam &hid = HidSeam::instance();
+        hid.close(m_device);
+        m_device = nullptr;
+        m_openPath.clear();
+        hid.exit();
+    }
+    return true;
+}
+
+QString hidEnumerate::sendCmd(QString cmd)
+{
+    QString result;
+    if (!m_device)
+        return result;
+    const QByteArray command = CommandReport::build(cmd.toLocal8Bit());
+    if (command.isEmpty()) {
+        qDebug("Command too long for a feature report.");
+        return result;
+    }
+
+    HidSeam &hid = HidSeam::instance();
+    if (hid.sendFeatureReport(m_device, reinterpret_cast<const unsigned char *>(command.constData()),
+                              CommandReport::kReportSize) < 0) {
+        qDebug("Unable to send a feature report.");
+        return QString();
+    }
+
+    m_replyComplete = false;
+    QElapsedTimer sinceFirstPoll;
+    sinceFirstPoll.start();
+    while (!m_replyComplete) {
+        QThread::msleep(kPollIntervalMs);
+        unsigned char report[CommandReport::kReportSize] = {CommandReport::kReplyReportId};
+        if (hid.getFeatureReport(m_device, report, sizeof report) < 0) {
+            qDebug("Unable to get a feature report.");
+            return QString();
+        }
+        result += CommandReport::decodeReplyChunk(report, sizeof report);
+        if (result.contains(QLatin1String("Command")) || sinceFirstPoll.elapsed() >= kReplyDeadlineMs)
+            m_replyComplete = true;
+    }
+    return result;
+}
+
+void hidEnumerate::enumerate(int network)
+{
+    m_networkMode = network;
+    m_devlist.clear();
+    emit hidFinished();
+}
+
+void hidEnumerate::loadDeviceRes()
+{
+    m_catalogueText.clear();
+    initDevice();
+}
+
+void hidEnumerate::initDevice()
+{
+    m_catalogue.clear();
+}
+
+void hidEnumerate::beginHeartBeat()
+{
+    if (!m_heartbeatTimer) {
+        m_heartbeatTimer = new QTimer(this);
+        m_heartbeatTimer->setInterval(2000);
+        connect(m_heartbeatTimer, &QTimer::timeout, this, &hidEnumerate::heartBeat);
+    }
+    m_heartbeatTimer->start();
+}
+
+void hidEnumerate::heartBeat()
+{
+    const bool answered = !sendCmd(QStringLiteral("test")).isEmpty();
+    if (answered != (m_status != 0)) {
+        m_status = answered ? 1 : 0;
+        emit statusChanged();
+    }
+}
+
+void hidEnumerate::stopHeartBeat()
+{
+    if (m_heartbeatTimer)
+        m_heartbeatTimer->stop();
+}
+
+int hidEnumerate::status()
+{
+    return m_status;
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the program and the tests need.
+# Only packages that are missing are installed, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config python3 curl
+  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev
+  qttools5-dev qttools5-dev-tools
+  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
+  qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
+  qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
+  libhidapi-dev libssl-dev openssl libudev-dev
+  libx11-dev libxi-dev
+  xvfb xauth xdotool
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program. Unless a supported
+# switch is attached over USB, a virtual switch is started for it and stopped
+# when the program ends. Arguments are passed on to the program ("-h" ...).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+
+# A real switch: vendor 1209 with a product ID of the catalogue's range.
+real_switch_attached() {
+  local dev
+  for dev in /sys/bus/usb/devices/*; do
+    [ -r "$dev/idVendor" ] || continue
+    [ "$(cat "$dev/idVendor")" = "1209" ] || continue
+    case "$(cat "$dev/idProduct")" in 000[1-9a-fA-F]) return 0 ;; esac
+  done
+  return 1
+}
+
+sim_pid=""
+stop_simulator() {
+  if [ -n "$sim_pid" ]; then
+    kill "$sim_pid" 2>/dev/null || true
+    wait "$sim_pid" 2>/dev/null || true
+  fi
+}
+trap stop_simulator EXIT
+
+if ! real_switch_attached; then
+  socket="portview-kvm-sim-$$"
+  coproc SIM { exec build/tools/kvm-sim/kvm-sim --socket "$socket" \
+      --switch "model=QV5830,vid=1209,pid=0001" ; }
+  sim_pid=$SIM_PID
+  read -r -t 10 ready <&"${SIM[0]}" || { echo "the virtual switch did not start" >&2; exit 1; }
+  echo "$ready"
+  export PORTVIEW_SIMULATOR="$socket"
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "no display: running on the offscreen platform (end with Ctrl+C)"
+  export QT_QPA_PLATFORM=offscreen
+fi
+status=0
+build/vemo-portview "$@" || status=$?
+exit $status

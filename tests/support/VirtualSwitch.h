@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs one kvm-sim process for a test: its own socket and trace file, the
+// shell's control commands, and the trace read back as (direction, bytes).
+class VirtualSwitch
+{
+public:
+    struct TraceLine
+    {
+        double ms;
+        QString direction; // "to-switch" or "to-host"
+        QByteArray report;
+    };
+
+    explicit VirtualSwitch(const QStringList &switchSpecs = {QString()}, const QStringList &otherSpecs = {});
+    ~VirtualSwitch();
+
+    // Starts the process and waits until it listens.
+    bool start();
+    void kill();
+    bool isRunning() const;
+
+    QString socketName() const { return m_socketName; }
+    QString tracePath() const { return m_tracePath; }
+
+    // Points this process's HID seam at the virtual switch.
+    void connectSeam() const;
+    // Environment for a child process (the program) that should use it.
+    QProcessEnvironment environment() const;
+
+    bool control(const QStringList &args, QString *output = nullptr) const;
+    QJsonObject state(int switchIndex) const;
+    QList<TraceLine> trace() const;
+    QList<QByteArray> commandReports() const; // the "to-switch" reports in order
+
+    static QString executable();
+
+private:
+    QStringList m_arguments;
+    QString m_socketName;
+    QString m_tracePath;
+    QProcess m_process;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// What one simulated switch is set up as: identity, state and the faults it
+// injects. Written on the command line as key=value pairs joined by commas.
+struct SwitchSpec
+{
+    QString model = QStringLiteral("QV5830");
+    quint16 vid = 0x1209;
+    quint16 pid = 0x0001;
+    QString fw = QStringLiteral("V1.0.212");
+    int port = 1;        // the port whose computer owns the shared devices
+    int host = 1;        // the port this computer is attached to
+    QString mode = QStringLiteral("normal");
+    QString name1 = QStringLiteral("PC1");
+    QString name2 = QStringLiteral("PC2");
+    bool echo = false;   // repeat the command line before the answer
+    bool silent = false; // never send the line with "Command"
+    bool failsend = false;
+    int failread = 0;    // the N-th read after each command fails (0: never)
+    int delayMs = 0;     // each reply piece becomes readable this much later
+    bool split = false;  // cut the word "Command" across two reports
+};
+
+// Four upper-case hex digits, as USB IDs are written in interface paths.
+QString hex4(quint16 id);
+
+// Applies "key=value,key=value" to `spec`; false with `error` set when a pair
+// is malformed or names an unknown key.
+bool applySpec(const QString &text, SwitchSpec &spec, QString *error);
+// Applies one key=value pair.
+bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error);
+
+// One simulated switch: its command set, its replies cut into feature
+// reports, and its port handover. Holds no I/O; the server feeds it reports
+// and the current time.
+class SimSwitch
+{
+public:
+    static constexpr int kReportSize = 32;
+
+    SimSwitch(int index, const SwitchSpec &spec);
+
+    int index() const { return m_index; }
+    const SwitchSpec &spec() const { return m_spec; }
+    bool plugged() const { return m_plugged; }
+    // Listed by enumeration and answering I/O: plugged and switched to this computer.
+    bool present() const { return m_plugged && m_spec.port == m_spec.host; }
+    QString path() const;
+    QStringList interfaceNames() const;
+
+    void setPlugged(bool plugged) { m_plugged = plugged; }
+    bool set(const QString &pair, QString *error);
+
+    // A command report from the host; the number of bytes taken or -1.
+    int receiveCommandReport(const QByteArray &report, qint64 nowMs);
+    // The next reply report (32 bytes, report ID 0x81 in byte 0, zero-padded
+    // text), or an empty array when the read fails. With nothing ready the
+    // report carries no text.
+    QByteArray nextReplyReport(qint64 nowMs);
+
+    QJsonObject state() const;
+
+private:
+    QStringList replyLines(const QString &command, bool *switchesAway, int *newPort);
+    void queueReply(const QString &command);
+    static QList<QByteArray> cutIntoPieces(const QByteArray &bytes);
+
+    int m_index;
+    SwitchSpec m_spec;
+    SwitchSpec m_factory;
+    bool m_plugged = true;
+    bool m_upgradeMode = false;
+    int m_lanes = 4;
+    QQueue<QByteArray> m_pieces;
+    qint64 m_nextPieceAt = 0;
+    int m_readsSinceCommand = 0;
+    int m_portAfterReply = 0; // applied once the last piece has been read
+    QStringList m_commands;
+};

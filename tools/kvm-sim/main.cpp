@@ -1,0 +1,135 @@
+// kvm-sim: a virtual two-port KVM switch for running and testing the program
+// without hardware. See the README for the options.
+
+#include "SimServer.h"
+#include "SimulatorProtocol.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocalSocket>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "usage: kvm-sim --socket NAME [--trace FILE] [--switch SPEC]... [--other SPEC]...\n"
+    "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | quit\n"
+    "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
+    "             echo,silent,failsend,failread=N,delay=MS,split\n"
+    "other SPEC:  vid=,pid=,product=\n";
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "kvm-sim: %s\n", qPrintable(message));
+    return 2;
+}
+
+int runControl(const QString &socketName, const QStringList &args)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketName);
+    if (!socket.waitForConnected(2000))
+        return fail(QStringLiteral("no virtual switch on \"%1\"").arg(socketName));
+    const QJsonObject request{{simproto::kOp, simproto::kCtl}, {simproto::kArgs, QJsonArray::fromStringList(args)}};
+    socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
+    socket.waitForBytesWritten(2000);
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(5000))
+            return fail(QStringLiteral("no answer"));
+    }
+    const QJsonObject answer = QJsonDocument::fromJson(socket.readLine()).object();
+    const QString output = answer.value(simproto::kOutput).toString();
+    if (!answer.value(simproto::kOk).toBool())
+        return fail(output.isEmpty() ? QStringLiteral("refused") : output);
+    if (!output.isEmpty())
+        std::printf("%s\n", qPrintable(output));
+    return 0;
+}
+
+bool parseOther(const QString &text, int index, OtherDevice *device, QString *error)
+{
+    device->index = index;
+    for (const QString &pair : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString key = pair.section(QLatin1Char('='), 0, 0);
+        const QString value = pair.section(QLatin1Char('='), 1);
+        bool ok = true;
+        if (key == QLatin1String("vid"))
+            device->vid = static_cast<quint16>(value.toUInt(&ok, 16));
+        else if (key == QLatin1String("pid"))
+            device->pid = static_cast<quint16>(value.toUInt(&ok, 16));
+        else if (key == QLatin1String("product"))
+            device->product = value;
+        else
+            ok = false;
+        if (!ok) {
+            *error = QStringLiteral("bad other device \"%1\"").arg(pair);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+
+    QString socketName;
+    QString tracePath;
+    std::vector<SimSwitch> switches;
+    std::vector<OtherDevice> others;
+    std::vector<bool> order;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == QLatin1String("ctl")) {
+            if (socketName.isEmpty())
+                return fail(QStringLiteral("ctl needs --socket NAME first"));
+            return runControl(socketName, args.mid(i + 1));
+        }
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value\n%2").arg(arg, QLatin1String(kUsage)));
+        const QString value = args.at(++i);
+        QString error;
+        if (arg == QLatin1String("--socket")) {
+            socketName = value;
+        } else if (arg == QLatin1String("--trace")) {
+            tracePath = value;
+        } else if (arg == QLatin1String("--switch")) {
+            SwitchSpec spec;
+            if (!applySpec(value, spec, &error))
+                return fail(error);
+            switches.emplace_back(static_cast<int>(switches.size()) + 1, spec);
+            order.push_back(true);
+        } else if (arg == QLatin1String("--other")) {
+            OtherDevice device;
+            if (!parseOther(value, static_cast<int>(others.size()) + 1, &device, &error))
+                return fail(error);
+            others.push_back(device);
+            order.push_back(false);
+        } else {
+            return fail(QStringLiteral("unknown option %1\n%2").arg(arg, QLatin1String(kUsage)));
+        }
+    }
+    if (socketName.isEmpty())
+        return fail(QStringLiteral("--socket NAME is required\n%1").arg(QLatin1String(kUsage)));
+
+    SimServer server(std::move(switches), std::move(others), order);
+    QString error;
+    if (!tracePath.isEmpty() && !server.openTrace(tracePath, &error))
+        return fail(QStringLiteral("cannot write trace %1: %2").arg(tracePath, error));
+    if (!server.listen(socketName, &error))
+        return fail(QStringLiteral("cannot listen on %1: %2").arg(socketName, error));
+    // Scripts and tests wait for this line before they start the program.
+    std::printf("kvm-sim listening on %s\n", qPrintable(server.fullServerName()));
+    std::fflush(stdout);
+    return app.exec();
+}

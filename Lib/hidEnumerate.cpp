@@ -1,10 +1,15 @@
 #include "hidEnumerate.h"
 
 #include "CommandReport.h"
+#include "DeviceCatalogue.h"
 #include "HidSeam.h"
+#include "monitor.h"
+
+#include <hidapi.h>
 
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 
@@ -87,6 +92,35 @@ void hidEnumerate::enumerate(int network)
 {
     m_networkMode = network;
     m_devlist.clear();
+    HidSeam &hid = HidSeam::instance();
+    hid_device_info *devices = hid.enumerate(0, 0);
+    QSet<QString> listedPaths;
+    for (const hid_device_info *entry = devices; entry; entry = entry->next) {
+        const QString productId = DeviceCatalogue::productIdText(entry->product_id);
+        if (!m_catalogue.contains(productId) || !entry->path)
+            continue;
+        // Candidates are probed on a handle of their own, so a device this
+        // instance may hold stays untouched.
+        if (hid.init() != 0)
+            continue;
+        HidDevice *probe = hid.openPath(entry->path);
+        if (!probe) {
+            hid.exit();
+            continue;
+        }
+        const QString path = QString::fromLocal8Bit(entry->path);
+        if (!listedPaths.contains(path)) {
+            QVariantMap record = m_catalogue.value(productId);
+            record.insert(QStringLiteral("path"), path);
+            listedPaths.insert(path);
+            m_devlist.append(record);
+        }
+        hid.close(probe);
+        hid.exit();
+    }
+    if (m_devlist.isEmpty())
+        qDebug("no device");
+    hid.freeEnumeration(devices);
     emit hidFinished();
 }
 
@@ -99,6 +133,17 @@ void hidEnumerate::loadDeviceRes()
 void hidEnumerate::initDevice()
 {
     m_catalogue.clear();
+    QList<DeviceCatalogue::Model> models;
+    const DeviceCatalogue::ParseResult result = DeviceCatalogue::parse(m_catalogueText.toUtf8(), &models);
+    if (result == DeviceCatalogue::ParseResult::SyntaxError) {
+        qDebug("json error");
+        return;
+    }
+    QMap<QString, QVariant> &supported = Monitor::instance()->supportedIds();
+    for (const DeviceCatalogue::Model &model : qAsConst(models)) {
+        m_catalogue.insert(model.pid, model.record);
+        supported.insert(model.supportKey, model.supportKey);
+    }
 }
 
 void hidEnumerate::beginHeartBeat()

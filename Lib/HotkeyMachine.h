@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Platform/keyboardhook.h"
+
+#include <QString>
+
+// The state the keyboard hook works on; it lives in the shared worker.
+struct HotkeyState
+{
+    enum Mode { Matching = 0, Recording = 1, Held = 2 };
+
+    QString keyname;     // last value reported to the interface; also the repeat filter
+    int hotkeyState = Matching;
+    int recordCount = 0; // key names reported since the recording began
+    QString hotkey;      // key names joined by " + "; empty means none
+    int matchIndex = 0;  // leading keys of the hotkey matched so far
+    bool busy = false;   // a hotkey command is in flight: swallow every key
+    bool connected = false;
+};
+
+// What the machine needs from its worker.
+class HotkeyEnvironment
+{
+public:
+    virtual ~HotkeyEnvironment() = default;
+    virtual QString keyName(unsigned vkCode) const = 0;
+    // The active port as the switch last reported it ("1" or "2"), or empty.
+    virtual QString activePort() const = 0;
+    // The interface is told that keyname changed.
+    virtual void keyReported() = 0;
+    // Sends the port-switch command of `mode` and waits for its answer.
+    virtual void postCommand(int mode) = 0;
+};
+
+// Records hotkeys key by key and fires the stored one: fed with every
+// keyboard event the hook sees, on the thread that installed it.
+namespace HotkeyMachine {
+
+constexpr unsigned kScanF4 = 0x3E;
+constexpr unsigned kScanAltGrControl = 0x22A; // the Ctrl that AltGr sends along
+constexpr unsigned kVkDelete = 0x2E;
+constexpr unsigned kVkBackspace = 0x08;
+constexpr int kModeSwitchToPort1 = 3;
+constexpr int kModeSwitchToPort2 = 4;
+
+// Returns true when the event must be swallowed.
+bool onKeyEvent(HotkeyState &state, HotkeyEnvironment &environment, const platform::KeyEvent &event);
+
+} // namespace HotkeyMachine

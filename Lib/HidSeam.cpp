@@ -100,6 +100,11 @@ int HidSeam::getFeatureReport(HidDevice *device, unsigned char *data, size_t len
     return device ? m_backend->getFeatureReport(device, data, length) : -1;
 }
 
+bool HidSeam::watchDeviceChanges(platform::DeviceChangeHandler handler, void *context)
+{
+    return m_backend->watchDeviceChanges(handler, context);
+}
+
 void HidSeam::releaseLibraryWhenUnused()
 {
     if (m_backendInitialised && m_initCount == 0 && m_openCount == 0) {

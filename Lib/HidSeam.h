@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/devicenotify.h"
+
 #include <cstddef>
 #include <memory>
 
@@ -28,6 +30,10 @@ public:
     virtual void close(HidDevice *device) = 0;
     virtual int sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length) = 0;
     virtual int getFeatureReport(HidDevice *device, unsigned char *data, size_t length) = 0;
+    // Backends that know of device arrival and removal themselves (the
+    // virtual switch) report them here; the real library leaves that to the
+    // operating system's notifications and returns false.
+    virtual bool watchDeviceChanges(platform::DeviceChangeHandler, void *) { return false; }
 };
 
 // The one door to HID for the whole process.
@@ -53,6 +59,7 @@ public:
     void close(HidDevice *device);
     int sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length);
     int getFeatureReport(HidDevice *device, unsigned char *data, size_t length);
+    bool watchDeviceChanges(platform::DeviceChangeHandler handler, void *context);
 
     bool libraryInitialised() const { return m_backendInitialised; }
 

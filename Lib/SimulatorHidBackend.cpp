@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
+#include <QObject>
+#include <QTimer>
 
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +52,54 @@ hid_device_info *deviceInfoFrom(const QJsonObject &device)
 
 } // namespace
 
+// Listens for the virtual switch's arrival and removal announcements on a
+// connection of its own, driven by the event loop, and keeps reconnecting
+// while the virtual switch is away so announcements resume when it returns.
+class SimulatorHidBackend::ChangeWatcher : public QObject
+{
+public:
+    ChangeWatcher(const QString &socketName, platform::DeviceChangeHandler handler, void *context)
+        : m_socketName(socketName), m_handler(handler), m_context(context)
+    {
+        m_retry.setInterval(1000);
+        connect(&m_retry, &QTimer::timeout, this, &ChangeWatcher::connectToSimulator);
+        connect(&m_socket, &QLocalSocket::connected, this, [this] {
+            m_retry.stop();
+            m_socket.write(QJsonDocument(QJsonObject{{simproto::kOp, simproto::kSubscribe}})
+                               .toJson(QJsonDocument::Compact) + '\n');
+        });
+        connect(&m_socket, &QLocalSocket::readyRead, this, &ChangeWatcher::readAnnouncements);
+        connect(&m_socket, &QLocalSocket::disconnected, &m_retry, qOverload<>(&QTimer::start));
+        connect(&m_socket, &QLocalSocket::errorOccurred, &m_retry, qOverload<>(&QTimer::start));
+        connectToSimulator();
+    }
+
+private:
+    void connectToSimulator()
+    {
+        if (m_socket.state() == QLocalSocket::UnconnectedState)
+            m_socket.connectToServer(m_socketName);
+    }
+
+    void readAnnouncements()
+    {
+        while (m_socket.canReadLine()) {
+            const QJsonObject message = QJsonDocument::fromJson(m_socket.readLine()).object();
+            const QString event = message.value(simproto::kEvent).toString();
+            if (event.isEmpty())
+                continue; // the answer to the subscription
+            m_handler(m_context, event == QLatin1String(simproto::kArrival),
+                      message.value(simproto::kName).toString().toStdU16String());
+        }
+    }
+
+    QString m_socketName;
+    platform::DeviceChangeHandler m_handler;
+    void *m_context;
+    QLocalSocket m_socket;
+    QTimer m_retry;
+};
+
 SimulatorHidBackend::SimulatorHidBackend(const QString &socketName)
     : m_socketName(socketName)
 {
@@ -57,7 +107,15 @@ SimulatorHidBackend::SimulatorHidBackend(const QString &socketName)
 
 SimulatorHidBackend::~SimulatorHidBackend()
 {
+    delete m_watcher;
     delete m_socket;
+}
+
+bool SimulatorHidBackend::watchDeviceChanges(platform::DeviceChangeHandler handler, void *context)
+{
+    delete m_watcher;
+    m_watcher = new ChangeWatcher(m_socketName, handler, context);
+    return true;
 }
 
 int SimulatorHidBackend::init()

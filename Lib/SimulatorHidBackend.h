@@ -25,6 +25,7 @@ public:
     void close(HidDevice *device) override;
     int sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length) override;
     int getFeatureReport(HidDevice *device, unsigned char *data, size_t length) override;
+    bool watchDeviceChanges(platform::DeviceChangeHandler handler, void *context) override;
 
 private:
     bool ensureConnected();
@@ -37,4 +38,6 @@ private:
     QString m_socketName;
     QLocalSocket *m_socket = nullptr;
     int m_connectionGeneration = 0;
+    class ChangeWatcher;
+    ChangeWatcher *m_watcher = nullptr;
 };

@@ -1,0 +1,247 @@
+// The X11 keyboard hook against a real X server: keys typed with xdotool
+// (XTEST) come back as the events Windows' low-level hook would report,
+// delivered by a Qt event loop that sleeps between events as the program's
+// does (QTRY_ and qWait poll instead, and never let the loop block).
+
+#include "Platform/keyboardhook.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+#include <vector>
+
+using platform::KeyEvent;
+
+namespace {
+
+std::vector<KeyEvent> g_first;
+std::vector<KeyEvent> g_second;
+platform::HookHandle g_selfRemoving = nullptr;
+std::vector<KeyEvent> g_selfRemovingSeen;
+
+// The loop a test sleeps in until a list holds enough events.
+struct Waiter
+{
+    QEventLoop *loop = nullptr;
+    const std::vector<KeyEvent> *events = nullptr;
+    std::size_t count = 0;
+} g_waiter;
+
+void wake()
+{
+    if (g_waiter.loop && g_waiter.events->size() >= g_waiter.count)
+        g_waiter.loop->quit();
+}
+
+// With `keys`, xdotool starts once the loop runs, so the keys arrive while
+// it sleeps; without, they are already waiting when it starts.
+bool waitForEvents(const std::vector<KeyEvent> &events, std::size_t count, const QString &keys = QString())
+{
+    QProcess typist;
+    if (events.size() < count) {
+        QEventLoop loop;
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        if (!keys.isEmpty()) {
+            QTimer::singleShot(0, &loop, [&] {
+                typist.start(QStringLiteral("xdotool"), keys.split(QLatin1Char(' ')));
+            });
+        }
+        g_waiter = { &loop, &events, count };
+        loop.exec();
+        g_waiter = {};
+    }
+    typist.waitForFinished();
+    return events.size() >= count;
+}
+
+bool recordFirst(const KeyEvent &event)
+{
+    g_first.push_back(event);
+    wake();
+    return true; // asks to swallow: has no effect here
+}
+
+bool recordSecond(const KeyEvent &event)
+{
+    g_second.push_back(event);
+    wake();
+    return false;
+}
+
+bool removeOwnHook(const KeyEvent &event)
+{
+    g_selfRemovingSeen.push_back(event);
+    platform::removeHook(g_selfRemoving);
+    return false;
+}
+
+QString describe(const std::vector<KeyEvent> &events)
+{
+    QStringList parts;
+    for (const KeyEvent &e : events)
+        parts << QStringLiteral("%1:%2 %3 %4")
+                     .arg(e.hookCode)
+                     .arg(e.message, 0, 16)
+                     .arg(e.vkCode)
+                     .arg(e.scanCode, 2, 16, QLatin1Char('0'));
+    return parts.join(QStringLiteral(", "));
+}
+
+void xdotool(const QString &keys)
+{
+    const int status = QProcess::execute(QStringLiteral("xdotool"), keys.split(QLatin1Char(' ')));
+    QVERIFY2(status == 0, qPrintable(keys));
+}
+
+// Removes its hook however the test function ends.
+class Hook
+{
+public:
+    explicit Hook(platform::HookHandle handle) : m_handle(handle) {}
+    ~Hook() { platform::removeHook(m_handle); }
+    Hook(const Hook &) = delete;
+    Hook &operator=(const Hook &) = delete;
+    platform::HookHandle get() const { return m_handle; }
+    void remove()
+    {
+        platform::removeHook(m_handle);
+        m_handle = nullptr;
+    }
+
+private:
+    platform::HookHandle m_handle;
+};
+
+class DisplayVariable
+{
+public:
+    DisplayVariable() : m_saved(qgetenv("DISPLAY")) {}
+    ~DisplayVariable() { qputenv("DISPLAY", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+} // namespace
+
+class X11KeyboardHookTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(), "xdotool is needed");
+        QVERIFY(!qgetenv("DISPLAY").isEmpty());
+    }
+
+    void init()
+    {
+        g_first.clear();
+        g_second.clear();
+        g_selfRemovingSeen.clear();
+    }
+
+    void keysComeBackAsWindowsReportsThem_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("shift alt s")
+            << "keydown Shift_L keydown Alt_L keydown s keyup s keyup Alt_L keyup Shift_L"
+            << "0:100 160 2a, 0:104 164 38, 0:104 83 1f, 0:105 83 1f, 0:101 164 38, 0:101 160 2a";
+        // xdotool's "key" lets go of the keys in the order it pressed them.
+        QTest::newRow("xdotool key shift+alt+s")
+            << "key shift+alt+s"
+            << "0:100 160 2a, 0:104 164 38, 0:104 83 1f, 0:105 160 2a, 0:101 164 38, 0:101 83 1f";
+        QTest::newRow("alt f4")
+            << "keydown Alt_L keydown F4 keyup F4 keyup Alt_L"
+            << "0:104 164 38, 0:104 115 3e, 0:105 115 3e, 0:101 164 38";
+        QTest::newRow("ctrl alt delete")
+            << "keydown Control_L keydown Alt_L keydown Delete keyup Delete keyup Alt_L keyup Control_L"
+            << "0:100 162 1d, 0:100 164 38, 0:100 46 53, 0:101 46 53, 0:101 164 38, 0:101 162 1d";
+        // xdotool presses the first key of a modifier with any key bound to
+        // that modifier; a keycode of its own (105: right Ctrl) avoids that.
+        QTest::newRow("right ctrl let go while alt is held")
+            << "keydown Alt_L keydown 105 keyup 105 keyup Alt_L"
+            << "0:104 164 38, 0:100 163 1d, 0:105 163 1d, 0:101 164 38";
+        QTest::newRow("f10, windows key, keypad enter")
+            << "keydown F10 keyup F10 keydown Super_L keyup Super_L keydown KP_Enter keyup KP_Enter"
+            << "0:104 121 44, 0:105 121 44, 0:100 91 5b, 0:101 91 5b, 0:100 13 1c, 0:101 13 1c";
+        QTest::newRow("a release before its press is dropped")
+            << "keyup q keydown 1 keyup 1"
+            << "0:100 49 02, 0:101 49 02";
+    }
+
+    void keysComeBackAsWindowsReportsThem()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        Hook hook(platform::installKeyboardHook(recordFirst));
+        QVERIFY(hook.get());
+        xdotool(keys);
+        waitForEvents(g_first, std::size_t(expected.count(QLatin1Char(',')) + 1));
+        QCOMPARE(describe(g_first), expected);
+        qInfo("%s: %s", QTest::currentDataTag(), qPrintable(describe(g_first)));
+    }
+
+    void everyHookCallsItsOwnHandlerUntilRemoved()
+    {
+        Hook first(platform::installKeyboardHook(recordFirst));
+        Hook second(platform::installKeyboardHook(recordSecond));
+        QVERIFY(first.get() && second.get() && first.get() != second.get());
+        xdotool(QStringLiteral("keydown a keyup a"));
+        QVERIFY(waitForEvents(g_second, 2));
+        QVERIFY(waitForEvents(g_first, 2));
+        QCOMPARE(describe(g_second), QStringLiteral("0:100 65 1e, 0:101 65 1e"));
+        QCOMPARE(describe(g_first), describe(g_second));
+
+        first.remove();
+        g_first.clear();
+        g_second.clear();
+        // The second hook seeing the keys shows they were delivered.
+        QVERIFY(waitForEvents(g_second, 2, QStringLiteral("keydown b keyup b")));
+        QCOMPARE(describe(g_second), QStringLiteral("0:100 66 30, 0:101 66 30"));
+        QCOMPARE(describe(g_first), QString());
+    }
+
+    void aHandlerMayRemoveItsOwnHook()
+    {
+        Hook witness(platform::installKeyboardHook(recordSecond));
+        g_selfRemoving = platform::installKeyboardHook(removeOwnHook);
+        QVERIFY(witness.get() && g_selfRemoving);
+        QVERIFY(waitForEvents(g_second, 4, QStringLiteral("keydown c keyup c keydown d keyup d")));
+        QCOMPARE(describe(g_selfRemovingSeen), QStringLiteral("0:100 67 2e"));
+    }
+
+    void aKeyHeldAtInstallationIsReleasedNormally()
+    {
+        xdotool(QStringLiteral("keydown 108")); // right Alt
+        Hook hook(platform::installKeyboardHook(recordFirst));
+        QVERIFY(hook.get());
+        xdotool(QStringLiteral("keydown x keyup x keyup 108"));
+        QVERIFY(waitForEvents(g_first, 3));
+        QCOMPARE(describe(g_first), QStringLiteral("0:104 88 2d, 0:105 88 2d, 0:101 165 38"));
+    }
+
+    void withoutADisplayNothingInstalls()
+    {
+        platform::HookHandle mouse = platform::installMouseHook();
+        QVERIFY(mouse);
+        platform::removeHook(mouse);
+        platform::removeHook(nullptr);
+        QVERIFY(!platform::installKeyboardHook(nullptr));
+
+        DisplayVariable restore;
+        for (const char *display : { "", ":4097", "no-such-host-xyz:0" }) {
+            qputenv("DISPLAY", display);
+            QVERIFY2(!platform::installKeyboardHook(recordFirst), display);
+            QVERIFY2(!platform::installMouseHook(), display);
+        }
+    }
+};
+
+QTEST_MAIN(X11KeyboardHookTest)
+#include "tst_x11keyboardhook.moc"

@@ -79,6 +79,22 @@ private:
         return readAll(path("sealed.vemo"));
     }
 
+    // An AES-128 job over two paths, as the application's calls build it.
+    static EncryptFileJob fileJob(const QString &source, const QString &destination, uint32_t headerMode)
+    {
+        static const unsigned char unusedKey[16] = {};
+        EncryptFileJob job{};
+        const auto from = libraryText(source);
+        const auto to = libraryText(destination);
+        std::copy(from.begin(), from.end(), job.source);
+        std::copy(to.begin(), to.end(), job.destination);
+        job.key = unusedKey;
+        job.keyBits = 128;
+        job.algorithm = ENCRYPT_ALGORITHM_AES;
+        job.headerMode = headerMode;
+        return job;
+    }
+
     // Decrypts the bytes given as a container; the destination's bytes, or
     // a null array when none was written.
     int decryptBytes(const QByteArray &container, QByteArray *plain = nullptr)
@@ -209,14 +225,7 @@ private slots:
     {
         const QByteArray plain = QByteArray("no header at all, only key block and data");
         writeAll(path("plain.bin"), plain);
-        EncryptFileJob job{};
-        std::copy_n(libraryText(path("plain.bin")).data(), path("plain.bin").size() + 1, job.source);
-        std::copy_n(libraryText(path("bare.vemo")).data(), path("bare.vemo").size() + 1, job.destination);
-        const unsigned char key[16] = {};
-        job.key = key;
-        job.keyBits = 128;
-        job.algorithm = ENCRYPT_ALGORITHM_AES;
-        job.headerMode = ENCRYPT_HEADER_NONE;
+        EncryptFileJob job = fileJob(path("plain.bin"), path("bare.vemo"), ENCRYPT_HEADER_NONE);
         QCOMPARE(EncryptByFile(&job), 0);
         const QByteArray bare = readAll(path("bare.vemo"));
         QCOMPARE(bare.size(), 271 + 50);
@@ -347,15 +356,8 @@ private slots:
         QCOMPARE(EncryptByFile(nullptr), 1);
         QCOMPARE(DecryptByFile(nullptr), 1);
         writeAll(path("plain.bin"), "text");
-        EncryptFileJob job{};
-        const auto source = libraryText(path("plain.bin"));
-        std::copy(source.begin(), source.end(), job.source);
+        EncryptFileJob job = fileJob(path("plain.bin"), QString(), ENCRYPT_HEADER_FULL);
         std::fill(std::begin(job.destination), std::end(job.destination), EncryptChar('a')); // no terminator
-        const unsigned char key[16] = {};
-        job.key = key;
-        job.keyBits = 128;
-        job.algorithm = ENCRYPT_ALGORITHM_AES;
-        job.headerMode = ENCRYPT_HEADER_FULL;
         QCOMPARE(EncryptByFile(&job), 1);
         job.destination[0] = 0;
         QCOMPARE(EncryptByFile(&job), 1);

@@ -1,4 +1,5 @@
 #include "Platform/processes.h"
+#include "fileEncrypt.h"
 #include "hidEnumerate.h"
 #include "versionText.h"
 #include "windowFront.h"
@@ -43,7 +44,10 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
+    fileEncrypt encrypt;
+
     QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("encrypt"), &encrypt);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));

@@ -1,0 +1,68 @@
+#include "fileEncrypt.h"
+
+#include "EncryptApi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <vector>
+
+namespace {
+
+const QString kFileUrlPrefix = QStringLiteral("file:///");
+const QString kCompanyWord = QStringLiteral("Vemo");
+
+std::vector<EncryptChar> libraryText(const QString &text)
+{
+    std::vector<EncryptChar> result;
+    result.reserve(static_cast<std::size_t>(text.size()) + 1);
+    for (const QChar c : text)
+        result.push_back(static_cast<EncryptChar>(c.unicode()));
+    result.push_back(0);
+    return result;
+}
+
+QString withoutUrlPrefix(const QString &url)
+{
+    return url.startsWith(kFileUrlPrefix) ? url.mid(kFileUrlPrefix.size()) : url;
+}
+
+} // namespace
+
+fileEncrypt::fileEncrypt(QObject *parent) : QObject(parent) {}
+
+bool fileEncrypt::encrypt_file(const QString &distFilePath)
+{
+    return Encrypt_File(libraryText(distFilePath).data()) != 0;
+}
+
+bool fileEncrypt::decrypt_file(const QString &distFilePath)
+{
+    return Decrypt_File(libraryText(distFilePath).data()) != 0;
+}
+
+void fileEncrypt::delete_tempfile()
+{
+    QFile::remove(withoutUrlPrefix(get_userappdata_path()));
+}
+
+QString fileEncrypt::get_userdocument_path()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                           QLatin1Char('/') + kCompanyWord + QLatin1Char('/') + kCompanyWord +
+                           QStringLiteral(" Portview/");
+    QDir().mkpath(folder);
+    return kFileUrlPrefix + folder;
+}
+
+QString fileEncrypt::get_userappdata_path()
+{
+    const QUrl url(kFileUrlPrefix + QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                       QStringLiteral("/kvm.temp"),
+                   QUrl::TolerantMode);
+    QDir().mkpath(QFileInfo(url.toLocalFile()).absolutePath());
+    return url.toString();
+}

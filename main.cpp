@@ -1,5 +1,6 @@
 #include "Platform/processes.h"
 #include "hidEnumerate.h"
+#include "langswitch.h"
 #include "versionText.h"
 #include "windowFront.h"
 
@@ -46,6 +47,12 @@ int main(int argc, char *argv[])
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+
+    const int languageIndex = 0;
+    LangSwitch langSwitch(&engine);
+    context->setContextProperty(QStringLiteral("lang"), &langSwitch);
+    langSwitch.changeLang(languageIndex);
+
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
 

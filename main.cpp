@@ -1,4 +1,5 @@
 #include "Platform/processes.h"
+#include "Download/quickdownload.h"
 #include "hidEnumerate.h"
 #include "langswitch.h"
 #include "versionText.h"
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
     }
 
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
+    qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
 
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));

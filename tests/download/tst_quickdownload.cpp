@@ -186,6 +186,19 @@ private slots:
         QCOMPARE(stalledEvents.progress, QList<double>{-1.0});
         stalled->stop();
 
+        // A claimed total beyond what an int holds in kilobytes saturates.
+        LocalHttpServer::Response boastful = unsized;
+        boastful.headers.append(qMakePair(QByteArray("Content-Length"), QByteArray("1000000000000000000")));
+        m_server.route("/boastful", boastful);
+        auto huge = create();
+        huge->setDestination(target("huge.bin"));
+        Events hugeEvents(huge.get());
+        huge->start(m_server.url(QStringLiteral("/boastful")));
+        QTRY_VERIFY_WITH_TIMEOUT(hugeEvents.count("update"), 10000);
+        QCOMPARE(hugeEvents.matching("update"), QStringList{"update 20 2147483647"});
+        QVERIFY(huge->progress() > 0 && huge->progress() < 1e-6);
+        huge->stop();
+
         // At its end the whole body is there.
         auto download = create();
         download->setDestination(target("unsized.bin"));

@@ -73,6 +73,24 @@ private:
     QuickDownload *m_download;
 };
 
+// A download made from a QML declaration, with everything it reports.
+struct Watched
+{
+    std::unique_ptr<QuickDownload> download;
+    std::unique_ptr<Events> events;
+    QuickDownload *operator->() const { return download.get(); }
+};
+
+// The debug lines a committed download and a refused redirect write.
+void expectCommitLine()
+{
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
+}
+void expectRefusalLine()
+{
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
+}
+
 } // namespace
 
 class DownloadTest : public QObject
@@ -91,6 +109,15 @@ private:
         return std::unique_ptr<QuickDownload>(qobject_cast<QuickDownload *>(component.create()));
     }
 
+    Watched watch(const QString &file, const QByteArray &declaration = "Download {}")
+    {
+        Watched watched{create(declaration), nullptr};
+        watched->setDestination(target(file));
+        watched.events = std::make_unique<Events>(watched.download.get());
+        return watched;
+    }
+
+    QUrl url(const char *pathAndQuery) const { return m_server.url(QString::fromLatin1(pathAndQuery)); }
     QUrl target(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -144,13 +171,12 @@ private slots:
     {
         const QByteArray body = pattern(2500);
         m_server.route("/firmware.exe", LocalHttpServer::ok(body));
-        auto download = create();
-        download->setDestination(target("firmware.exe"));
-        Events events(download.get());
+        auto download = watch("firmware.exe");
+        Events &events = *download.events;
         QTest::ignoreMessage(QtDebugMsg,
                              QRegularExpression(QStringLiteral("^download url QUrl\\(\"file://.*/firmware.exe\"\\)$")));
 
-        download->start(m_server.url(QStringLiteral("/firmware.exe")));
+        download->start(url("/firmware.exe"));
         QCOMPARE(events.log.mid(0, 2), (QStringList{"running 1", "started"}));
         QTRY_VERIFY_WITH_TIMEOUT(events.ended(), 10000);
 
@@ -163,7 +189,7 @@ private slots:
         QCOMPARE(download->running(), false);
         QCOMPARE(contents(path("firmware.exe")), body);
         QCOMPARE(files(), QStringList{"firmware.exe"});
-        QCOMPARE(download->url(), m_server.url(QStringLiteral("/firmware.exe")));
+        QCOMPARE(download->url(), url("/firmware.exe"));
     }
 
     void aBodyWithoutTotalReportsNegativeProgress()
@@ -177,10 +203,9 @@ private slots:
         m_server.route("/empty", LocalHttpServer::ok(QByteArray()));
 
         // While the body comes in, nothing says how much is left.
-        auto stalled = create();
-        stalled->setDestination(target("unsized.bin"));
-        Events stalledEvents(stalled.get());
-        stalled->start(m_server.url(QStringLiteral("/unsized-stalled")));
+        auto stalled = watch("unsized.bin");
+        Events &stalledEvents = *stalled.events;
+        stalled->start(url("/unsized-stalled"));
         QTRY_VERIFY_WITH_TIMEOUT(stalledEvents.count("update"), 10000);
         QCOMPARE(stalledEvents.matching("update"), QStringList{"update 20 0"});
         QCOMPARE(stalledEvents.progress, QList<double>{-1.0});
@@ -190,32 +215,29 @@ private slots:
         LocalHttpServer::Response boastful = unsized;
         boastful.headers.append(qMakePair(QByteArray("Content-Length"), QByteArray("1000000000000000000")));
         m_server.route("/boastful", boastful);
-        auto huge = create();
-        huge->setDestination(target("huge.bin"));
-        Events hugeEvents(huge.get());
-        huge->start(m_server.url(QStringLiteral("/boastful")));
+        auto huge = watch("huge.bin");
+        Events &hugeEvents = *huge.events;
+        huge->start(url("/boastful"));
         QTRY_VERIFY_WITH_TIMEOUT(hugeEvents.count("update"), 10000);
         QCOMPARE(hugeEvents.matching("update"), QStringList{"update 20 2147483647"});
         QVERIFY(huge->progress() > 0 && huge->progress() < 1e-6);
         huge->stop();
 
         // At its end the whole body is there.
-        auto download = create();
-        download->setDestination(target("unsized.bin"));
-        Events events(download.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
-        download->start(m_server.url(QStringLiteral("/unsized")));
+        auto download = watch("unsized.bin");
+        Events &events = *download.events;
+        expectCommitLine();
+        download->start(url("/unsized"));
         QTRY_VERIFY_WITH_TIMEOUT(events.ended(), 10000);
         QCOMPARE(events.count("finished"), 1);
         QCOMPARE(download->progress(), 1.0);
         QCOMPARE(contents(path("unsized.bin")), pattern(300000));
 
         // A total of 0 must not be divided by either.
-        auto empty = create();
-        empty->setDestination(target("empty.bin"));
-        Events emptyEvents(empty.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
-        empty->start(m_server.url(QStringLiteral("/empty")));
+        auto empty = watch("empty.bin");
+        Events &emptyEvents = *empty.events;
+        expectCommitLine();
+        empty->start(url("/empty"));
         QTRY_VERIFY_WITH_TIMEOUT(emptyEvents.ended(), 10000);
         QCOMPARE(emptyEvents.count("finished"), 1);
         for (double value : emptyEvents.progress)
@@ -234,27 +256,25 @@ private slots:
         m_server.route("/local", LocalHttpServer::redirect("file:///etc/hostname"));
 
         // Not allowed: the redirect is reported, then refused, and nothing is written.
-        auto refusing = create();
-        refusing->setDestination(target("tool.exe"));
-        Events refused(refusing.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
-        refusing->start(m_server.url(QStringLiteral("/moved")));
+        auto refusing = watch("tool.exe");
+        Events &refused = *refusing.events;
+        expectRefusalLine();
+        refusing->start(url("/moved"));
         QTRY_VERIFY_WITH_TIMEOUT(refused.ended(), 10000);
-        QCOMPARE(refused.matching("redirected"), QStringList{"redirected " + m_server.url("/again").toString()});
+        QCOMPARE(refused.matching("redirected"), QStringList{"redirected " + url("/again").toString()});
         QCOMPARE(refused.log.constLast(), QStringLiteral("error 3 Re-directs not allowed"));
         QCOMPARE(refusing->running(), true);
         QCOMPARE(files(), QStringList());
 
         // Allowed: a chain of relative locations ends at the file.
-        auto following = create("Download { followRedirects: true }");
-        following->setDestination(target("tool.exe"));
-        Events followed(following.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
-        following->start(m_server.url(QStringLiteral("/moved")));
+        auto following = watch("tool.exe", "Download { followRedirects: true }");
+        Events &followed = *following.events;
+        expectCommitLine();
+        following->start(url("/moved"));
         QTRY_VERIFY_WITH_TIMEOUT(followed.ended(), 10000);
         QCOMPARE(followed.count("finished"), 1);
         QCOMPARE(followed.count("started"), 3);
-        QCOMPARE(following->url(), m_server.url(QStringLiteral("/tool.exe?v=2")));
+        QCOMPARE(following->url(), url("/tool.exe?v=2"));
         QCOMPARE(contents(path("tool.exe")), body);
         QCOMPARE(files(), QStringList{"tool.exe"});
         // The redirect pages' own bodies are not progress: it only rises, so
@@ -266,15 +286,15 @@ private slots:
         // A loop ends after a bounded number of requests.
         QFile::remove(path("tool.exe"));
         const int before = m_server.requests().size();
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
-        following->start(m_server.url(QStringLiteral("/loop")));
+        expectRefusalLine();
+        following->start(url("/loop"));
         QTRY_VERIFY_WITH_TIMEOUT(followed.count("error") == 1, 10000);
         QCOMPARE(followed.log.constLast(), QStringLiteral("error 3 Too many re-directs"));
         QCOMPARE(m_server.requests().size() - before, QuickDownload::maxRedirects + 1);
 
         // A web server cannot hand over a local file.
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
-        following->start(m_server.url(QStringLiteral("/local")));
+        expectRefusalLine();
+        following->start(url("/local"));
         QTRY_VERIFY_WITH_TIMEOUT(followed.count("error") == 2, 10000);
         QCOMPARE(followed.log.constLast(), QStringLiteral("error 3 Re-directs not allowed"));
         QCOMPARE(files(), QStringList());
@@ -292,16 +312,15 @@ private slots:
         m_server.route("/cut", cut);
         m_server.route("/good", LocalHttpServer::ok("good"));
 
-        auto download = create();
-        download->setDestination(target("out.bin"));
-        Events events(download.get());
-        download->start(m_server.url(QStringLiteral("/fail")));
+        auto download = watch("out.bin");
+        Events &events = *download.events;
+        download->start(url("/fail"));
         QTRY_VERIFY_WITH_TIMEOUT(events.ended(), 10000);
         QVERIFY2(events.log.constLast().startsWith("error 3 ") && events.log.constLast().contains("Internal Server Error"),
                  qPrintable(events.log.constLast()));
         QCOMPARE(files(), QStringList());
 
-        download->start(m_server.url(QStringLiteral("/cut")));
+        download->start(url("/cut"));
         QTRY_VERIFY_WITH_TIMEOUT(events.count("error") == 2, 10000);
         QVERIFY(events.log.constLast().startsWith("error 3 "));
         QCOMPARE(events.count("finished"), 0);
@@ -318,10 +337,10 @@ private slots:
 
         // A handler that tries again at once keeps its new download.
         QMetaObject::Connection retry =
-            connect(download.get(), &QuickDownload::error, this,
-                    [&download, this] { download->start(m_server.url(QStringLiteral("/good"))); });
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
-        download->start(m_server.url(QStringLiteral("/fail")));
+            connect(download.download.get(), &QuickDownload::error, this,
+                    [&download, this] { download->start(url("/good")); });
+        expectCommitLine();
+        download->start(url("/fail"));
         QTRY_VERIFY_WITH_TIMEOUT(events.count("finished") == 1, 10000);
         disconnect(retry);
         QCOMPARE(contents(path("out.bin")), QByteArray("good"));
@@ -330,25 +349,25 @@ private slots:
     void startChecksItsInputsBeforeAnyRequest()
     {
         m_server.route("/new", LocalHttpServer::ok("new"));
-        const QUrl url = m_server.url(QStringLiteral("/new"));
+        const QUrl fresh = url("/new");
         const int before = m_server.requests().size();
 
         // Not yet complete: a download built in C++ waits for its declaration.
         QuickDownload bare;
         bare.setDestination(target("bare.bin"));
         Events bareEvents(&bare);
-        bare.start(url);
+        bare.start(fresh);
         QCOMPARE(bareEvents.log, QStringList());
 
         auto download = create();
         Events events(download.get());
         download->start(QUrl());
-        download->start(url);
+        download->start(fresh);
         download->setDestination(target("existing.bin"));
         QFile existing(path("existing.bin"));
         QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
         existing.close();
-        download->start(url);
+        download->start(fresh);
         QCOMPARE(events.matching("error"),
                  (QStringList{"error 1 Url is empty", "error 2 Destination is empty",
                               QStringLiteral("error 2 Overwriting not allowed for destination file \"%1\"")
@@ -357,7 +376,7 @@ private slots:
         QCOMPARE(contents(path("existing.bin")), QByteArray("old"));
 
         download->setOverwrite(true);
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
+        expectCommitLine();
         download->start();
         QTRY_VERIFY_WITH_TIMEOUT(events.count("finished") == 1, 10000);
         QCOMPARE(contents(path("existing.bin")), QByteArray("new"));
@@ -375,10 +394,9 @@ private slots:
         stalled.pauseMs = 200;
         m_server.route("/stall", stalled);
 
-        auto download = create();
-        download->setDestination(target("stalled.bin"));
-        Events events(download.get());
-        download->start(m_server.url(QStringLiteral("/stall")));
+        auto download = watch("stalled.bin");
+        Events &events = *download.events;
+        download->start(url("/stall"));
         QTRY_VERIFY2_WITH_TIMEOUT(events.progress.contains(0.3), qPrintable(events.log.join(" | ")), 10000);
         QCOMPARE(events.matching("update").constLast(), QStringLiteral("update 30 100"));
         QCOMPARE(files(), QStringList()); // the destination appears only when complete
@@ -394,7 +412,7 @@ private slots:
 
         download->start();
         QTRY_VERIFY_WITH_TIMEOUT(events.count("progress 0.3") == 2, 10000);
-        download.reset();
+        download.download.reset(); // destroyed while the body stalls
         QTest::qWait(200);
         QCOMPARE(files(), QStringList());
     }
@@ -406,14 +424,14 @@ private slots:
         QQmlComponent component(&m_engine);
         component.setData(QStringLiteral("import com.vemo.quickdownload 1.0\n"
                                          "Download { running: true; url: \"%1\"; destination: \"%2\" }")
-                              .arg(m_server.url(QStringLiteral("/declared")).toString(),
+                              .arg(url("/declared").toString(),
                                    target("declared.bin").toString())
                               .toUtf8(),
                           QUrl());
         std::unique_ptr<QuickDownload> download(qobject_cast<QuickDownload *>(component.beginCreate(m_engine.rootContext())));
         QVERIFY(download);
         Events events(download.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
+        expectCommitLine();
         component.completeCreate();
         QTRY_VERIFY_WITH_TIMEOUT(events.ended(), 10000);
         QCOMPARE(events.count("started"), 1);
@@ -449,12 +467,11 @@ private slots:
         m_server.route("/plain.exe", LocalHttpServer::ok(body));
         secure.route("/tool.exe", LocalHttpServer::ok(body));
         secure.route("/same", LocalHttpServer::redirect("/tool.exe"));
-        secure.route("/down", LocalHttpServer::redirect(m_server.url(QStringLiteral("/plain.exe")).toEncoded()));
+        secure.route("/down", LocalHttpServer::redirect(url("/plain.exe").toEncoded()));
 
-        auto download = create("Download { followRedirects: true }");
-        download->setDestination(target("tool.exe"));
-        Events events(download.get());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url")));
+        auto download = watch("tool.exe", "Download { followRedirects: true }");
+        Events &events = *download.events;
+        expectCommitLine();
         download->start(secure.url(QStringLiteral("/same")));
         QTRY_VERIFY_WITH_TIMEOUT(events.ended(), 20000);
         QCOMPARE(events.log.constLast(), QStringLiteral("finished"));
@@ -462,11 +479,11 @@ private slots:
         QFile::remove(path("tool.exe"));
 
         const int plainRequests = m_server.requests().size();
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
+        expectRefusalLine();
         download->start(secure.url(QStringLiteral("/down")));
         QTRY_VERIFY_WITH_TIMEOUT(events.count("error") == 1, 20000);
         QCOMPARE(events.log.mid(events.log.size() - 2),
-                 (QStringList{"redirected " + m_server.url(QStringLiteral("/plain.exe")).toString(),
+                 (QStringList{"redirected " + url("/plain.exe").toString(),
                               "error 3 Re-directs not allowed"}));
         QCOMPARE(m_server.requests().size(), plainRequests);
         QCOMPARE(files(), QStringList());

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QNetworkReply>
 #include <QObject>
+#include <QPointer>
 #include <QQmlParserStatus>
 #include <QString>
 #include <QUrl>
 
 class QNetworkAccessManager;
-class QNetworkReply;
 class QSaveFile;
 
 // Holds the one network access manager that every download of the process
@@ -112,7 +113,7 @@ private:
     QUrl m_destination;
     bool m_followRedirects = false;
     bool m_overwrite = false;
-    QNetworkReply *m_reply = nullptr;
+    QPointer<QNetworkReply> m_reply; // cleared should the manager delete it
     QSaveFile *m_saveFile = nullptr;
     bool m_componentComplete = false;
     int m_redirectsFollowed = 0; // in the chain that led to the current request

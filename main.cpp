@@ -1,6 +1,8 @@
 #include "Platform/processes.h"
+#include "Download/quickdownload.h"
 #include "fileEncrypt.h"
 #include "hidEnumerate.h"
+#include "langswitch.h"
 #include "versionText.h"
 #include "windowFront.h"
 
@@ -40,6 +42,7 @@ int main(int argc, char *argv[])
     }
 
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
+    qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
 
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
@@ -50,6 +53,12 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("encrypt"), &encrypt);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+
+    const int languageIndex = 0;
+    LangSwitch langSwitch(&engine);
+    context->setContextProperty(QStringLiteral("lang"), &langSwitch);
+    langSwitch.changeLang(languageIndex);
+
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
 

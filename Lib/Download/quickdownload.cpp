@@ -1,0 +1,318 @@
+#include "quickdownload.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+// Progress is counted in kilobytes of 1000 bytes. A server may claim any
+// size, so the count saturates instead of wrapping.
+int kiloBytes(qint64 bytes)
+{
+    return int(qMin<qint64>(bytes / 1000, std::numeric_limits<int>::max()));
+}
+
+// Without a total the fraction means nothing; a negative value says so.
+double fraction(qint64 bytesReceived, qint64 bytesTotal)
+{
+    return bytesTotal > 0 ? double(bytesReceived) / double(bytesTotal) : -1.0;
+}
+
+// The body of a redirect answer is not the file being fetched.
+bool isRedirect(const QNetworkReply *reply)
+{
+    return !reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl().isEmpty();
+}
+
+} // namespace
+
+QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed)
+{
+    const QString notAllowed = QStringLiteral("Re-directs not allowed");
+    const QString scheme = to.scheme().toLower();
+    const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    const bool downgrade = from.scheme().toLower() == QLatin1String("https") && scheme == QLatin1String("http");
+    if (!followRedirects || !web || downgrade)
+        return notAllowed;
+    if (redirectsFollowed >= QuickDownload::maxRedirects)
+        return QStringLiteral("Too many re-directs");
+    return QString();
+}
+
+QuickDownloadMaster::QuickDownloadMaster(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QuickDownloadMaster *QuickDownloadMaster::instance()
+{
+    // Owned by the application, so the manager goes before Qt's network
+    // back end does.
+    static QPointer<QuickDownloadMaster> master;
+    if (!master)
+        master = new QuickDownloadMaster(QCoreApplication::instance());
+    return master;
+}
+
+QNetworkAccessManager *QuickDownloadMaster::networkAccessManager()
+{
+    if (!m_manager)
+        m_manager = new QNetworkAccessManager(this);
+    return m_manager;
+}
+
+QuickDownload::QuickDownload(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QuickDownload::~QuickDownload()
+{
+    // Disconnected first: an aborted reply reports at once, and nothing may
+    // reach a half-destroyed component.
+    if (QNetworkReply *reply = m_reply) {
+        releaseReply();
+        reply->abort();
+    }
+    discardSaveFile();
+}
+
+void QuickDownload::setUrl(const QUrl &url)
+{
+    if (m_url == url)
+        return;
+    m_url = url;
+    emit urlChanged();
+}
+
+void QuickDownload::setRunning(bool running)
+{
+    if (m_running == running)
+        return;
+    m_running = running;
+    if (running) {
+        start(m_url);
+    } else {
+        if (m_reply && m_reply->isRunning())
+            m_reply->abort();
+        releaseReply();
+        discardSaveFile();
+    }
+    emit runningChanged();
+}
+
+void QuickDownload::setDestination(const QUrl &destination)
+{
+    if (m_destination == destination)
+        return;
+    m_destination = destination;
+    if (m_saveFile && !m_running)
+        m_saveFile->setFileName(destinationPath());
+    emit destinationChanged();
+}
+
+void QuickDownload::setFollowRedirects(bool followRedirects)
+{
+    if (m_followRedirects == followRedirects)
+        return;
+    m_followRedirects = followRedirects;
+    emit followRedirectsChanged();
+}
+
+void QuickDownload::setOverwrite(bool overwrite)
+{
+    if (m_overwrite == overwrite)
+        return;
+    m_overwrite = overwrite;
+    emit overwriteChanged();
+}
+
+void QuickDownload::componentComplete()
+{
+    m_componentComplete = true;
+    if (m_running)
+        start(m_url);
+}
+
+void QuickDownload::start(QUrl url)
+{
+    begin(url, 0);
+}
+
+void QuickDownload::start()
+{
+    begin(m_url, 0);
+}
+
+void QuickDownload::stop()
+{
+    if (m_running)
+        setRunning(false);
+}
+
+void QuickDownload::begin(const QUrl &url, int redirectsFollowed)
+{
+    if (!m_componentComplete)
+        return;
+    if (url.isEmpty()) {
+        emit error(ErrorUrl, QStringLiteral("Url is empty"));
+        return;
+    }
+    if (m_destination.isEmpty()) {
+        emit error(ErrorDestination, QStringLiteral("Destination is empty"));
+        return;
+    }
+    setUrl(url);
+
+    const QString path = destinationPath();
+    if (QFile::exists(path) && !m_overwrite) {
+        emit error(ErrorDestination, QStringLiteral("Overwriting not allowed for destination file \"%1\"").arg(path));
+        return;
+    }
+
+    discardSaveFile();
+    m_saveFile = new QSaveFile(path);
+    if (!m_saveFile->open(QIODevice::WriteOnly)) {
+        const QString reason = m_saveFile->errorString();
+        discardSaveFile();
+        emit error(ErrorDestination, reason);
+        return;
+    }
+
+    releaseReply();
+    QNetworkRequest request(url);
+    // Redirects are judged here, not inside the network stack.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_reply = QuickDownloadMaster::instance()->networkAccessManager()->get(request);
+    m_redirectsFollowed = redirectsFollowed;
+    connect(m_reply, &QNetworkReply::readyRead, this, &QuickDownload::onReadyRead);
+    connect(m_reply, &QNetworkReply::downloadProgress, this, &QuickDownload::onDownloadProgress);
+    connect(m_reply, &QNetworkReply::finished, this, &QuickDownload::onFinished);
+
+    setProgress(0.0);
+    if (!m_running) {
+        m_running = true;
+        emit runningChanged();
+    }
+    emit started();
+}
+
+// Read through one small buffer: QIODevice::readAll grows every chunk it
+// returns, which copies it once more into freshly faulted memory.
+void QuickDownload::onReadyRead()
+{
+    if (!m_reply)
+        return;
+    const bool keep = m_saveFile && !isRedirect(m_reply);
+    char chunk[64 * 1024];
+    qint64 length;
+    while ((length = m_reply->read(chunk, sizeof chunk)) > 0) {
+        if (keep)
+            m_saveFile->write(chunk, length);
+    }
+}
+
+void QuickDownload::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
+{
+    if (!m_running || !m_reply || isRedirect(m_reply))
+        return;
+    emit update(kiloBytes(bytesReceived), kiloBytes(bytesTotal));
+    setProgress(fraction(bytesReceived, bytesTotal));
+}
+
+void QuickDownload::onFinished()
+{
+    if (!m_running && m_saveFile)
+        m_saveFile->cancelWriting();
+    if (!m_reply) {
+        discardSaveFile();
+        emit error(ErrorNetwork, QStringLiteral("Network reply was deleted"));
+        return;
+    }
+    const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (m_reply->error() != QNetworkReply::NoError)
+        fail(ErrorNetwork, m_reply->errorString());
+    else if (!target.isEmpty())
+        followRedirect(m_url.resolved(target));
+    else
+        commit();
+}
+
+void QuickDownload::followRedirect(const QUrl &target)
+{
+    const QNetworkReply *reply = m_reply;
+    emit redirected(target);
+    if (m_reply != reply)
+        return; // a handler stopped or restarted the download
+    const QString refusal = redirectRefusal(m_url, target, m_followRedirects, m_redirectsFollowed);
+    if (refusal.isEmpty()) {
+        begin(target, m_redirectsFollowed + 1);
+        return;
+    }
+    qDebug() << "Re-direct not followed:" << target;
+    fail(ErrorNetwork, refusal);
+}
+
+void QuickDownload::commit()
+{
+    if (m_saveFile && m_saveFile->commit()) {
+        delete m_saveFile;
+        m_saveFile = nullptr;
+        setProgress(1.0);
+        setRunning(false);
+        qDebug() << "download url" << m_destination;
+        emit finished();
+        return;
+    }
+    fail(ErrorDestination, QStringLiteral("Error while writing \"%1\"").arg(destinationPath()));
+}
+
+// Releases the request and the unfinished file before telling anyone, so a
+// handler that starts again at once keeps its new download.
+void QuickDownload::fail(int errorCode, const QString &errorString)
+{
+    releaseReply();
+    discardSaveFile();
+    emit error(errorCode, errorString);
+}
+
+void QuickDownload::setProgress(double progress)
+{
+    if (m_progress == progress)
+        return;
+    m_progress = progress;
+    emit progressChanged();
+}
+
+void QuickDownload::releaseReply()
+{
+    if (!m_reply)
+        return;
+    m_reply->disconnect(this);
+    m_reply->deleteLater();
+    m_reply = nullptr;
+}
+
+// An uncommitted save file removes its temporary file when deleted, so a
+// discarded download leaves nothing behind.
+void QuickDownload::discardSaveFile()
+{
+    if (!m_saveFile)
+        return;
+    m_saveFile->cancelWriting();
+    delete m_saveFile;
+    m_saveFile = nullptr;
+}
+
+QString QuickDownload::destinationPath() const
+{
+    return m_destination.toDisplayString(QUrl::PreferLocalFile);
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QNetworkReply>
+#include <QObject>
+#include <QPointer>
+#include <QQmlParserStatus>
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QSaveFile;
+
+// Holds the one network access manager that every download of the process
+// shares. Created on the first download and kept until the application ends.
+class QuickDownloadMaster : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool ready READ ready NOTIFY readyChanged)
+
+public:
+    static QuickDownloadMaster *instance();
+
+    bool ready() const { return m_ready; }
+    QNetworkAccessManager *networkAccessManager();
+
+signals:
+    void readyChanged();
+
+private:
+    explicit QuickDownloadMaster(QObject *parent);
+
+    bool m_ready = true;
+    QNetworkAccessManager *m_manager = nullptr; // child of the master
+};
+
+// A QML component that downloads one URL into one local file. The file is
+// written through a save file: the destination appears only once the whole
+// body has arrived and been committed, never partly written.
+class QuickDownload : public QObject, public QQmlParserStatus
+{
+    Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
+    Q_PROPERTY(QUrl url READ url WRITE setUrl NOTIFY urlChanged)
+    Q_PROPERTY(bool running READ running WRITE setRunning NOTIFY runningChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QUrl destination READ destination WRITE setDestination NOTIFY destinationChanged)
+    Q_PROPERTY(bool followRedirects READ followRedirects WRITE setFollowRedirects NOTIFY followRedirectsChanged)
+    Q_PROPERTY(bool overwrite READ overwrite WRITE setOverwrite NOTIFY overwriteChanged)
+
+public:
+    enum Error { ErrorUnknown = 0, ErrorUrl = 1, ErrorDestination = 2, ErrorNetwork = 3 };
+    Q_ENUM(Error)
+
+    // Consecutive redirects followed before a download is given up.
+    static constexpr int maxRedirects = 20;
+
+    explicit QuickDownload(QObject *parent = nullptr);
+    ~QuickDownload() override;
+
+    QUrl url() const { return m_url; }
+    void setUrl(const QUrl &url);
+    bool running() const { return m_running; }
+    void setRunning(bool running);
+    double progress() const { return m_progress; }
+    QUrl destination() const { return m_destination; }
+    void setDestination(const QUrl &destination);
+    bool followRedirects() const { return m_followRedirects; }
+    void setFollowRedirects(bool followRedirects);
+    bool overwrite() const { return m_overwrite; }
+    void setOverwrite(bool overwrite);
+
+    void classBegin() override {}
+    void componentComplete() override;
+
+signals:
+    void urlChanged();
+    void cancelChanged();
+    void runningChanged();
+    void progressChanged();
+    void destinationChanged();
+    void followRedirectsChanged();
+    void overwriteChanged();
+    void started();
+    void finished();
+    void redirected(QUrl redirectUrl);
+    void update(int kiloBytesReceived, int kiloBytesTotal);
+    void error(int errorCode, QString errorString);
+    void networkAccessManagerChanged();
+
+public slots:
+    void start(QUrl url);
+    void start();
+    void stop();
+
+private slots:
+    void onReadyRead();
+    void onFinished();
+    void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+
+private:
+    void begin(const QUrl &url, int redirectsFollowed);
+    void followRedirect(const QUrl &target);
+    void commit();
+    void fail(int errorCode, const QString &errorString);
+    void setProgress(double progress);
+    void releaseReply();
+    void discardSaveFile();
+    QString destinationPath() const;
+
+    QUrl m_url;
+    bool m_running = false;
+    double m_progress = 0.0;
+    QUrl m_destination;
+    bool m_followRedirects = false;
+    bool m_overwrite = false;
+    QPointer<QNetworkReply> m_reply; // cleared should the manager delete it
+    QSaveFile *m_saveFile = nullptr;
+    bool m_componentComplete = false;
+    int m_redirectsFollowed = 0; // in the chain that led to the current request
+};
+
+// Why a redirect from `from` to `to` may not be followed, or an empty text
+// when it may. A secure download never continues in plain text, and only
+// web addresses are fetched, so a server cannot point the download at a
+// local file or another scheme; a chain longer than `QuickDownload::maxRedirects` ends.
+QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed);

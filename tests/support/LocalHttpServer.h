@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QStringList>
+#include <QTcpServer>
+#include <QUrl>
+
+// A small HTTP/1.1 server on 127.0.0.1 for tests and benchmarks. Each path
+// has a fixed answer; a body can be sent without a length, cut short or
+// left stalled, and the server can speak TLS with a certificate the test
+// made. Every answer ends its connection, so no request waits behind another.
+// Qt reports download progress at most every 100 ms after the request, so a
+// test that waits for the progress of a stalled body pauses before the body.
+class LocalHttpServer : public QTcpServer
+{
+    Q_OBJECT
+
+public:
+    struct Response
+    {
+        int status = 200;
+        QByteArray reason = "OK";
+        QList<QPair<QByteArray, QByteArray>> headers;
+        QByteArray body;
+        bool sendLength = true; // without Content-Length the closing connection ends the body
+        qint64 sendOnly = -1;   // send only this many body bytes, then...
+        bool hangUp = false;    // ...hang up, or (false) stall with the connection open
+        int pauseMs = 0;        // between the head and the body
+    };
+    static Response ok(const QByteArray &body);
+    static Response redirect(const QByteArray &location, int status = 302);
+
+    explicit LocalHttpServer(QObject *parent = nullptr);
+
+    // Listens on 127.0.0.1 on a free port.
+    bool start();
+    bool startTls(const QSslCertificate &certificate, const QSslKey &key);
+
+    void route(const QByteArray &path, const Response &response);
+    QUrl url(const QString &pathAndQuery) const;
+    // Request targets in the order they arrived.
+    QStringList requests() const { return m_requests; }
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void serve(class QSslSocket *socket);
+
+    bool m_tls = false;
+    QSslCertificate m_certificate;
+    QSslKey m_key;
+    QHash<QByteArray, Response> m_routes;
+    QStringList m_requests;
+};

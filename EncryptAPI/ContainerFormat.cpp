@@ -260,7 +260,12 @@ Result locateSections(std::uint32_t headerMode, const ParsedHeader &parsed, std:
     // Offsets come from 32-bit fields, so these sums cannot overflow.
     if (layout.keyBlockOffset + kKeyBlockSize > fileSize || layout.dataOffset + layout.dataLength > fileSize)
         return kMalformed;
-    return dataSectionShapeValid(layout.dataLength) ? kOk : kMalformed;
+    if (headerMode == 4)
+        return dataSectionShapeValid(layout.dataLength) ? kOk : kMalformed;
+    // Without a header nothing tells where the data was meant to end: the
+    // whole blocks before the last two bytes are read, as a file of an older
+    // layout or a damaged one still yields text, if wrong text.
+    return layout.dataLength != 1 ? kOk : kMalformed;
 }
 
 std::int32_t versionProbe(const std::uint8_t *bytes, std::size_t size)

@@ -196,7 +196,8 @@ std::int32_t decryptFile(EncryptFileJob &job)
     if (!cipher.start(job.algorithm, job.keyBits, key.bytes, false) || working.clashesWith(paths.source) ||
         !working.open() || !source.seek(layout.dataOffset))
         return kFailed;
-    const std::uint64_t blockBytes = layout.dataLength > 0 ? layout.dataLength - kPaddingDigits : 0;
+    const std::uint64_t blockBytes =
+        layout.dataLength > 0 ? (layout.dataLength - kPaddingDigits) / kCipherBlock * kCipherBlock : 0;
     if (!decryptData(source, working.file(), cipher, blockBytes, blockBytes > 0 ? padding : 0))
         return kFailed;
     return working.commit() ? kOk : kFailed;

@@ -212,7 +212,11 @@ private slots:
         skipped.replace(50, 4, QByteArray("\x01\x00\x48\x04", 4));
         writeAll(path("skipped.vemo"), skipped);
         QCOMPARE(CheckAcpFileVer(libraryText(path("skipped.vemo")).data()), 3);
-        QCOMPARE(decryptBytes(skipped), 2); // a 96-byte header read as 95 leaves a data section of the wrong shape
+        // A 96-byte header read as 95 shifts the key block and the data by
+        // one byte: the text comes out wrong, but nothing tells.
+        QByteArray shifted;
+        QCOMPARE(decryptBytes(skipped, &shifted), 0);
+        QVERIFY(!shifted.contains(plain.left(16)));
         QByteArray genuine = skipped;
         genuine.remove(95, 1);
         genuine.replace(4, 46, QByteArray(46, '?')); // unchecked

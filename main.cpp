@@ -1,4 +1,7 @@
 #include "Platform/processes.h"
+#include "ProcessInfo.h"
+#include "SystemTrayIcon/systemtrayicon.h"
+#include "copyright.h"
 #include "hidEnumerate.h"
 #include "versionText.h"
 #include "windowFront.h"
@@ -43,11 +46,21 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
+    comCopyright com;
+    ProcessInfo process;
+
     QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("com"), &com);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+    context->setContextProperty(QStringLiteral("process"), &process);
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
+
+    qmlRegisterType<MyMenu>("vemo.trayicon", 1, 0, "MyMenu");
+    qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");
+    qmlRegisterType<MySeparator>("vemo.trayicon", 1, 0, "MySeparator");
+    qmlRegisterType<SystemTrayIcon>("vemo.trayicon", 1, 0, "SystemTray");
 
     qDebug() << QCoreApplication::applicationFilePath();
 

@@ -177,7 +177,16 @@ void SystemTrayIcon::setMenu(MyMenu *arg)
 
 void SystemTrayIcon::onVisibleChanged()
 {
-    m_trayIcon->setVisible(isVisible());
+    // QML may set `visible` before `icon`; the icon is shown once the whole
+    // declaration has been applied.
+    if (isComponentComplete())
+        m_trayIcon->setVisible(isVisible());
+}
+
+void SystemTrayIcon::componentComplete()
+{
+    QQuickItem::componentComplete();
+    onVisibleChanged();
 }
 
 void SystemTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)

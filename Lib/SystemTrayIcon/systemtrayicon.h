@@ -119,6 +119,9 @@ public slots:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onExit();
 
+protected:
+    void componentComplete() override;
+
 private:
     QSystemTrayIcon *m_trayIcon;
     QUrl m_icon;

@@ -1,5 +1,8 @@
 #include "Platform/processes.h"
 #include "Download/quickdownload.h"
+#include "ProcessInfo.h"
+#include "SystemTrayIcon/systemtrayicon.h"
+#include "copyright.h"
 #include "fileEncrypt.h"
 #include "hidEnumerate.h"
 #include "langswitch.h"
@@ -48,11 +51,15 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
     fileEncrypt encrypt;
+    comCopyright com;
+    ProcessInfo process;
 
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("encrypt"), &encrypt);
+    context->setContextProperty(QStringLiteral("com"), &com);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+    context->setContextProperty(QStringLiteral("process"), &process);
 
     const int languageIndex = 0;
     LangSwitch langSwitch(&engine);
@@ -61,6 +68,11 @@ int main(int argc, char *argv[])
 
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
+
+    qmlRegisterType<MyMenu>("vemo.trayicon", 1, 0, "MyMenu");
+    qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");
+    qmlRegisterType<MySeparator>("vemo.trayicon", 1, 0, "MySeparator");
+    qmlRegisterType<SystemTrayIcon>("vemo.trayicon", 1, 0, "SystemTray");
 
     qDebug() << QCoreApplication::applicationFilePath();
 

@@ -7,6 +7,8 @@ seconds=${1:-600}
 scripts/install-deps.sh
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
+# Seed corpora that the test run builds (label seed-corpus) are built first.
+ctest --test-dir build-fuzz -L seed-corpus --output-on-failure >/dev/null
 status=0
 while read -r name; do
   echo "== $name for ${seconds}s"

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,53 @@ long long monotonicMs()
     return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
 }
 
+std::string baseName(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The executable's file name where /proc lets us see it (our own processes);
+// else the name the process was started under; kernel threads by their name.
+std::string imageNameOf(const std::string &procEntry)
+{
+    const std::string executable = executableOf(procEntry);
+    if (!executable.empty())
+        return baseName(executable);
+    std::ifstream commandLine(procEntry + "/cmdline", std::ios::binary);
+    std::string argument0;
+    if (std::getline(commandLine, argument0, '\0') && !argument0.empty())
+        return baseName(argument0);
+    std::ifstream comm(procEntry + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name;
+}
+
 } // namespace
+
+bool listProcesses(int timeoutMs, std::string &listing)
+{
+    listing.clear();
+    DIR *proc = opendir("/proc");
+    if (!proc)
+        return false;
+    const long long deadline = monotonicMs() + timeoutMs;
+    bool inTime = true;
+    while (dirent *entry = readdir(proc)) {
+        if (!std::isdigit(static_cast<unsigned char>(entry->d_name[0])))
+            continue;
+        const std::string name = imageNameOf(std::string("/proc/") + entry->d_name);
+        if (!name.empty())
+            listing += name + ' ' + entry->d_name + '\n';
+        if (monotonicMs() >= deadline) {
+            inTime = false;
+            break;
+        }
+    }
+    closedir(proc);
+    return inTime;
+}
 
 // Unlike taskkill, the calling copy survives; the caller returns at once.
 bool endRunningCopies(int timeoutMs)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+// Facts about the system and starting programs, for the interface: whether
+// the driver's process runs, starting the downloaded upgrade tool, starting
+// the application at log-on, and the version resource of a file.
+class ProcessInfo : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProcessInfo(QObject *parent = nullptr);
+
+public slots:
+    bool getDriverProcess();
+
+public:
+    Q_INVOKABLE bool openProcess(QString path);
+    Q_INVOKABLE bool setAPAutorun(int flag);
+    Q_INVOKABLE QVariantMap getFileInfo(QString fullName);
+
+    // Where the log-on shortcut is kept and where it is active: the ".lnk"
+    // and the Startup folder on Windows, the ".desktop" file and the XDG
+    // autostart folder elsewhere.
+    static QString autorunMasterPath();
+    static QString autorunActivePath();
+};

@@ -1,0 +1,8 @@
+#include "copyright.h"
+
+comCopyright::comCopyright(QObject *parent) : QObject(parent) {}
+
+QString comCopyright::getCompanyName() const
+{
+    return QStringLiteral("Vemo");
+}

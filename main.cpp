@@ -1,9 +1,11 @@
 #include "Platform/processes.h"
+#include "QLogger.h"
+#include "QSingleApplication.h"
+#include "fileio.h"
 #include "hidEnumerate.h"
 #include "versionText.h"
 #include "windowFront.h"
 
-#include <QApplication>
 #include <QDebug>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -19,12 +21,13 @@ constexpr int kEndCopiesTimeoutMs = 30000;
 
 int main(int argc, char *argv[])
 {
+    QLogger::start();
     QString showMode;
     // Software rendering draws the transparent parts of the main window
     // transparent and lets clicks through them.
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 
-    QApplication app(argc, argv);
+    QSingleApplication app(argc, argv);
 #ifndef Q_OS_WIN
     // Windows takes the version from the executable's version resource.
     QCoreApplication::setApplicationVersion(QStringLiteral(PORTVIEW_VERSION));
@@ -43,15 +46,30 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
+    fileIo io;
+
     QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("io"), &io);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+
+    // A missing entry reads as 0, English.
+    const int languageIndex =
+        io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt();
+    Q_UNUSED(languageIndex)
+
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
 
     qDebug() << QCoreApplication::applicationFilePath();
 
-    engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    if (app.isRunning())
+        return 0;
 
-    return app.exec();
+    engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    QObject::connect(&app, &QSingleApplication::activeAP, &app, [&engine] { bringMainWindowToFront(engine); });
+
+    const int result = app.exec();
+    QLogger::finish();
+    return result;
 }

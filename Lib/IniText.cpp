@@ -1,6 +1,7 @@
 #include "IniText.h"
 
 #include <QMap>
+#include <QSettings>
 #include <QStringList>
 
 namespace {
@@ -93,7 +94,8 @@ QByteArray iniEscapedValue(const QString &value)
         result += run.toUtf8();
         run.clear();
     };
-    for (const QChar c : text) {
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         const ushort ch = c.unicode();
         if (ch == ';' || ch == ',' || ch == '=')
             needsQuotes = true;
@@ -105,7 +107,12 @@ QByteArray iniEscapedValue(const QString &value)
             continue;
         }
         escapeNextIfHexDigit = false;
-        if (ch <= 0x1F) {
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair) {
+            run += c;
+            run += text.at(++i);
+        } else if (ch <= 0x1F || c.isSurrogate()) {
+            // Control characters, and halves of a pair that UTF-8 cannot carry.
             flushRun();
             result += controlEscape(ch);
             escapeNextIfHexDigit = ch == 0 || controlEscape(ch).startsWith("\\x");
@@ -147,4 +154,33 @@ QByteArray iniDocument(const QVariantMap &settings)
         document += it.value();
     }
     return document;
+}
+
+QVariantMap readIniFile(const QString &path)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setIniCodec("UTF8");
+    QVariantMap all;
+    // A section without a name yields keys that begin with "/"; QSettings
+    // looks every key up by its normalized path, and an empty one by none.
+    for (const QString &key : settings.allKeys()) {
+        const QString normalized = iniSettingsKey(QString(), key);
+        if (!normalized.isEmpty())
+            all.insert(normalized, settings.value(key));
+    }
+    return all;
+}
+
+QString iniSettingsKey(const QString &groupName, const QString &keyName)
+{
+    const QStringList group = groupName.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList key = keyName.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return key.isEmpty() ? QString() : (group + key).join(QLatin1Char('/'));
+}
+
+QString iniValueText(const QVariant &value)
+{
+    if (value.type() == QVariant::StringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }

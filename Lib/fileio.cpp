@@ -23,34 +23,6 @@ void createParentDirectory(const QString &filePath)
         QDir().mkpath(parent.absolutePath());
 }
 
-// Every value is written as text; a hand-edited value with commas comes back
-// from the INI reader as a list and is joined again.
-QString iniValueText(const QVariant &value)
-{
-    if (value.type() == QVariant::StringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
-
-QSettings::SettingsMap readIni(const QString &path)
-{
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setIniCodec("UTF8");
-    QSettings::SettingsMap all;
-    for (const QString &key : settings.allKeys())
-        all.insert(key, settings.value(key));
-    return all;
-}
-
-// The key as QSettings forms it from a group and a key name: the parts
-// between slashes, empty ones dropped.
-QString settingsKey(const QString &groupName, const QString &titleName)
-{
-    const QStringList group = groupName.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    const QStringList title = titleName.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    return title.isEmpty() ? QString() : (group + title).join(QLatin1Char('/'));
-}
-
 enum class WriteMode { WholeOnly, InPlaceWhereNeeded };
 
 // Puts exactly `bytes` into the file at `path`: a temporary file beside it
@@ -176,13 +148,13 @@ QVariantMap fileIo::loadIni(QString groupName, QString titleName)
 // config.ini is rewritten whole through a temporary file, never in place.
 void fileIo::setIni(QString groupName, QString titleName, QString value)
 {
-    const QString key = settingsKey(groupName, titleName);
+    const QString key = iniSettingsKey(groupName, titleName);
     if (key.isEmpty()) {
         qDebug() << "No INI key given.";
         return;
     }
     const QString path = configPath();
-    QSettings::SettingsMap settings = readIni(path);
+    QVariantMap settings = readIniFile(path);
     settings.insert(key, value);
     if (!writeWholeFile(path, iniDocument(settings), WriteMode::WholeOnly))
         qDebug() << "Unable to write config.ini.";

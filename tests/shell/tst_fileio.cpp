@@ -73,8 +73,13 @@ QString randomText(QRandomGenerator &random, int maxLength)
     QString text;
     const int length = random.bounded(maxLength + 1);
     for (int i = 0; i < length; ++i) {
-        if (random.bounded(12) == 0)
+        const int pick = random.bounded(24);
+        if (pick == 0)
             text += astral;
+        else if (pick == 1)
+            text += QChar(0xD83D); // half of a pair, alone
+        else if (pick == 2)
+            text += QChar(0xDE00);
         else
             text += alphabet.at(random.bounded(alphabet.size()));
     }
@@ -272,6 +277,7 @@ private slots:
             QStringLiteral("@Invalid()"), QStringLiteral("line\nbreak"), QString(QChar(0)) + QStringLiteral("12"),
             QStringLiteral("\x01" "a"), QStringLiteral("tab\tbeef"), QString::fromUtf8("\xF0\x9F\x98\x80"),
             QStringLiteral("Shift + Alt + S"), QStringLiteral("C:\\Users\\x\\sound.wav"),
+            QString(QChar(0xD83D)) + QStringLiteral("beef"),
         };
         QVariantMap settings;
         for (int i = 0; i < tricky.size(); ++i)

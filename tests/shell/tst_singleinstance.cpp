@@ -130,8 +130,16 @@ private slots:
             QProcess later;
             QVERIFY(ProgramRun::runToEnd(later, {}));
             QCOMPARE(later.exitCode(), 0);
-            QVERIFY2(waitUntil([&] { return isInFront(m_x.windowOf(first.processId())); }),
-                     qPrintable(QStringLiteral("copy %1 did not bring the first forward").arg(copy)));
+            const bool inFront = waitUntil([&] { return isInFront(m_x.windowOf(first.processId())); });
+            const Window window = m_x.windowOf(first.processId());
+            QVERIFY2(inFront, qPrintable(QStringLiteral("copy %1 did not bring the first forward: window %2 "
+                                                        "viewable %3, topmost %4, focus %5, cover %6")
+                                             .arg(copy)
+                                             .arg(window)
+                                             .arg(m_x.isViewable(window))
+                                             .arg(m_x.topmostViewable())
+                                             .arg(m_x.focus())
+                                             .arg(m_x.cover())));
         }
         QCOMPARE(first.state(), QProcess::Running);
         ProgramRun::stop(first);

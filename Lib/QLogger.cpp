@@ -64,11 +64,15 @@ QByteArray QLogger::formatLine(QtMsgType type, const QMessageLogContext &context
 void QLogger::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QByteArray text = message.toLocal8Bit();
-    // Unbuffered append: each line reaches the file in a single write, so
-    // lines of two copies of the program never interleave.
+    // Unbuffered append of the whole line, platform line ends included: it
+    // reaches the file in a single write, so lines of two copies of the
+    // program never interleave (a text-mode QFile would write piecemeal).
     QFile file(logFilePath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text | QIODevice::Unbuffered)) {
-        const QByteArray line = formatLine(type, context, text, QDateTime::currentDateTime());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        QByteArray line = formatLine(type, context, text, QDateTime::currentDateTime());
+#ifdef Q_OS_WIN
+        line.replace("\n", "\r\n");
+#endif
         if (!line.isEmpty())
             file.write(line);
         file.close();

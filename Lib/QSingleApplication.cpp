@@ -33,7 +33,6 @@ int &QSingleApplication::withNamesSet(int &argc)
 QSingleApplication::QSingleApplication(int &argc, char **argv)
     : QApplication(withNamesSet(argc), argv)
 {
-    m_running = false;
     if (tellRunningCopy())
         m_running = true;
     else

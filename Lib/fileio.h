@@ -26,6 +26,7 @@ public:
     Q_INVOKABLE QVariantMap loadIni(QString groupName, QString titleName);
     Q_INVOKABLE void setIni(QString groupName, QString titleName, QString value);
 
+    // config.ini in the application-data folder, which is created if missing.
     static QString configPath();
 
 signals:

@@ -1,15 +1,17 @@
-#include "Platform/processes.h"
 #include "Download/quickdownload.h"
+#include "Platform/processes.h"
 #include "ProcessInfo.h"
+#include "QLogger.h"
+#include "QSingleApplication.h"
 #include "SystemTrayIcon/systemtrayicon.h"
 #include "copyright.h"
 #include "fileEncrypt.h"
+#include "fileio.h"
 #include "hidEnumerate.h"
 #include "langswitch.h"
 #include "versionText.h"
 #include "windowFront.h"
 
-#include <QApplication>
 #include <QDebug>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -18,19 +20,34 @@
 #include <QSGRendererInterface>
 #include <QtQml>
 
+#include <optional>
+
 namespace {
+
 // How long "-exit" waits for the other copies to end before starting normally.
 constexpr int kEndCopiesTimeoutMs = 30000;
+
+// The services the interface borrows. They are created after the engine but
+// must outlive it, so the interface never sees one of them destroyed.
+struct Services
+{
+    fileEncrypt encrypt;
+    fileIo io;
+    comCopyright com;
+    ProcessInfo process;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QLogger::start();
     QString showMode;
     // Software rendering draws the transparent parts of the main window
     // transparent and lets clicks through them.
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 
-    QApplication app(argc, argv);
+    QSingleApplication app(argc, argv);
 #ifndef Q_OS_WIN
     // Windows takes the version from the executable's version resource.
     QCoreApplication::setApplicationVersion(QStringLiteral(PORTVIEW_VERSION));
@@ -47,24 +64,27 @@ int main(int argc, char *argv[])
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
     qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
 
+    std::optional<Services> services;
+    std::optional<LangSwitch> langSwitch;
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
-    fileEncrypt encrypt;
-    comCopyright com;
-    ProcessInfo process;
+    services.emplace();
 
     QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("encrypt"), &encrypt);
-    context->setContextProperty(QStringLiteral("com"), &com);
+    context->setContextProperty(QStringLiteral("encrypt"), &services->encrypt);
+    context->setContextProperty(QStringLiteral("io"), &services->io);
+    context->setContextProperty(QStringLiteral("com"), &services->com);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
-    context->setContextProperty(QStringLiteral("process"), &process);
+    context->setContextProperty(QStringLiteral("process"), &services->process);
 
-    const int languageIndex = 0;
-    LangSwitch langSwitch(&engine);
-    context->setContextProperty(QStringLiteral("lang"), &langSwitch);
-    langSwitch.changeLang(languageIndex);
+    // A missing entry reads as 0, English.
+    const int languageIndex =
+        services->io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt();
+    langSwitch.emplace(&engine);
+    context->setContextProperty(QStringLiteral("lang"), &*langSwitch);
+    langSwitch->changeLang(languageIndex);
 
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
@@ -76,7 +96,13 @@ int main(int argc, char *argv[])
 
     qDebug() << QCoreApplication::applicationFilePath();
 
-    engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    if (app.isRunning())
+        return 0;
 
-    return app.exec();
+    engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    QObject::connect(&app, &QSingleApplication::activeAP, &app, [&engine] { bringMainWindowToFront(engine); });
+
+    const int result = app.exec();
+    QLogger::finish();
+    return result;
 }

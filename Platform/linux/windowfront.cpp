@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <QX11Info>
 
 namespace platform {
 
@@ -12,6 +13,12 @@ void bringWindowToFront(std::uintptr_t nativeWindow)
     for (QWindow *window : QGuiApplication::allWindows()) {
         if (window->winId() == static_cast<WId>(nativeWindow)) {
             window->raise();
+            // Qt asks for the focus with the time of the last X event it
+            // saw. After the user has focused another window since, the
+            // server (or the window manager) refuses a request that old;
+            // with the server's current time it counts.
+            if (QX11Info::isPlatformX11())
+                QX11Info::setAppTime(QX11Info::getTimestamp());
             window->requestActivate();
             return;
         }

@@ -1,0 +1,16 @@
+#include "appDataPath.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString appDataPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString ensureAppDataPath()
+{
+    const QString path = appDataPath();
+    QDir().mkpath(path);
+    return path;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QVariantMap>
+
+// Plain text files, temporary-file URLs, the copied upgrade tool and the INI
+// configuration config.ini, for the interface.
+class fileIo : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
+
+public:
+    explicit fileIo(QObject *parent = nullptr);
+
+    QUrl source() const { return m_source; }
+    QString text() const { return m_text; }
+
+    Q_INVOKABLE void read();
+    Q_INVOKABLE void write();
+    Q_INVOKABLE QString gettempfilepath(QString filename);
+    Q_INVOKABLE bool copyFile(QString srcPath);
+    Q_INVOKABLE QVariantMap loadIni(QString groupName, QString titleName);
+    Q_INVOKABLE void setIni(QString groupName, QString titleName, QString value);
+
+    // config.ini in the application-data folder, which is created if missing.
+    static QString configPath();
+
+signals:
+    void sourceChanged(QUrl arg);
+    void textChanged(QString arg);
+
+public slots:
+    void setSource(QUrl source);
+    void setText(QString text);
+
+private:
+    QUrl m_source;
+    QString m_text;
+};

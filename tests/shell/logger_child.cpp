@@ -1,0 +1,21 @@
+// A process that logs through the log handler the way the program does and
+// then ends: normally, or with a fatal message.
+
+#include "QLogger.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
+
+#include <cstring>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+    QLogger::start();
+    if (argc > 1 && std::strcmp(argv[1], "fatal") == 0)
+        qFatal("Stopping here: %s", "no way on");
+    qDebug("Run ended.");
+    QLogger::finish();
+    return 0;
+}

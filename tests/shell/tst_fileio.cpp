@@ -1,0 +1,482 @@
+// The file and INI service: config.ini as QSettings reads it, the text
+// property and its signals, temporary-file URLs, the copied upgrade tool, and
+// config.ini staying whole on a full disk and under kill -9.
+
+#include "IniText.h"
+#include "StressPayload.h"
+#include "appDataPath.h"
+#include "fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QThread>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList leftoversOf(const QString &configPath)
+{
+    const QFileInfo config(configPath);
+    return config.dir().entryList({config.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+}
+
+// Limits the size of any file this process writes, as a full disk would:
+// writes past the limit fail instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    bool isActive() const { return m_active; }
+
+private:
+    rlimit m_saved {};
+    bool m_active = false;
+};
+
+QString randomText(QRandomGenerator &random, int maxLength)
+{
+    // Characters the INI format treats specially, CJK, and a pair outside the
+    // basic plane.
+    static const QString alphabet = QStringLiteral(" \t\n\r\\\"';,=@%#[]/$0aZ9fF\x01\x7f\u00e9\u4e2d\u6587");
+    static const QString astral = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QString text;
+    const int length = random.bounded(maxLength + 1);
+    for (int i = 0; i < length; ++i) {
+        const int pick = random.bounded(24);
+        if (pick == 0)
+            text += astral;
+        else if (pick == 1)
+            text += QChar(0xD83D); // half of a pair, alone
+        else if (pick == 2)
+            text += QChar(0xDE00);
+        else
+            text += alphabet.at(random.bounded(alphabet.size()));
+    }
+    return text;
+}
+
+bool waitUntilStopped(pid_t pid)
+{
+    for (int i = 0; i < 500; ++i) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (stat.open(QIODevice::ReadOnly)) {
+            const QByteArray fields = stat.readAll();
+            const int afterName = fields.lastIndexOf(')');
+            if (afterName > 0 && fields.mid(afterName + 2, 1) == "T")
+                return true;
+        }
+        QThread::usleep(200);
+    }
+    return false;
+}
+
+bool isOpenForWriting(pid_t pid, const QString &fd)
+{
+    QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(pid).arg(fd));
+    if (!info.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : info.readAll().split('\n')) {
+        if (line.startsWith("flags:"))
+            return (line.mid(6).trimmed().toInt(nullptr, 8) & O_ACCMODE) != O_RDONLY;
+    }
+    return false;
+}
+
+// Whether the stopped process `pid` is writing config.ini: it has the new
+// file open (unnamed in the application-data folder, or named beside
+// config.ini where the file system offers no unnamed files), or config.ini
+// itself open for writing.
+bool isWritingConfig(pid_t pid, const QString &configPath)
+{
+    const QString folder = QFileInfo(configPath).path();
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[4096];
+        const ssize_t length = ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1);
+        if (length <= 0)
+            continue;
+        const QString path = QFile::decodeName(QByteArray(target, static_cast<int>(length)));
+        if (path.startsWith(folder + QStringLiteral("/#")) || path.startsWith(configPath + QLatin1Char('.'))
+            || (path == configPath && isOpenForWriting(pid, fd)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class FileIoTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_config;
+
+    // Reads a file of our INI text with a QSettings that has never seen it.
+    static QVariantMap readBack(const QByteArray &document)
+    {
+        static int serial = 0;
+        const QString path = QDir::temp().filePath(QStringLiteral("readback-%1.ini").arg(++serial));
+        writeFile(path, document);
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setIniCodec("UTF8");
+        QVariantMap all;
+        for (const QString &key : settings.allKeys())
+            all.insert(key, settings.value(key));
+        QFile::remove(path);
+        return all;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        m_config = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vemo/Vemo Portview/config.ini");
+        QCOMPARE(fileIo::configPath(), m_config);
+    }
+
+    void configIniFromTheFirstRunOn()
+    {
+        fileIo io;
+        QVERIFY(!QFile::exists(m_config));
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), QVariantMap());
+        QVERIFY(!QFile::exists(m_config));
+
+        io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("3"));
+        io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
+        io.setIni(QStringLiteral("QV5830"), QStringLiteral("hotkey"), QStringLiteral("Shift + Alt + S"));
+        const QVariantMap system {{QStringLiteral("language"), QStringLiteral("3")},
+                                  {QStringLiteral("autorun"), QStringLiteral("1")}};
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), system);
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QStringLiteral("language")), system);
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QStringLiteral("no such key")), system);
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).type(),
+                 QVariant::String);
+        QCOMPARE(io.loadIni(QStringLiteral("QV5830"), QString()).value(QStringLiteral("hotkey")),
+                 QVariant(QStringLiteral("Shift + Alt + S")));
+        QCOMPARE(io.loadIni(QStringLiteral("Missing"), QString()), QVariantMap());
+
+        // Stored as UTF-8, and readable by QSettings as it is.
+        const QString name = QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87 desk, left; \xF0\x9F\x98\x80");
+        io.setIni(QStringLiteral("QV5830"), QStringLiteral("Name1"), name);
+        QVERIFY(contentsOf(m_config).contains(QByteArray("\xE4\xB8\xAD\xE6\x96\x87 desk")));
+        QSettings direct(m_config, QSettings::IniFormat);
+        direct.setIniCodec("UTF8");
+        QCOMPARE(direct.value(QStringLiteral("QV5830/Name1")).toString(), name);
+        QCOMPARE(direct.value(QStringLiteral("System/language")).toString(), QStringLiteral("3"));
+
+        QTest::ignoreMessage(QtDebugMsg, "No INI key given.");
+        io.setIni(QStringLiteral("System"), QString(), QStringLiteral("x"));
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), system);
+    }
+
+    void rewritesOfEqualSizeAreReadAtOnce()
+    {
+        // QSettings re-reads a file only when its size or time changed; ten
+        // same-size rewrites in a row each have to be seen.
+        fileIo io;
+        for (int i = 0; i < 50; ++i) {
+            const QString value = QString::number(i % 10);
+            io.setIni(QStringLiteral("System"), QStringLiteral("language"), value);
+            QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toString(),
+                     value);
+        }
+    }
+
+    void aRewriteIsStampedNewerThanTheFileItReplaces()
+    {
+        // Even when the old file's time lies ahead (another tick, a clock
+        // set back), the new one must not carry a time QSettings has seen.
+        fileIo io;
+        io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("1"));
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        {
+            QFile config(m_config);
+            QVERIFY(config.open(QIODevice::ReadWrite));
+            QVERIFY(config.setFileTime(ahead, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toString(),
+                 QStringLiteral("1"));
+        io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("2"));
+        QVERIFY(QFileInfo(m_config).lastModified() > ahead);
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toString(),
+                 QStringLiteral("2"));
+        QFile::remove(m_config);
+    }
+
+    void handWrittenIniKeepsWhatItHolds()
+    {
+        QVERIFY(writeFile(m_config, "; written by hand\r\n"
+                                    "[System]\r\n"
+                                    "language = 2 ; two\r\n"
+                                    "list=a, b\r\n"
+                                    "quoted=\"x;y\"\r\n"
+                                    "[General]\r\n"
+                                    "top=1\r\n"
+                                    "[%General]\r\n"
+                                    "inner=2\r\n"
+                                    "[Deep]\r\n"
+                                    "sub\\key=3\r\n"
+                                    "garbage line without equals\r\n"));
+        fileIo io;
+        const QVariantMap before {{QStringLiteral("language"), QStringLiteral("2")},
+                                  {QStringLiteral("list"), QStringLiteral("a, b")},
+                                  {QStringLiteral("quoted"), QStringLiteral("x;y")}};
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), before);
+
+        io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("0"));
+        QVariantMap after = before;
+        after.insert(QStringLiteral("autorun"), QStringLiteral("0"));
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), after);
+        QCOMPARE(io.loadIni(QStringLiteral("General"), QString()),
+                 (QVariantMap {{QStringLiteral("inner"), QStringLiteral("2")}}));
+        QSettings direct(m_config, QSettings::IniFormat);
+        QCOMPARE(direct.value(QStringLiteral("top")).toString(), QStringLiteral("1"));
+        QCOMPARE(direct.value(QStringLiteral("Deep/sub/key")).toString(), QStringLiteral("3"));
+        QFile::remove(m_config);
+    }
+
+    void iniTextReadsBackUnchanged()
+    {
+        const QStringList tricky = {
+            QString(), QStringLiteral(" "), QStringLiteral(" lead"), QStringLiteral("trail "),
+            QStringLiteral("a,b"), QStringLiteral("a;b"), QStringLiteral("k=v"), QStringLiteral("\"quoted\""),
+            QStringLiteral("back\\slash"), QStringLiteral("@ByteArray(x)"), QStringLiteral("@@"),
+            QStringLiteral("@Invalid()"), QStringLiteral("line\nbreak"), QString(QChar(0)) + QStringLiteral("12"),
+            QStringLiteral("\x01" "a"), QStringLiteral("tab\tbeef"), QString::fromUtf8("\xF0\x9F\x98\x80"),
+            QStringLiteral("Shift + Alt + S"), QStringLiteral("C:\\Users\\x\\sound.wav"),
+            QString(QChar(0xD83D)) + QStringLiteral("beef"),
+        };
+        QVariantMap settings;
+        for (int i = 0; i < tricky.size(); ++i)
+            settings.insert(QStringLiteral("Group/value%1").arg(i), tricky.at(i));
+        settings.insert(QStringLiteral("top level"), QStringLiteral("t"));
+        settings.insert(QStringLiteral("general/lower"), QStringLiteral("g"));
+        settings.insert(QString::fromUtf8("\xE7\xBE\xA4 %/key with space"), QStringLiteral("k"));
+        settings.insert(QStringLiteral("Deep/a/b"), QStringLiteral("d"));
+        settings.insert(QStringLiteral("List/items"), QStringList {QStringLiteral("x"), QStringLiteral("y, z")});
+        QCOMPARE(readBack(iniDocument(settings)), settings);
+
+        QRandomGenerator random(20261206);
+        for (int round = 0; round < 300; ++round) {
+            QVariantMap randomSettings;
+            for (int k = 0; k < 5; ++k) {
+                QString group = randomText(random, 6).remove(QLatin1Char('/'));
+                QString key = randomText(random, 6).remove(QLatin1Char('/'));
+                if (key.isEmpty())
+                    key = QStringLiteral("k");
+                randomSettings.insert(group.isEmpty() ? key : group + QLatin1Char('/') + key,
+                                      randomText(random, 20));
+            }
+            const QVariantMap back = readBack(iniDocument(randomSettings));
+            QVERIFY2(back == randomSettings, iniDocument(randomSettings).toPercentEncoding().constData());
+        }
+    }
+
+    void textAndSourceSignalOnlyOnChangeButReadAlwaysSignals()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("note.txt"));
+        QVERIFY(writeFile(path, "same text"));
+        fileIo io;
+        QSignalSpy textSpy(&io, &fileIo::textChanged);
+        QSignalSpy sourceSpy(&io, &fileIo::sourceChanged);
+
+        io.setSource(QUrl::fromLocalFile(path));
+        io.setSource(QUrl::fromLocalFile(path));
+        QCOMPARE(sourceSpy.count(), 1);
+        io.setText(QStringLiteral("same text"));
+        io.setText(QStringLiteral("same text"));
+        QCOMPARE(textSpy.count(), 1);
+        io.read();
+        QCOMPARE(textSpy.count(), 2);
+        QCOMPARE(textSpy.last().first().toString(), QStringLiteral("same text"));
+
+        // A file in a folder that does not exist: the folder is made, the
+        // text stays and nothing is signalled.
+        const QString missing = dir.filePath(QStringLiteral("new/deeper/none.txt"));
+        io.setSource(QUrl::fromLocalFile(missing));
+        io.read();
+        QVERIFY(QDir(dir.filePath(QStringLiteral("new/deeper"))).exists());
+        QVERIFY(!QFile::exists(missing));
+        QCOMPARE(io.text(), QStringLiteral("same text"));
+        QCOMPARE(textSpy.count(), 2);
+
+        // write makes the folders and writes the text without a byte-order mark.
+        const QString written = dir.filePath(QStringLiteral("out/sub/\xC3\xA9t\xC3\xA9.txt"));
+        io.setSource(QUrl::fromLocalFile(written));
+        io.setText(QString::fromUtf8("\xE4\xB8\xAD line\n"));
+        io.write();
+        QCOMPARE(contentsOf(written), QByteArray("\xE4\xB8\xAD line\n"));
+
+        fileIo empty;
+        empty.read();
+        empty.write();
+        QCOMPARE(empty.text(), QString());
+    }
+
+    void temporaryUrlsMakeTheirFolderButNotTheFile()
+    {
+        fileIo io;
+        QSignalSpy spy(&io, &fileIo::textChanged);
+        const QString url = io.gettempfilepath(QStringLiteral("sub/name.bin"));
+        QVERIFY2(url.startsWith(QLatin1String("file:///")), qPrintable(url));
+        QVERIFY(url.endsWith(QLatin1String("/sub/name.bin")));
+        const QString local = QUrl(url).toLocalFile();
+        const QString tempDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+        QCOMPARE(QFileInfo(QFileInfo(local).path()).canonicalFilePath(),
+                 QFileInfo(tempDir + QStringLiteral("/sub")).canonicalFilePath());
+        QVERIFY(QFileInfo(tempDir + QStringLiteral("/sub")).isDir());
+        QVERIFY(!QFile::exists(local));
+        // Cutting "file:///" off leaves a path that works, as callers do.
+        QVERIFY(QFileInfo(url.mid(8)).absoluteDir().exists());
+        QCOMPARE(io.source(), QUrl());
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void theUpgradeToolIsCopiedUnderItsFixedName()
+    {
+        fileIo io;
+        const QString dataDir = ensureAppDataPath();
+        const QString tool = dataDir + QStringLiteral("/upgrade.exe");
+        QVERIFY(writeFile(dataDir + QStringLiteral("/tool-v2.bin"), "new tool"));
+        QVERIFY(writeFile(tool, "old tool"));
+
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("srcPath=") + dataDir + QStringLiteral("/tool-v2.bin")));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("dst_Path=") + tool));
+        QVERIFY(io.copyFile(QStringLiteral("tool-v2.bin")));
+        QCOMPARE(contentsOf(tool), QByteArray("new tool"));
+
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^srcPath=")));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^dst_Path=")));
+        QVERIFY(io.copyFile(QStringLiteral("upgrade.exe")));
+        QCOMPARE(contentsOf(tool), QByteArray("new tool"));
+
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^srcPath=")));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^dst_Path=")));
+        QTest::ignoreMessage(QtDebugMsg, "Copy upgrade tool failed");
+        QVERIFY(!io.copyFile(QStringLiteral("missing.bin")));
+        QVERIFY(!QFile::exists(tool));
+    }
+
+    void aFullDiskLeavesTheOldFilesWhole()
+    {
+        fileIo io;
+        io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("3"));
+        const QByteArray before = contentsOf(m_config);
+        QTemporaryDir dir;
+        const QString notePath = dir.filePath(QStringLiteral("note.txt"));
+        QVERIFY(writeFile(notePath, "old note"));
+        io.setSource(QUrl::fromLocalFile(notePath));
+        {
+            // Room for a few bytes more than the file holds: the new text
+            // fits the write buffer and fails only when it is flushed.
+            FileSizeLimit limit(static_cast<rlim_t>(before.size() + 8));
+            QVERIFY(limit.isActive());
+            QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
+            io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
+            QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
+            io.setIni(QStringLiteral("Big"), QStringLiteral("payload"), QString(256 * 1024, QLatin1Char('x')));
+            io.setText(QString(64 * 1024, QLatin1Char('y')));
+            io.write();
+        }
+        QCOMPARE(contentsOf(m_config), before);
+        QCOMPARE(leftoversOf(m_config), QStringList());
+        QCOMPARE(contentsOf(notePath), QByteArray("old note"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("note.txt")});
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()),
+                 (QVariantMap {{QStringLiteral("language"), QStringLiteral("3")}}));
+
+        io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
+        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("autorun")),
+                 QVariant(QStringLiteral("1")));
+    }
+
+    void aWriterKilledMidWriteLeavesAWholeFile()
+    {
+        fileIo io;
+        io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("5"));
+        QRandomGenerator random(7);
+        quint64 lastWritten = 0; // the newest write known to be complete
+        int attempts = 0;
+        constexpr int kRounds = 25;
+        for (int round = 0; round < kRounds; ++round) {
+            QProcess writer;
+            writer.start(QStringLiteral(CONFIG_WRITER), {QString::number(lastWritten + 1)});
+            QVERIFY(writer.waitForStarted());
+            QVERIFY(writer.waitForReadyRead(20000));
+            const auto pid = static_cast<pid_t>(writer.processId());
+            bool caught = false;
+            for (int attempt = 0; attempt < 500 && !caught; ++attempt) {
+                ++attempts;
+                QThread::usleep(random.bounded(3000));
+                ::kill(pid, SIGSTOP);
+                QVERIFY(waitUntilStopped(pid));
+                caught = isWritingConfig(pid, m_config);
+                ::kill(pid, caught ? SIGKILL : SIGCONT);
+            }
+            QVERIFY2(caught, "the writer was never caught writing");
+            QVERIFY(writer.waitForFinished(5000));
+            const QStringList done = QString::fromLatin1(writer.readAllStandardOutput())
+                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY(!done.isEmpty());
+            const quint64 confirmed = done.last().toULongLong();
+
+            // The kill came while the next value was being written, so the
+            // file must hold the last confirmed one, whole.
+            const QString payload =
+                io.loadIni(QStringLiteral("Stress"), QString()).value(QStringLiteral("payload")).toString();
+            const quint64 n = payload.section(QLatin1Char(':'), 1, 1).toULongLong();
+            QVERIFY2(n == confirmed, qPrintable(QStringLiteral("round %1: file holds %2, writer confirmed %3")
+                                                    .arg(round).arg(n).arg(confirmed)));
+            QVERIFY2(payload == stressPayload(n), qPrintable(QStringLiteral("round %1: value %2 is cut").arg(round).arg(n)));
+            QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")),
+                     QVariant(QStringLiteral("5")));
+            // A kill between naming the new file and renaming it leaves that
+            // file beside config.ini; it must be whole too.
+            for (const QString &leftover : leftoversOf(m_config)) {
+                const QString path = QFileInfo(m_config).dir().filePath(leftover);
+                QSettings left(path, QSettings::IniFormat);
+                QCOMPARE(left.value(QStringLiteral("Stress/payload")).toString(), stressPayload(n + 1));
+                QFile::remove(path);
+            }
+            lastWritten = n;
+        }
+        qInfo("%d kills, each while the new config.ini was open for writing, found in %d stops", kRounds, attempts);
+    }
+};
+
+QTEST_GUILESS_MAIN(FileIoTest)
+#include "tst_fileio.moc"

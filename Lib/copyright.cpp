@@ -1,8 +1,10 @@
 #include "copyright.h"
 
+#include "Brand.h"
+
 comCopyright::comCopyright(QObject *parent) : QObject(parent) {}
 
 QString comCopyright::getCompanyName() const
 {
-    return QStringLiteral("Vemo");
+    return QLatin1String(kCompanyWord);
 }

@@ -1,17 +1,22 @@
 #include "hidEnumerate.h"
 
 #include "CommandReport.h"
+#include "Brand.h"
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
+#include "fileEncrypt.h"
+#include "fileio.h"
 #include "monitor.h"
 
 #include <hidapi.h>
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 constexpr int kPollIntervalMs = 10;
@@ -127,6 +132,27 @@ void hidEnumerate::enumerate(int network)
 void hidEnumerate::loadDeviceRes()
 {
     m_catalogueText.clear();
+    fileIo file;
+    if (m_networkMode == 1) {
+        // A catalogue fetched from the network lies plain in the temporary folder.
+        file.setSource(QUrl(file.gettempfilepath(QStringLiteral("kvm.temp"))));
+        file.read();
+        m_catalogueText = file.text();
+    } else {
+        fileEncrypt encryption;
+        const QString directory = QCoreApplication::applicationDirPath();
+        const QString company = QLatin1String(kCompanyWord);
+        file.setSource(QUrl(encryption.get_userappdata_path()));
+        if (encryption.decrypt_file(directory + QStringLiteral("/dev.") + company.toLower())) {
+            file.read();
+            m_catalogueText = file.text();
+            encryption.delete_tempfile();
+        } else {
+            file.setSource(QUrl::fromLocalFile(directory + QLatin1Char('/') + company + QStringLiteral(".json")));
+            file.read();
+            m_catalogueText = file.text();
+        }
+    }
     initDevice();
 }
 

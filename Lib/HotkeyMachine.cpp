@@ -74,7 +74,7 @@ void onKeyUp(HotkeyState &state, HotkeyEnvironment &environment, const platform:
     const bool held = state.hotkeyState == HotkeyState::Held;
     if ((recording || held) && isDeleteKey(event.vkCode)) {
         report(state, environment, QStringLiteral("-2"));
-    } else if (held || (recording && event.scanCode == kScanAltGrControl)) {
+    } else if (held || (recording && event.scanCode == kScanKeepsRecording)) {
         return;
     } else if (recording) {
         state.hotkeyState = HotkeyState::Matching;

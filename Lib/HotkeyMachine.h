@@ -37,7 +37,8 @@ public:
 namespace HotkeyMachine {
 
 constexpr unsigned kScanF4 = 0x3E;
-constexpr unsigned kScanAltGrControl = 0x22A; // the Ctrl that AltGr sends along
+// A key-up with this scan code leaves a recording running.
+constexpr unsigned kScanKeepsRecording = 0x22A;
 constexpr unsigned kVkDelete = 0x2E;
 constexpr unsigned kVkBackspace = 0x08;
 constexpr int kModeSwitchToPort1 = 3;

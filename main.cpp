@@ -3,15 +3,19 @@
 #include "ProcessInfo.h"
 #include "QLogger.h"
 #include "QSingleApplication.h"
+#include "UpgradeEventFilter.h"
 #include "SystemTrayIcon/systemtrayicon.h"
 #include "copyright.h"
 #include "fileEncrypt.h"
 #include "fileio.h"
 #include "hidEnumerate.h"
 #include "langswitch.h"
+#include "monitor.h"
+#include "regedit.h"
 #include "versionText.h"
 #include "windowFront.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDebug>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -31,6 +35,7 @@ constexpr int kEndCopiesTimeoutMs = 30000;
 // must outlive it, so the interface never sees one of them destroyed.
 struct Services
 {
+    regedit registry;
     fileEncrypt encrypt;
     fileIo io;
     comCopyright com;
@@ -63,6 +68,7 @@ int main(int argc, char *argv[])
 
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
     qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
+    qmlRegisterType<Monitor>("Qt.Quick.Monitor", 1, 0, "Monitor");
 
     std::optional<Services> services;
     std::optional<LangSwitch> langSwitch;
@@ -70,14 +76,19 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
     services.emplace();
+    // Lives as long as the process; the application's native messages pass it.
+    auto *deviceEvents = new UpgradeEventFilter;
+    QAbstractEventDispatcher::instance()->installNativeEventFilter(deviceEvents);
 
     QQmlContext *context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("regedit"), &services->registry);
     context->setContextProperty(QStringLiteral("encrypt"), &services->encrypt);
     context->setContextProperty(QStringLiteral("io"), &services->io);
     context->setContextProperty(QStringLiteral("com"), &services->com);
     context->setContextProperty(QStringLiteral("mainwindow"), &engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
     context->setContextProperty(QStringLiteral("process"), &services->process);
+    context->setContextProperty(QStringLiteral("detect_event"), deviceEvents);
 
     // A missing entry reads as 0, English.
     const int languageIndex =

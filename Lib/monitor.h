@@ -11,6 +11,10 @@
 #include <QVariant>
 #include <QVariantMap>
 
+// The keyboard hook procedure: every key event the installed hook sees goes
+// through the shared worker's hotkey machine. True means swallow.
+bool onKeyboardHookEvent(const platform::KeyEvent &event);
+
 // The device command worker: opens the chosen switch, sends it commands,
 // reads its status, relays the device link's status changes and hosts the
 // hotkey machinery. All device state lives in one process-wide instance,

@@ -11,7 +11,7 @@ packages=(
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
   qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
-  libx11-dev libxi-dev libqt5x11extras5-dev
+  libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
   xvfb xauth xdotool
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QLocalSocket>
 
 namespace {
 QAtomicInt g_counter;
@@ -83,6 +84,20 @@ bool VirtualSwitch::control(const QStringList &args, QString *output) const
     if (output)
         *output = QString::fromUtf8(ctl.readAllStandardOutput()).trimmed();
     return ctl.exitStatus() == QProcess::NormalExit && ctl.exitCode() == 0;
+}
+
+double VirtualSwitch::clockMs() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_socketName);
+    if (!socket.waitForConnected(2000))
+        return -1;
+    socket.write(R"({"op":"ctl","args":["clock"]})" "\n");
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(2000))
+            return -1;
+    }
+    return QJsonDocument::fromJson(socket.readLine()).object().value(QStringLiteral("output")).toString().toDouble();
 }
 
 QJsonObject VirtualSwitch::state(int switchIndex) const

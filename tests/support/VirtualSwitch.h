@@ -34,6 +34,9 @@ public:
     QProcessEnvironment environment() const;
 
     bool control(const QStringList &args, QString *output = nullptr) const;
+    // The trace's clock now, in milliseconds, asked over the socket directly
+    // (no process start in between); negative when there is no answer.
+    double clockMs() const;
     QJsonObject state(int switchIndex) const;
     QList<TraceLine> trace() const;
     QList<QByteArray> commandReports() const; // the "to-switch" reports in order

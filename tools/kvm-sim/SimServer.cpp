@@ -214,6 +214,8 @@ QJsonObject SimServer::control(const QStringList &args)
     const QString verb = args.value(0);
     if (verb == QLatin1String("quit"))
         return success({{simproto::kOutput, QStringLiteral("bye")}});
+    if (verb == QLatin1String("clock")) // the trace's time base, for latency measurements
+        return success({{simproto::kOutput, QString::number(static_cast<double>(m_clock.nsecsElapsed()) / 1e6, 'f', 3)}});
     SimSwitch *simSwitch = switchAt(args.value(1));
     if (!simSwitch)
         return failure(QStringLiteral("no switch \"%1\"").arg(args.value(1)));

@@ -53,6 +53,14 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
         spec.name1 = value;
     } else if (key == QLatin1String("name2")) {
         spec.name2 = value;
+    } else if (key == QLatin1String("port1")) {
+        spec.port1 = value;
+    } else if (key == QLatin1String("port2")) {
+        spec.port2 = value;
+    } else if (key == QLatin1String("extra")) {
+        spec.extra = value;
+    } else if (key == QLatin1String("path")) {
+        spec.path = value;
     } else if (key == QLatin1String("echo")) {
         spec.echo = parseBool(value, &ok);
     } else if (key == QLatin1String("silent")) {
@@ -93,6 +101,8 @@ SimSwitch::SimSwitch(int index, const SwitchSpec &spec)
 
 QString SimSwitch::path() const
 {
+    if (!m_spec.path.isEmpty())
+        return m_spec.path;
     // Windows interface paths, as hidapi reports them there.
     return QStringLiteral("\\\\?\\HID#VID_%1&PID_%2#7&2c5f%3&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}")
         .arg(hex4(m_spec.vid), hex4(m_spec.pid), QString::number(m_index).rightJustified(4, QLatin1Char('0')));
@@ -133,15 +143,17 @@ QStringList SimSwitch::replyLines(const QString &command, bool *switchesAway, in
     *newPort = 0;
     const QString ok = QStringLiteral("Command OK");
     if (command == QLatin1String("read")) {
-        return {QStringLiteral("module name: ") + m_spec.model,
-                QStringLiteral("FW version: ") + m_spec.fw,
-                QStringLiteral("input port: ") + QString::number(m_spec.port),
-                QStringLiteral("switch mode: ") + m_spec.mode,
-                QStringLiteral("Port1: 1"),
-                QStringLiteral("Port2: 1"),
-                QStringLiteral("Port1 Name: ") + m_spec.name1,
-                QStringLiteral("Port2 Name: ") + m_spec.name2,
-                QStringLiteral("read Command OK")};
+        QStringList lines{QStringLiteral("module name: ") + m_spec.model,
+                          QStringLiteral("FW version: ") + m_spec.fw,
+                          QStringLiteral("input port: ") + QString::number(m_spec.port),
+                          QStringLiteral("switch mode: ") + m_spec.mode,
+                          QStringLiteral("Port1: ") + m_spec.port1,
+                          QStringLiteral("Port2: ") + m_spec.port2,
+                          QStringLiteral("Port1 Name: ") + m_spec.name1,
+                          QStringLiteral("Port2 Name: ") + m_spec.name2};
+        if (!m_spec.extra.isEmpty())
+            lines << m_spec.extra;
+        return lines << QStringLiteral("read Command OK");
     }
     if (command == QLatin1String("sw i00") || command == QLatin1String("sw i01")) {
         *newPort = command.endsWith(QLatin1Char('0')) ? 1 : 2;

@@ -19,6 +19,10 @@ struct SwitchSpec
     QString mode = QStringLiteral("normal");
     QString name1 = QStringLiteral("PC1");
     QString name2 = QStringLiteral("PC2");
+    QString port1 = QStringLiteral("1"); // the values of the "Port1" and "Port2" lines
+    QString port2 = QStringLiteral("1");
+    QString extra;       // one more raw line before the acknowledgement of "read"
+    QString path;        // an interface path of its own instead of the usual one
     bool echo = false;   // repeat the command line before the answer
     bool silent = false; // never send the line with "Command"
     bool failsend = false;

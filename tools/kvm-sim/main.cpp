@@ -16,8 +16,9 @@ namespace {
 
 const char kUsage[] =
     "usage: kvm-sim --socket NAME [--trace FILE] [--switch SPEC]... [--other SPEC]...\n"
-    "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | quit\n"
+    "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | clock | quit\n"
     "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
+    "             port1=,port2=,extra=LINE,path=,\n"
     "             echo,silent,failsend,failread=N,delay=MS,split\n"
     "other SPEC:  vid=,pid=,product=\n";
 

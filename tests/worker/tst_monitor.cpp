@@ -1,0 +1,214 @@
+// The device command worker against the virtual switch: commands by mode,
+// the status read, the connected and busy flags, and the relays to QML.
+
+#include "VirtualSwitch.h"
+#include "monitor.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QString pathOf(const VirtualSwitch &sim, int index = 1)
+{
+    return sim.state(index).value(QStringLiteral("path")).toString();
+}
+
+QStringList commandsOf(const VirtualSwitch &sim, int index = 1)
+{
+    QStringList commands;
+    for (const QJsonValue &command : sim.state(index).value(QStringLiteral("commands")).toArray())
+        commands << command.toString();
+    return commands;
+}
+
+void press(std::initializer_list<platform::KeyEvent> events)
+{
+    for (const platform::KeyEvent &event : events)
+        onKeyboardHookEvent(event);
+}
+
+// Without an X display the hooks cannot be installed; that is logged and
+// changes nothing else.
+void expectHookFailures()
+{
+    QTest::ignoreMessage(QtDebugMsg, "KB Hook Failed");
+    QTest::ignoreMessage(QtDebugMsg, "Mouse Hook failed");
+}
+
+} // namespace
+
+class MonitorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Runs first: the status cache is empty until a read succeeds.
+    void anUnacknowledgedReadRightAfterStartGivesAnEmptyMap()
+    {
+        VirtualSwitch sim({QStringLiteral("silent")});
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        Monitor monitor;
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(monitor.getSetting().isEmpty());
+        monitor.disconnectDevice();
+    }
+
+    void everyModeSendsItsCommand()
+    {
+        VirtualSwitch sim;
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        Monitor monitor;
+        Monitor *worker = Monitor::instance();
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(worker->isConnected());
+        QCOMPARE(worker->vid(), QStringLiteral("1209"));
+        QCOMPARE(worker->pid(), QStringLiteral("0001"));
+
+        for (int mode : {0, 1, 2, 5, 6, 7, 8, 9}) {
+            QVERIFY(monitor.postCmd(mode));
+            QCOMPARE(monitor.property("res").toInt(), mode);
+            QVERIFY(worker->isConnected());
+        }
+        QVERIFY(monitor.postCmd(3)); // to port 1, where this computer is: an acknowledged switch
+        QVERIFY(!worker->isConnected());
+        QCOMPARE(commandsOf(sim), (QStringList{"test", "videoswmode normal", "videoswmode faster", "sw l01",
+                                               "sw l00", "clearallsetting", "update", "test", "sw i00"}));
+
+        // A command the switch does not acknowledge leaves connected alone.
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("silent")}));
+        QVERIFY(!monitor.postCmd(4));
+        QCOMPARE(monitor.property("res").toInt(), 0);
+        QVERIFY(worker->isConnected());
+
+        monitor.disconnectDevice();
+        QVERIFY(!worker->isConnected());
+        QVERIFY(worker->vid().isEmpty());
+        QVERIFY(!monitor.postCmd(0)); // nothing open
+        QCOMPARE(commandsOf(sim).size(), 10);
+    }
+
+    void theStatusReadFillsTheCache()
+    {
+        VirtualSwitch sim({QStringLiteral("model=QV5840,fw=V1.0.9,port=2,host=2,mode=faster,port1=online,"
+                                          "name1=Desk: left:x,name2=  Laptop ,extra=Switch mode: normal")});
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        Monitor monitor;
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        const QVariantMap status = monitor.getSetting();
+        QCOMPARE(status.value("modelname").toString(), QStringLiteral("QV5840"));
+        QCOMPARE(status.value("version").toString(), QStringLiteral("V1.0.9"));
+        QCOMPARE(status.value("curport").toString(), QStringLiteral("2"));
+        QCOMPARE(status.value("smode").toString(), QStringLiteral("faster")); // the miscased line is ignored
+        QCOMPARE(status.value("Port1").toString(), QStringLiteral("o"));
+        QCOMPARE(status.value("Port2").toString(), QStringLiteral("1"));
+        QCOMPARE(status.value("Name1").toString(), QStringLiteral("Desk"));
+        QCOMPARE(status.value("Name2").toString(), QStringLiteral("Laptop"));
+
+        // A failed read keeps the last status.
+        QVERIFY(sim.control({QStringLiteral("unplug"), QStringLiteral("1")}));
+        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
+        QCOMPARE(monitor.getSetting(), status);
+        monitor.disconnectDevice();
+    }
+
+    void theHotkeySwitchesAndTheHeartbeatSeesTheSwitchLeave()
+    {
+        VirtualSwitch sim;
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        Monitor monitor;
+        QSignalSpy status(&monitor, &Monitor::devstatusChanged);
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QCOMPARE(monitor.getSetting().value("curport").toString(), QStringLiteral("1"));
+        QVERIFY(status.wait(3000));
+        QCOMPARE(monitor.property("devstatus").toInt(), 1);
+
+        QVERIFY(monitor.setHotkey(QStringLiteral("Shift + Alt + S")));
+        press({{0, platform::kKeyDown, 160, 0x2A}, {0, platform::kSysKeyDown, 164, 0x38},
+               {0, platform::kSysKeyDown, 83, 0x1F}});
+        QVERIFY(!Monitor::instance()->isBusy());
+        QVERIFY(!Monitor::instance()->isConnected());
+        QCOMPARE(monitor.property("res").toInt(), 4);
+        QCOMPARE(commandsOf(sim).filter(QStringLiteral("sw ")), QStringList{"sw i01"});
+        QVERIFY(!sim.state(1).value("present").toBool());
+
+        // No second command until the interface connects again.
+        press({{0, platform::kKeyDown, 160, 0x2A}, {0, platform::kSysKeyDown, 164, 0x38},
+               {0, platform::kSysKeyDown, 83, 0x1F}});
+        QCOMPARE(commandsOf(sim).filter(QStringLiteral("sw ")).size(), 1);
+
+        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
+        QVERIFY(status.wait(3000));
+        QCOMPARE(monitor.property("devstatus").toInt(), 0);
+        monitor.disconnectDevice();
+    }
+
+    void connectingAPathWithoutIdsTakesThemFromPositionThree()
+    {
+        const QString odd = QStringLiteral("\\\\?\\hid#vid_1209&pid_0001#custom");
+        VirtualSwitch sim({QStringLiteral("path=") + odd});
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        Monitor monitor;
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(odd));
+        QCOMPARE(Monitor::instance()->vid(), odd.mid(3, 4));
+        QCOMPARE(Monitor::instance()->pid(), odd.mid(3, 4));
+        QVERIFY(monitor.postCmd(0));
+        monitor.disconnectDevice();
+
+        expectHookFailures();
+        QVERIFY(!monitor.connectDevice(QStringLiteral("\\\\?\\HID#VID_1209&PID_0009#gone")));
+        QVERIFY(Monitor::instance()->vid().isEmpty()); // left as it was
+        monitor.disconnectDevice();
+    }
+
+    void qmlInstancesReadTheSharedWorker()
+    {
+        qmlRegisterType<Monitor>("Qt.Quick.Monitor", 1, 0, "Monitor");
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import Qt.Quick.Monitor 1.0\nMonitor {}\n", QUrl());
+        QScopedPointer<QObject> created(component.create());
+        auto *monitor = qobject_cast<Monitor *>(created.data());
+        QVERIFY(monitor);
+
+        VirtualSwitch sim;
+        QVERIFY(sim.start());
+        sim.connectSeam();
+        QSignalSpy keys(monitor, &Monitor::keyPressed);
+        expectHookFailures();
+        QVERIFY(monitor->connectDevice(pathOf(sim)));
+        monitor->restartHotkey(1);
+        press({{0, platform::kKeyDown, 162, 0x1D}, {0, platform::kKeyDown, 162, 0x1D}});
+        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("Ctrl"));
+        QCOMPARE(Monitor::instance()->keyname(), QStringLiteral("Ctrl"));
+        QCOMPARE(keys.count(), 2); // "-3" then "Ctrl", relayed to this instance
+        press({{0, platform::kKeyUp, 162, 0x1D}});
+        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("-4"));
+        QCOMPARE(monitor->convertVkcode2Unicode(QStringLiteral("162,164,83")), QStringLiteral("Ctrl,Alt,S"));
+
+        // After disconnecting, key reports no longer reach this instance.
+        monitor->disconnectDevice();
+        monitor->restartHotkey(1);
+        press({{0, platform::kKeyDown, 65, 0x1E}});
+        QCOMPARE(keys.count(), 3);
+        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("A"));
+        monitor->restartHotkey(0);
+    }
+};
+
+QTEST_MAIN(MonitorTest)
+#include "tst_monitor.moc"

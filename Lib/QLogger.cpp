@@ -63,6 +63,8 @@ QByteArray QLogger::formatLine(QtMsgType type, const QMessageLogContext &context
 
 void QLogger::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtWarningMsg)
+        return;
     const QByteArray text = message.toLocal8Bit();
     // Unbuffered append of the whole line, platform line ends included: it
     // reaches the file in a single write, so lines of two copies of the
@@ -73,8 +75,7 @@ void QLogger::messageHandler(QtMsgType type, const QMessageLogContext &context, 
 #ifdef Q_OS_WIN
         line.replace("\n", "\r\n");
 #endif
-        if (!line.isEmpty())
-            file.write(line);
+        file.write(line);
         file.close();
     }
     if (type == QtFatalMsg)

@@ -1,5 +1,6 @@
 #include "QSingleApplication.h"
 
+#include "Brand.h"
 #include "appDataPath.h"
 
 #include <QDebug>
@@ -11,7 +12,7 @@
 
 namespace {
 
-const QString kCompanyWord = QStringLiteral("Vemo");
+const QString kCompany = QLatin1String(kCompanyWord);
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kWriteTimeoutMs = 30000;
 constexpr int kReadTimeoutMs = 1000;
@@ -24,8 +25,8 @@ constexpr int kReadTimeoutMs = 1000;
 // application object is being built.
 int &QSingleApplication::withNamesSet(int &argc)
 {
-    QCoreApplication::setOrganizationName(kCompanyWord);
-    QCoreApplication::setApplicationName(kCompanyWord + QStringLiteral(" Portview"));
+    QCoreApplication::setOrganizationName(kCompany);
+    QCoreApplication::setApplicationName(kCompany + QStringLiteral(" Portview"));
     ensureAppDataPath();
     return argc;
 }

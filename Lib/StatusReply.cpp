@@ -1,5 +1,7 @@
 #include "StatusReply.h"
 
+#include "Brand.h"
+
 #include <QStringList>
 
 namespace StatusReply {
@@ -24,7 +26,7 @@ QVariantMap defaults(const QString &companyWord)
 {
     return {
         {QStringLiteral("modelname"),
-         companyWord == QLatin1String("Vemo") ? QStringLiteral("QV5830") : QStringLiteral("TLM2480VV")},
+         companyWord == QLatin1String(kCompanyWord) ? QStringLiteral("QV5830") : QStringLiteral("TLM2480VV")},
         {QStringLiteral("version"), QString()},
         {QStringLiteral("curport"), QString()},
         {QStringLiteral("smode"), QStringLiteral("normal")},

@@ -1,5 +1,7 @@
 #include "fileEncrypt.h"
 
+#include "Brand.h"
+
 #include "EncryptApi.h"
 
 #include <QDir>
@@ -13,7 +15,7 @@
 namespace {
 
 const QString kFileUrlPrefix = QStringLiteral("file:///");
-const QString kCompanyWord = QStringLiteral("Vemo");
+const QString kCompany = QLatin1String(kCompanyWord);
 
 std::vector<EncryptChar> libraryText(const QString &text)
 {
@@ -52,7 +54,7 @@ void fileEncrypt::delete_tempfile()
 QString fileEncrypt::get_userdocument_path()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                           QLatin1Char('/') + kCompanyWord + QLatin1Char('/') + kCompanyWord +
+                           QLatin1Char('/') + kCompany + QLatin1Char('/') + kCompany +
                            QStringLiteral(" Portview/");
     QDir().mkpath(folder);
     return kFileUrlPrefix + folder;

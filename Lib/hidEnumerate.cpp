@@ -1,7 +1,7 @@
 #include "hidEnumerate.h"
 
-#include "CommandReport.h"
 #include "Brand.h"
+#include "CommandReport.h"
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
 #include "fileEncrypt.h"
@@ -32,6 +32,9 @@ hidEnumerate::~hidEnumerate() = default;
 
 bool hidEnumerate::openDevice(const char *path)
 {
+    // A handle still held would otherwise be lost, keeping the device open
+    // and the HID library initialised for good.
+    closeDevice();
     HidSeam &hid = HidSeam::instance();
     m_openPath = QString::fromLocal8Bit(path);
     if (hid.init() != 0) {

@@ -37,6 +37,14 @@ private slots:
         QVERIFY(worker.closeDevice()); // closed already: nothing reaches the library
         QVERIFY(log.calls.isEmpty());
 
+        // Opening again lets go of the device held before.
+        QVERIFY(worker.openDevice("dev-a"));
+        QVERIFY(worker.openDevice("dev-c"));
+        QVERIFY(worker.closeDevice());
+        QCOMPARE(log.calls, (QStringList{"init", "open dev-a", "close", "exit", "init", "open dev-c", "close", "exit"}));
+        QVERIFY(!seam.libraryInitialised());
+
+        log.calls.clear();
         log.failOpen = true;
         QVERIFY(!worker.openDevice("gone"));
         QCOMPARE(log.calls, (QStringList{"init", "open gone", "exit"}));

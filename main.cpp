@@ -51,6 +51,9 @@ int main(int argc, char *argv[])
     // Software rendering draws the transparent parts of the main window
     // transparent and lets clicks through them.
     QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    // Nothing draws with OpenGL: plain raster widgets (the hidden device
+    // notification window, the tray menu) spare loading the GL stack.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
 
     QSingleApplication app(argc, argv);
 #ifndef Q_OS_WIN

@@ -2,6 +2,7 @@
 
 #include "Platform/fileversion.h"
 #include "Platform/processes.h"
+#include "appDataPath.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -27,11 +28,6 @@ const QString kAutorunFileName = QStringLiteral("Vemo Portview.lnk");
 #else
 const QString kAutorunFileName = QStringLiteral("Vemo Portview.desktop");
 #endif
-
-QString appDataDir()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
 
 QString tempDir()
 {
@@ -77,7 +73,7 @@ bool ProcessInfo::openProcess(QString path)
 
 QString ProcessInfo::autorunMasterPath()
 {
-    const QString own = appDataDir() + QLatin1Char('/') + kAutorunFileName;
+    const QString own = appDataPath() + QLatin1Char('/') + kAutorunFileName;
 #ifndef Q_OS_WIN
     // The installation cannot write into each user's folder: it leaves the
     // master in the shared data folders (found through XDG_DATA_DIRS) or, for

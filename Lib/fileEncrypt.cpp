@@ -1,6 +1,7 @@
 #include "fileEncrypt.h"
 
 #include "Brand.h"
+#include "appDataPath.h"
 
 #include "EncryptApi.h"
 
@@ -62,7 +63,7 @@ QString fileEncrypt::get_userdocument_path()
 
 QString fileEncrypt::get_userappdata_path()
 {
-    const QUrl url(kFileUrlPrefix + QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+    const QUrl url(kFileUrlPrefix + appDataPath() +
                        QStringLiteral("/kvm.temp"),
                    QUrl::TolerantMode);
     QDir().mkpath(QFileInfo(url.toLocalFile()).absolutePath());

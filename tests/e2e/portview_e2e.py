@@ -1,0 +1,500 @@
+#!/usr/bin/env python3
+"""End-to-end flows on the real program and the real virtual switch.
+
+    portview_e2e.py PROGRAM KVM_SIM FLOW
+
+Run inside dbus-run-session (and tests/isolated.sh, for fresh HOME and XDG
+folders). Each flow gets an X server of its own, the accessibility bus, a
+tray host on the session bus, and walks the program as a person would:
+reading and pressing controls through the accessibility tree, pressing keys
+with xdotool, looking at pixels of a screenshot taken with xwd."""
+import collections
+import configparser
+import json
+import os
+import random
+import struct
+import subprocess
+import sys
+import time
+import zlib
+
+import gi
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+ROOT = os.environ.get("PORTVIEW_TEST_ROOT") or os.environ.get("TMPDIR", "/tmp")
+HOTKEY = "Shift + Alt + S"
+started = []  # every process a flow started, ended in reverse order at exit
+
+
+def spawn(args, name, **kw):
+    log = open(os.path.join(ROOT, name + ".log"), "ab")
+    kw.setdefault("stdout", log)
+    process = subprocess.Popen(args, stderr=log, **kw)
+    started.append(process)
+    return process
+
+
+def stop_all():
+    for process in reversed(started):
+        if process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+def pump():
+    # libatspi and Gio deliver what arrived only while GLib runs its loop.
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait_for(what, check, timeout=15.0):
+    end = time.monotonic() + timeout
+    while True:
+        pump()
+        value = check()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def session_bus():
+    return Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+
+def dbus_call(bus, service, path, interface, method, args=None, reply=None):
+    result = bus.call_sync(service, path, interface, method, args,
+                           GLib.VariantType(reply) if reply else None,
+                           Gio.DBusCallFlags.NONE, 5000, None)
+    return result.unpack() if result else None
+
+
+# --- X server and accessibility bus -----------------------------------------
+
+def start_desktop(width=1280, height=1024):
+    """Xvfb with -noreset (otherwise it resets, dropping the root window's
+    properties, whenever its last client leaves), then the accessibility bus,
+    whose address goes on the root window before any program starts: Qt then
+    connects at once instead of racing its first window."""
+    # A random display number: X servers of other process namespaces that
+    # share /tmp and the abstract socket names would otherwise all take :0.
+    for number in random.sample(range(100, 1000), 20):
+        read_end, write_end = os.pipe()
+        spawn(["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+               "-screen", "0", f"{width}x{height}x24"], "xvfb", pass_fds=(write_end,))
+        os.close(write_end)
+        # The number and its newline come in two writes; closing before the
+        # second would end the server.
+        with os.fdopen(read_end, "rb") as reply:
+            ready = reply.readline().strip()
+        if ready:
+            os.environ["DISPLAY"] = ":" + ready.decode()
+            break
+    else:
+        raise AssertionError("Xvfb did not start")
+    spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi")
+    bus = session_bus()
+    wait_for("the accessibility bus launcher", lambda: has_owner(bus, "org.a11y.Bus"))
+    address = wait_for("the accessibility bus", lambda: dbus_call(
+        bus, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", reply="(s)")[0])
+    subprocess.run(["xprop", "-root", "-f", "AT_SPI_BUS", "8s", "-set", "AT_SPI_BUS", address], check=True)
+    spawn([sys.executable, os.path.abspath(__file__), "--tray-host"], "tray-host")
+    wait_for("the tray host", lambda: has_owner(bus, WATCHER))
+
+
+def has_owner(bus, name):
+    return dbus_call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                     "NameHasOwner", GLib.Variant("(s)", (name,)), "(b)")[0]
+
+
+# --- Tray host ----------------------------------------------------------------
+
+WATCHER = "org.kde.StatusNotifierWatcher"
+WATCHER_XML = """<node><interface name="org.kde.StatusNotifierWatcher">
+<method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>
+<method name="RegisterStatusNotifierHost"><arg type="s" direction="in"/></method>
+<property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+<property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+<property name="ProtocolVersion" type="i" access="read"/>
+<signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+</interface></node>"""
+
+
+def run_tray_host():
+    """The smallest tray: a StatusNotifierWatcher that says a host is there
+    and lists the items that register. It runs as a process of its own, as a
+    desktop's tray does, so the program's calls never wait on the test."""
+    items = []
+
+    def on_call(connection, sender, path, interface, method, args, invocation):
+        if method == "RegisterStatusNotifierItem":
+            service = args.unpack()[0]
+            # An item may give its object path only; the service is then the caller.
+            items.append(sender + service if service.startswith("/") else service)
+            connection.emit_signal(None, path, interface, "StatusNotifierItemRegistered",
+                                   GLib.Variant("(s)", (items[-1],)))
+        invocation.return_value(None)
+
+    def on_get(connection, sender, path, interface, name):
+        return {"RegisteredStatusNotifierItems": GLib.Variant("as", items),
+                "IsStatusNotifierHostRegistered": GLib.Variant("b", True),
+                "ProtocolVersion": GLib.Variant("i", 0)}[name]
+
+    bus = session_bus()
+    info = Gio.DBusNodeInfo.new_for_xml(WATCHER_XML).interfaces[0]
+    bus.register_object("/StatusNotifierWatcher", info, on_call, on_get, None)
+    Gio.bus_own_name_on_connection(bus, WATCHER, Gio.BusNameOwnerFlags.NONE, None, None)
+    GLib.MainLoop().run()
+
+
+class Tray:
+    """The tray icon of the program as a person meets it: its menu entries,
+    and clicking one of them."""
+
+    def __init__(self):
+        self.bus = session_bus()
+
+    def items(self):
+        return dbus_call(self.bus, WATCHER, "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties",
+                         "Get", GLib.Variant("(ss)", (WATCHER, "RegisteredStatusNotifierItems")),
+                         "(v)")[0]
+
+    def _item(self):
+        item = wait_for("a tray icon", self.items)[-1]
+        service, _, path = item.partition("/")
+        return service, "/" + (path or "StatusNotifierItem")
+
+    def menu(self):
+        """[(id, label)] of the menu's top level; separators are labelled '-'."""
+        service, path = self._item()
+        menu_path = dbus_call(self.bus, service, path, "org.freedesktop.DBus.Properties", "Get",
+                              GLib.Variant("(ss)", ("org.kde.StatusNotifierItem", "Menu")), "(v)")[0]
+        self.service, self.menu_path = service, menu_path
+        _, layout = dbus_call(self.bus, service, menu_path, "com.canonical.dbusmenu", "GetLayout",
+                              GLib.Variant("(iias)", (0, -1, [])), "(u(ia{sv}av))")
+        entries = []
+        for child_id, props, _ in layout[2]:
+            if props.get("visible", True):
+                label = "-" if props.get("type") == "separator" else props.get("label", "")
+                entries.append((child_id, label.replace("&", "")))
+        return entries
+
+    def click(self, label):
+        entry = dict((text, ident) for ident, text in self.menu())[label]
+        dbus_call(self.bus, self.service, self.menu_path, "com.canonical.dbusmenu", "Event",
+                  GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
+
+
+# --- Virtual switch ----------------------------------------------------------
+
+class VirtualSwitch:
+    def __init__(self, executable, *devices):
+        """devices: ("switch", SPEC) or ("other", SPEC), listed in this order."""
+        self.executable = executable
+        self.socket = f"e2e-kvm-sim-{os.getpid()}-{len(started)}"
+        args = [executable, "--socket", self.socket, "--trace", os.path.join(ROOT, self.socket + ".trace")]
+        for kind, spec in devices:
+            args += ["--" + kind, spec]
+        process = spawn(args, self.socket, stdout=subprocess.PIPE)
+        assert process.stdout.readline().startswith(b"kvm-sim listening on"), "kvm-sim did not start"
+
+    def ctl(self, *args):
+        return subprocess.run([self.executable, "--socket", self.socket, "ctl", *args],
+                              check=True, capture_output=True, text=True).stdout
+
+    def commands(self, index):
+        """Every command switch `index` (from 1) received, in order."""
+        return json.loads(self.ctl("state", str(index)))["commands"]
+
+
+# --- The program through the accessibility tree --------------------------------
+
+class Program:
+    def __init__(self, executable, switch, *args, wait_shown=True):
+        import pyatspi  # only now: it looks for the accessibility bus on this display
+        self.pyatspi = pyatspi
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        if switch:
+            env["PORTVIEW_SIMULATOR"] = switch.socket
+        self.executable, self.env = executable, env
+        self.process = spawn([executable, *args], "program", env=env)
+        self._app = None
+        wait_for("the program in the accessibility tree", self.app)
+        if wait_shown:
+            wait_for("the window", self.shown)
+
+    def app(self):
+        if self._app is None:
+            for app in self.pyatspi.Registry.getDesktop(0):
+                if app is not None and app.get_process_id() == self.process.pid:
+                    self._app = app
+        return self._app
+
+    def elements(self, role=None, name=None):
+        """Showing elements, depth first, optionally of one role and name."""
+        found = []
+
+        def walk(node):
+            for i in range(node.childCount):
+                child = node.getChildAtIndex(i)
+                if child is None or not child.getState().contains(self.pyatspi.STATE_SHOWING):
+                    continue
+                if (role is None or child.getRoleName() in ROLES[role]) and (name is None or child.name == name):
+                    found.append(child)
+                walk(child)
+        pump()
+        walk(self.app())
+        return found
+
+    def find(self, role, name, timeout=10.0):
+        return wait_for(f"{role} \"{name}\"", lambda: self.elements(role, name), timeout)[0]
+
+    def gone(self, role, name, timeout=10.0):
+        wait_for(f"{role} \"{name}\" to go", lambda: not self.elements(role, name), timeout)
+
+    def press(self, name, role="button"):
+        self.find(role, name).queryAction().doAction(0)
+
+    def cards(self):
+        """{model name: description} of the device cards on the home page."""
+        return {card.name: card.description for card in self.elements("button")
+                if card.name.startswith("QV")}
+
+    def windows(self):
+        """The program's mapped top-level X windows, as the X server sees them."""
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+                             capture_output=True, text=True).stdout
+        return out.split()
+
+    def shown(self):
+        return bool(self.windows())
+
+    def extents(self, element):
+        box = element.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return box.x, box.y, box.width, box.height
+
+    def frame(self):
+        return self.extents(self.elements("frame")[0])
+
+    def ended(self, timeout=10.0):
+        wait_for("the program to end", lambda: self.process.poll() is not None, timeout)
+        return self.process.returncode
+
+
+ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window")}
+
+
+# --- Files the program writes -----------------------------------------------------
+
+def data_dir():
+    return os.path.join(os.environ["XDG_DATA_HOME"], "Vemo", "Vemo Portview")
+
+
+def read_ini(path):
+    parser = configparser.RawConfigParser()
+    parser.optionxform = str
+    parser.read(path, encoding="utf-8")
+    return {section: dict(parser[section]) for section in parser.sections()}
+
+
+def write_ini(path, groups):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as out:
+        for group, values in groups.items():
+            out.write(f"[{group}]\n" + "".join(f"{k}={v}\n" for k, v in values.items()) + "\n")
+
+
+def config():
+    return read_ini(os.path.join(data_dir(), "config.ini"))
+
+
+REGISTRY = os.path.join(os.environ.get("XDG_CONFIG_HOME", ""), "Vemo", "registry.ini")
+SOUND_KEY = "AppEvents\\Schemes\\Apps\\.Default\\Device{}\\.Current\\."
+
+
+def current_sounds():
+    values = read_ini(REGISTRY).get("HKEY_CURRENT_USER", {})
+    return {event: values.get(SOUND_KEY.format(key))
+            for event, key in (("connect", "Connect"), ("disconnect", "DisConnect"), ("fail", "Fail"))}
+
+
+# --- Screenshots -------------------------------------------------------------------
+
+class Screenshot:
+    """The whole screen, read from xwd's dump (TrueColor, 32 bits a pixel)."""
+
+    def __init__(self):
+        data = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
+        header = struct.unpack(">25I", data[:100])
+        size, self.width, self.height = header[0], header[4], header[5]
+        byte_order, bits, self.stride, ncolors = header[7], header[11], header[12], header[19]
+        # With windows of several visuals on screen xwd packs 24 bits a pixel.
+        assert bits in (24, 32), f"xwd gave {bits} bits a pixel"
+        self.bytes = bits // 8
+        self.masks = header[14:17]
+        self.order = "big" if byte_order else "little"
+        self.pixels = data[size + 12 * ncolors:]
+
+    def rgb(self, x, y):
+        at = y * self.stride + x * self.bytes
+        value = int.from_bytes(self.pixels[at:at + self.bytes], self.order)
+        return tuple((value & mask) // (mask & -mask) for mask in self.masks)
+
+    def colour(self, x0, y0, x1, y1):
+        """The commonest colour in a box, as "#rrggbb"."""
+        count = collections.Counter(self.rgb(x, y) for y in range(y0, y1, 2) for x in range(x0, x1, 2))
+        return "#%02x%02x%02x" % count.most_common(1)[0][0]
+
+    def save_png(self, path, x, y, width, height):
+        rows = b"".join(b"\0" + bytes(c for px in range(x, x + width) for c in self.rgb(px, py))
+                        for py in range(y, y + height))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                      + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+# --- Flows -------------------------------------------------------------------------
+
+TWO_SWITCHES = (("switch", "model=QV5830,pid=0001"), ("other", "vid=046D,pid=C52B,product=Mouse"),
+                ("switch", "model=QV5840,pid=0002"))
+
+
+def connected_cards(program, expected):
+    """Waits until the cards are exactly `expected` ({model: connected?})."""
+    return wait_for(f"the cards {expected}", lambda: {
+        name: desc == "Connected" for name, desc in program.cards().items()} == expected)
+
+
+def check_theme(program, title_bar, logo_bar=None, page=None, card=None, save_as=None):
+    x, y, width, height = program.frame()
+    shot = Screenshot()
+    close_x = program.extents(program.find("button", "Close"))[0]
+    seen = {"title bar": shot.colour(x + 200, y + 4, close_x - 60, y + 28)}
+    if logo_bar:
+        seen["logo bar"] = shot.colour(x + 200, y + 40, x + width - 80, y + 68)
+    if page:
+        seen["page"] = shot.colour(x + 10, y + height - 40, x + width - 10, y + height - 10)
+    if card:
+        cx, cy, cw, ch = program.extents(program.find("button", card))
+        seen["card"] = shot.colour(cx + 14, cy + ch // 2, cx + cw - 14, cy + ch - 14)
+    wanted = {"title bar": title_bar, "logo bar": logo_bar, "page": page, "card": card and "#ebebeb"}
+    assert seen == {k: v for k, v in wanted.items() if k in seen}, f"theme colours {seen}"
+    if save_as:
+        shot.save_png(save_as, x, y, width, height)
+
+
+def flow_home(program_exe, sim_exe):
+    """Two switches and a mouse: the cards, the connection, the settings
+    written back, the hotkey handing the switch over and back, unplugging,
+    hiding to the tray and a second start bringing the window back."""
+    switch = VirtualSwitch(sim_exe, *TWO_SWITCHES)
+    program = Program(program_exe, switch)
+    program.find("text", "Select Devices")
+    connected_cards(program, {"QV5830": True, "QV5840": False})
+    wait_for("the status read", lambda: "read" in switch.commands(1))
+    assert switch.commands(2) == [], f"the second switch was spoken to: {switch.commands(2)}"
+
+    wait_for("the defaults written back", lambda: config().get("QV5830", {}).get("autocheck"))
+    ini = config()
+    assert {k: ini["System"].get(k) for k in ("autorun", "language")} == {"autorun": "1", "language": "0"}, ini
+    assert ini["QV5830"] == {"firstrun": "0", "hotkey": HOTKEY, "silent": "0", "autocheck": "0"}, ini
+    assert "QV5840" not in ini, ini
+
+    check_theme(program, "#f0f0f0", page="#fbfbfb", card="QV5830",
+                save_as=os.environ.get("PORTVIEW_SCREENSHOT"))
+
+    # The stored hotkey hands the switch to the other computer: its card goes.
+    reads = switch.commands(1).count("read")
+    subprocess.run(["xdotool", "key", "shift+alt+s"], check=True)
+    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
+    connected_cards(program, {"QV5840": False})
+    # Back on this computer: the card returns and connects again.
+    switch.ctl("set", "1", "port=1")
+    connected_cards(program, {"QV5830": True, "QV5840": False})
+    wait_for("the status read again", lambda: switch.commands(1).count("read") > reads)
+
+    switch.ctl("unplug", "2")
+    connected_cards(program, {"QV5830": True})
+    switch.ctl("unplug", "1")
+    wait_for("\"No device detected\"", lambda: [t for t in program.elements("text")
+                                                 if t.name.startswith("No device detected")])
+    program.gone("text", "Select Devices")
+
+    # The close cross hides the window to the tray; a second start brings it back.
+    program.press("Close")
+    wait_for("the window to hide", lambda: not program.shown())
+    assert program.process.poll() is None, "the close cross ended the program"
+    second = subprocess.run([program_exe], env=program.env, timeout=30)
+    assert second.returncode == 0, f"the second copy ended with {second.returncode}"
+    wait_for("the window to come back", program.shown)
+
+
+def flow_tray(program_exe, sim_exe):
+    """Started hidden with silent removal on: only the tray shows; its menu
+    opens the window; "Quit" asks, "Cancel" keeps the program, "OK" ends it
+    and gives the device sounds back."""
+    sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        "System": dict(autorun="1", language="0", **sounds),
+        "QV5830": dict(firstrun="0", hotkey=HOTKEY, silent="1", autocheck="0")})
+    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {SOUND_KEY.format(k): v for k, v in (
+        ("Connect", "ding.wav"), ("DisConnect", "dong.wav"), ("Fail", ""))}})
+    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
+    program = Program(program_exe, switch, "-h", wait_shown=False)
+    tray = Tray()
+    assert [label for _, label in tray.menu()] == ["Vemo Portview", "-", "Preferences", "Quit"], tray.menu()
+    wait_for("the status read", lambda: "read" in switch.commands(1))
+    wait_for("the sounds muted", lambda: current_sounds() == dict.fromkeys(sounds, ""))
+    assert not program.shown(), "started with -h, yet a window shows"
+
+    tray.click("Vemo Portview")
+    wait_for("the window", program.shown)
+    message = "Are you sure you want to quit Vemo Portview?"
+    tray.click("Quit")
+    program.find("text", message)
+    program.press("Cancel")
+    program.gone("text", message)
+    assert program.process.poll() is None, "Cancel ended the program"
+
+    tray.click("Quit")
+    program.find("text", message)
+    program.press("OK")
+    assert program.ended() == 0, f"the program ended with {program.process.returncode}"
+    assert current_sounds() == sounds, f"sounds after quitting: {current_sounds()}"
+
+
+def flow_brand(program_exe, sim_exe):
+    """The sister brand's build: black title bar, logo bar "#272727"."""
+    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
+    connected_cards(program, {"QV5830": True})
+    check_theme(program, "#000000", logo_bar="#272727")
+
+
+FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand}
+
+
+def main():
+    if sys.argv[1:] == ["--tray-host"]:
+        return run_tray_host()
+    program_exe, sim_exe, flow = sys.argv[1:4]
+    try:
+        start_desktop()
+        FLOWS[flow](program_exe, sim_exe)
+    finally:
+        stop_all()
+    print(f"{flow}: passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -12,3 +12,59 @@ for bench in scripts/bench.d/*.sh; do
   echo "== $(basename "$bench" .sh)"
   tests/isolated.sh bash "$bench"
 done
+
+# The home page beside a bare Qt Quick window (qmlscene, software renderer)
+# that imports the same QML modules and draws two card-sized rectangles:
+# start until both cards are on screen (pixels of the card colour, polled
+# with xwd, accessibility off as a user runs it), peak memory two seconds
+# later, and the program's ratio to the bare window (goal: at most 1.3).
+echo "== home page"
+tests/isolated.sh dbus-run-session -- /usr/bin/python3 - "$PORTVIEW_BUILD" <<'PY'
+import os, re, statistics, subprocess, sys, time
+sys.path.insert(0, "tests/e2e")
+import portview_e2e as e2e
+build, runs, card = sys.argv[1], 7, b"\xeb\xeb\xeb"  # "#ebebeb", 24 or 32 bits a pixel
+imports = set()
+for name in ("Qml/main.qml", "Qml/HeadControl.qml", "HeadControl.qml", "Qml/FootControl.qml", "FootControl.qml"):
+    if os.path.exists(name):
+        imports |= {l.strip() for l in open(name) if re.match(r"\s*import [A-Za-z]", l)}
+imports -= {i for i in imports if re.search(r"com\.vemo|Qt\.Quick\.Monitor|vemo\.trayicon", i)}
+bare = os.path.join(e2e.ROOT, "bare.qml")
+with open(bare, "w") as out:
+    out.write("\n".join(sorted(imports | {"import QtQuick 2.15", "import QtQuick.Window 2.15"})) + """
+Window { width: 962; height: 640; visible: true; color: "#fbfbfb"
+    Row { x: 40; y: 150; spacing: 20
+        Repeater { model: 2; Rectangle { width: 292; height: 350; radius: 10; color: "#ebebeb" } } } }
+""")
+
+def one_run(command, env, need):
+    start = time.perf_counter()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    while subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout.count(card) < need:
+        if time.perf_counter() - start > 30:
+            sys.exit(f"{command[0]}: its cards never showed")
+    shown = (time.perf_counter() - start) * 1000
+    time.sleep(2)
+    peak = int(re.search(r"VmHWM:\s+(\d+)", open(f"/proc/{process.pid}/status").read()).group(1)) / 1024
+    process.kill()
+    process.wait()
+    return shown, peak
+
+try:
+    e2e.start_desktop()
+    switch = e2e.VirtualSwitch(build + "/tools/kvm-sim/kvm-sim", *e2e.TWO_SWITCHES)
+    need = 2 * 30000  # both cards, less picture and text
+    os.environ["QT_QPA_PLATFORM"] = "xcb"
+    results = {}
+    for label, command, env in (
+            ("bare Qt Quick window", ["/usr/lib/qt5/bin/qmlscene", bare], dict(os.environ, QT_QUICK_BACKEND="software", QT_XCB_GL_INTEGRATION="none")),
+            ("vemo-portview home page", [build + "/vemo-portview"], dict(os.environ, PORTVIEW_SIMULATOR=switch.socket))):
+        shown, peak = zip(*(one_run(command, env, need) for _ in range(runs)))
+        results[label] = statistics.median(shown), statistics.median(peak)
+        print(f"{label}: start to cards shown median {results[label][0]:.0f} ms (min {min(shown):.0f}), "
+              f"peak memory median {results[label][1]:.1f} MiB over {runs} runs")
+    (bare_ms, bare_mib), (home_ms, home_mib) = results.values()
+    print(f"ratio to the bare window: time {home_ms / bare_ms:.2f}, memory {home_mib / bare_mib:.2f} (goal: each <= 1.3)")
+finally:
+    e2e.stop_all()
+PY

@@ -53,7 +53,7 @@ def one_run(command, env, need):
 try:
     e2e.start_desktop()
     switch = e2e.VirtualSwitch(build + "/tools/kvm-sim/kvm-sim", *e2e.TWO_SWITCHES)
-    need = 2 * 30000  # both cards, less picture and text
+    need = 2 * 20000  # both cards (drawn in one frame), less picture and text
     os.environ["QT_QPA_PLATFORM"] = "xcb"
     results = {}
     for label, command, env in (

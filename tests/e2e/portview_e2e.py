@@ -316,13 +316,13 @@ def config():
 
 
 REGISTRY = os.path.join(os.environ.get("XDG_CONFIG_HOME", ""), "Vemo", "registry.ini")
-SOUND_KEY = "AppEvents\\Schemes\\Apps\\.Default\\Device{}\\.Current\\."
+SOUND_KEY = "AppEvents\\Schemes\\Apps\\.Default\\Device{}\\.{}\\."
+SOUND_EVENTS = (("connect", "Connect"), ("disconnect", "DisConnect"), ("fail", "Fail"))
 
 
 def current_sounds():
     values = read_ini(REGISTRY).get("HKEY_CURRENT_USER", {})
-    return {event: values.get(SOUND_KEY.format(key))
-            for event, key in (("connect", "Connect"), ("disconnect", "DisConnect"), ("fail", "Fail"))}
+    return {event: values.get(SOUND_KEY.format(key, "Current")) for event, key in SOUND_EVENTS}
 
 
 # --- Screenshots -------------------------------------------------------------------
@@ -443,12 +443,13 @@ def flow_tray(program_exe, sim_exe):
     """Started hidden with silent removal on: only the tray shows; its menu
     opens the window; "Quit" asks, "Cancel" keeps the program, "OK" ends it
     and gives the device sounds back."""
+    # The system's sounds: its defaults, and the same ones in use.
     sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
+    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {
+        SOUND_KEY.format(key, kind): sounds[event] for event, key in SOUND_EVENTS for kind in ("Current", "Default")}})
     write_ini(os.path.join(data_dir(), "config.ini"), {
-        "System": dict(autorun="1", language="0", **sounds),
+        "System": dict(autorun="1", language="0"),
         "QV5830": dict(firstrun="0", hotkey=HOTKEY, silent="1", autocheck="0")})
-    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {SOUND_KEY.format(k): v for k, v in (
-        ("Connect", "ding.wav"), ("DisConnect", "dong.wav"), ("Fail", ""))}})
     switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
     program = Program(program_exe, switch, "-h", wait_shown=False)
     tray = Tray()

@@ -75,7 +75,9 @@ Window {
     height: fullDesktop ? Screen.desktopAvailableHeight : frameHeight
     color: fullDesktop ? "transparent" : theme.frame
     title: company + " Portview"
-    visible: true
+    // Shown at once, unless started with the hide switch: the window then
+    // never appears and only the tray icon shows.
+    visible: show_mode !== "hide"
 
     FontLoader {
         id: notosans

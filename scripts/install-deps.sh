@@ -12,7 +12,8 @@ packages=(
   qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool x11-apps imagemagick
+  fonts-noto-core librsvg2-bin
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev
 )

@@ -12,10 +12,10 @@ packages=(
   qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
-  xvfb xauth xdotool x11-apps imagemagick
-  fonts-noto-core librsvg2-bin
+  xvfb xauth xdotool
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev
+  librsvg2-bin imagemagick fonts-noto-core x11-apps
 )
 
 missing=()

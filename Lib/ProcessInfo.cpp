@@ -1,5 +1,6 @@
 #include "ProcessInfo.h"
 
+#include "Brand.h"
 #include "Platform/fileversion.h"
 #include "Platform/processes.h"
 #include "appDataPath.h"
@@ -24,9 +25,9 @@ const char *const kVersionKeys[] = {"CompanyName",  "FileDescription",  "FileVer
                                     "ProductName",  "ProductVersion",   "OriginalFilename", "LegalCopyright"};
 
 #ifdef Q_OS_WIN
-const QString kAutorunFileName = QStringLiteral("Vemo Portview.lnk");
+const QString kAutorunFileName = QStringLiteral(PORTVIEW_BRAND_WORD " Portview.lnk");
 #else
-const QString kAutorunFileName = QStringLiteral("Vemo Portview.desktop");
+const QString kAutorunFileName = QStringLiteral(PORTVIEW_BRAND_WORD " Portview.desktop");
 #endif
 
 QString tempDir()

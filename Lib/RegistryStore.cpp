@@ -1,5 +1,7 @@
 #include "RegistryStore.h"
 
+#include "Brand.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -39,7 +41,7 @@ QString emulationFile()
     return QString();
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Vemo/registry.ini");
+        + QStringLiteral("/" PORTVIEW_BRAND_WORD "/registry.ini");
 #endif
 }
 

@@ -1,11 +1,12 @@
 #include "regedit.h"
 
+#include "Brand.h"
 #include "RegistryStore.h"
 #include "fileio.h"
 
 namespace {
 
-const QString kApplicationKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Vemo\\Vemo Portview");
+const QString kApplicationKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\" PORTVIEW_BRAND_WORD "\\" PORTVIEW_BRAND_WORD " Portview");
 const QString kSchemeBase = QStringLiteral("HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default");
 const QString kUnnamedValue = QStringLiteral(".");
 const QString kSystemGroup = QStringLiteral("System");

@@ -16,6 +16,7 @@ packages=(
   dbus at-spi2-core python3-pyatspi python3-dbus python3-gi
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev
+  librsvg2-bin imagemagick fonts-noto-core x11-apps
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program. Unless a supported
-# switch is attached over USB, a virtual switch is started for it and stopped
-# when the program ends. Arguments are passed on to the program ("-h" ...).
+# switch is attached over USB, two virtual switches (a QV5830 and a QV5840)
+# are started for it, so the home page shows two cards, and stopped when the
+# program ends. Arguments are passed on to the program ("-h" ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,9 +34,10 @@ trap stop_simulator EXIT
 if ! real_switch_attached; then
   socket="portview-kvm-sim-$$"
   coproc SIM { exec build/tools/kvm-sim/kvm-sim --socket "$socket" \
-      --switch "model=QV5830,vid=1209,pid=0001" ; }
+      --switch "model=QV5830,vid=1209,pid=0001" \
+      --switch "model=QV5840,vid=1209,pid=0002" ; }
   sim_pid=$SIM_PID
-  read -r -t 10 ready <&"${SIM[0]}" || { echo "the virtual switch did not start" >&2; exit 1; }
+  read -r -t 10 ready <&"${SIM[0]}" || { echo "the virtual switches did not start" >&2; exit 1; }
   echo "$ready"
   export PORTVIEW_SIMULATOR="$socket"
 fi

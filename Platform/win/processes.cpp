@@ -1,5 +1,7 @@
 #include "../processes.h"
 
+#include "Lib/Brand.h"
+
 #include <windows.h>
 
 #include <string>
@@ -71,7 +73,7 @@ bool listProcesses(int timeoutMs, std::string &listing)
 
 bool endRunningCopies(int timeoutMs)
 {
-    std::wstring commandLine = L"taskkill.exe /F /IM \"Vemo Portview.exe\"";
+    std::wstring commandLine = L"taskkill.exe /F /IM \"" PORTVIEW_BRAND_WORD " Portview.exe\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

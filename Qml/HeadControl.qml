@@ -1,0 +1,113 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "qrc:/Qml"
+
+// Title bar: application icon and name, minimise and close (to the tray).
+// Pressing and moving on it moves the window; ten clicks on the icon switch
+// the firmware queries to the test endpoint.
+Rectangle {
+    id: head
+    color: main.company === "Vemo" ? "#f0f0f0" : "black"
+
+    property point pressPos
+    property bool moving: false
+    property int iconClicks: 0
+
+    function press(mouse) {
+        pressPos = Qt.point(mouse.x, mouse.y)
+        moving = false
+    }
+    function move(mouse) {
+        var dx = mouse.x - pressPos.x
+        var dy = mouse.y - pressPos.y
+        // The window manager moves the window when it can; only without one
+        // (or on the full-desktop window) does the frame follow the mouse here.
+        if (!moving && !main.fullDesktop && main.startSystemMove()) {
+            moving = true
+            return
+        }
+        moving = true
+        main.moveFrame(dx, dy)
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: head.press(mouse)
+        onPositionChanged: head.move(mouse)
+        onWheel: wheel.accepted = true
+    }
+
+    Image {
+        id: app_icon
+        source: "kvm.png"
+        width: 24
+        height: 24
+        anchors.left: parent.left
+        anchors.leftMargin: 5
+        anchors.verticalCenter: parent.verticalCenter
+        Accessible.role: Accessible.Graphic
+        Accessible.name: title_text.text
+
+        MouseArea {
+            anchors.fill: parent
+            onPressed: head.press(mouse)
+            onPositionChanged: head.move(mouse)
+            onWheel: wheel.accepted = true
+            onClicked: {
+                if (head.moving)
+                    return
+                head.iconClicks += 1
+                if (head.iconClicks === 10) {
+                    main.isTestServer = true
+                    console.log("use test api")
+                }
+            }
+        }
+    }
+
+    StaticText {
+        id: title_text
+        anchors.left: app_icon.right
+        anchors.leftMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        text: main.company + " Portview"
+        font.pixelSize: 12
+        font.bold: true
+        color: main.contentcolor === "" ? "black" : main.contentcolor
+    }
+
+    IconButton {
+        id: minimize_btn
+        name: qsTr("Minimize")
+        source: "Images/minimize.png"
+        width: 24
+        height: 24
+        anchors.right: close_btn.left
+        anchors.rightMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        onClicked: main.showMinimized()
+    }
+
+    IconButton {
+        id: close_btn
+        name: qsTr("Close")
+        source: "Images/Close.png"
+        width: 24
+        height: 24
+        anchors.right: parent.right
+        anchors.rightMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        onClicked: main.hide()
+    }
+
+    // Keeps the window fitted to the screens: the summed size of all screens,
+    // and the frame back on screen 0 when it would stick out.
+    Timer {
+        id: reso_timer
+        interval: 1000
+        repeat: true
+        running: true
+        triggeredOnStart: true
+        onTriggered: main.fitToScreens()
+    }
+}

@@ -1,0 +1,11 @@
+import QtQuick 2.15
+
+// A text a person reads: the interface font, and the text itself as the
+// accessible name (markup of rich texts taken out), so screen readers and the
+// end-to-end tests find it.
+Text {
+    font.family: notosans.name
+    Accessible.role: Accessible.StaticText
+    Accessible.name: textFormat === Text.RichText || /<[a-z][^>]*>/i.test(text)
+                     ? text.replace(/<br\s*\/?>/gi, " ").replace(/<[^>]*>/g, "") : text
+}

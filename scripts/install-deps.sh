@@ -12,7 +12,7 @@ packages=(
   qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
-  xvfb xauth xdotool x11-apps x11-utils qmlscene
+  xvfb xauth xdotool x11-utils qmlscene
   dbus at-spi2-core python3-pyatspi python3-dbus python3-gi
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config python3 curl
+  cmake ninja-build g++ make pkg-config python3 curl
   qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev
   qttools5-dev qttools5-dev-tools
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts

@@ -604,7 +604,7 @@ Window {
                 flickableDirection: Flickable.HorizontalFlick
                 boundsBehavior: Flickable.StopAtBounds
                 clip: true
-                ScrollBar.horizontal: ScrollBar { policy: dev_grid.width > dev_flick.width ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
+                ScrollBar.horizontal: ScrollBar { policy: dev_grid.width > dev_flick.width ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
 
                 GridView {
                     id: dev_grid

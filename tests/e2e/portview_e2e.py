@@ -220,7 +220,10 @@ class Program:
     def __init__(self, executable, switch, *args, wait_shown=True):
         import pyatspi  # only now: it looks for the accessibility bus on this display
         self.pyatspi = pyatspi
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        # Any warning ends the program: a QML error (a misnamed context
+        # property, type or import) is only a warning and would go unseen.
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   QT_FATAL_WARNINGS="1")
         if switch:
             env["PORTVIEW_SIMULATOR"] = switch.socket
         self.executable, self.env = executable, env
@@ -231,6 +234,8 @@ class Program:
             wait_for("the window", self.shown)
 
     def app(self):
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended with {self.process.returncode}; see program.log")
         if self._app is None:
             for app in self.pyatspi.Registry.getDesktop(0):
                 if app is not None and app.get_process_id() == self.process.pid:

@@ -1,0 +1,14 @@
+import QtQuick 2.15
+
+// The device link: only the paths in `stubs.connectable` open.
+QtObject {
+    property int devstatus: 0
+    function connectDevice(path) {
+        stubs.record("connect " + path)
+        return stubs.connectable.indexOf(path) >= 0
+    }
+    function disconnectDevice() { stubs.record("disconnect") }
+    function setHotkey(hotkey) { stubs.record("hotkey " + hotkey); return true }
+    function setFunction(name, value) { stubs.record("function " + name + " " + value) }
+    function getSetting() { return { version: "V1.0.3", curport: "1", Name1: "Desk" } }
+}

@@ -1,0 +1,9 @@
+import QtQuick 2.15
+
+QtObject {
+    property bool visible
+    property string icon
+    property string toolTip
+    property QtObject menu
+    signal trigger()
+}

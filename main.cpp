@@ -1,5 +1,4 @@
 #include "Download/quickdownload.h"
-#include "Platform/processes.h"
 #include "ProcessInfo.h"
 #include "QLogger.h"
 #include "QSingleApplication.h"
@@ -12,8 +11,8 @@
 #include "langswitch.h"
 #include "monitor.h"
 #include "regedit.h"
-#include "versionText.h"
-#include "windowFront.h"
+#include "VersionText.h"
+#include "WindowFront.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDebug>
@@ -56,16 +55,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
 
     QSingleApplication app(argc, argv);
-#ifndef Q_OS_WIN
-    // Windows takes the version from the executable's version resource.
-    QCoreApplication::setApplicationVersion(QStringLiteral(PORTVIEW_VERSION));
-#endif
+    ProcessInfo::useBuildVersion(QStringLiteral(PORTVIEW_VERSION));
 
     const QString firstArgument = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (firstArgument == QLatin1String("-h")) {
         showMode = QStringLiteral("hide");
     } else if (firstArgument == QLatin1String("-exit")) {
-        if (platform::endRunningCopies(kEndCopiesTimeoutMs))
+        if (ProcessInfo::endRunningCopies(kEndCopiesTimeoutMs))
             return 0;
     }
 

@@ -1,8 +1,14 @@
 #include "DeviceCatalogue.h"
 
+#include "Brand.h"
+#include "fileEncrypt.h"
+#include "fileio.h"
+
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QUrl>
 
 namespace DeviceCatalogue {
 namespace {
@@ -55,6 +61,48 @@ ParseResult parse(const QByteArray &json, QList<Model> *models)
 QString productIdText(unsigned short productId)
 {
     return QStringLiteral("%1").arg(productId, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString idAfter(const QString &name, const QString &marker)
+{
+    return name.mid(name.indexOf(marker) + marker.size(), 4);
+}
+
+// The catalogue uses short-lived file services of its own: the working file
+// kvm.temp is gone again before this returns.
+QString loadText(int networkMode)
+{
+    fileIo file;
+    if (networkMode == 1) {
+        file.setSource(QUrl(file.gettempfilepath(QStringLiteral("kvm.temp"))));
+        file.read();
+        return file.text();
+    }
+    fileEncrypt encryption;
+    const QString directory = QCoreApplication::applicationDirPath();
+    const QString company = QLatin1String(kCompanyWord);
+    file.setSource(QUrl(encryption.get_userappdata_path()));
+    if (encryption.decrypt_file(directory + QStringLiteral("/dev.") + company.toLower())) {
+        file.read();
+        encryption.delete_tempfile();
+        return file.text();
+    }
+    file.setSource(QUrl::fromLocalFile(directory + QLatin1Char('/') + company + QStringLiteral(".json")));
+    file.read();
+    return file.text();
+}
+
+QMap<QString, QVariant> &supportedIds()
+{
+    static QMap<QString, QVariant> table;
+    return table;
+}
+
+void addSupportedIds(const QList<Model> &models)
+{
+    QMap<QString, QVariant> &table = supportedIds();
+    for (const Model &model : models)
+        table.insert(model.supportKey, model.supportKey);
 }
 
 } // namespace DeviceCatalogue

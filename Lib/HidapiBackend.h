@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidSeam.h"
+#include "HidBackend.h"
 
 // The real hidapi library (hidraw on Linux, hid.dll on Windows).
 class HidapiBackend : public HidBackend

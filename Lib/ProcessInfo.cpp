@@ -1,9 +1,11 @@
 #include "ProcessInfo.h"
 
+#include "AppDataPath.h"
 #include "Brand.h"
+#include "NativePath.h"
+#include "Platform/autostart.h"
 #include "Platform/fileversion.h"
 #include "Platform/processes.h"
-#include "appDataPath.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -24,24 +26,21 @@ constexpr int kProcessListTimeoutMs = 30000;
 const char *const kVersionKeys[] = {"CompanyName",  "FileDescription",  "FileVersion",    "InternalName",
                                     "ProductName",  "ProductVersion",   "OriginalFilename", "LegalCopyright"};
 
-#ifdef Q_OS_WIN
-const QString kAutorunFileName = QStringLiteral(PORTVIEW_BRAND_WORD " Portview.lnk");
-#else
-const QString kAutorunFileName = QStringLiteral(PORTVIEW_BRAND_WORD " Portview.desktop");
-#endif
+// "<word> Portview" with the extension the system's log-on entries take.
+QString autorunFileName()
+{
+    return QStringLiteral(PORTVIEW_BRAND_WORD " Portview") + QLatin1String(platform::autostartPlace().extension);
+}
 
 QString tempDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
 }
 
-std::filesystem::path nativePath(const QString &fileName)
+QStandardPaths::StandardLocation locationOf(platform::AutostartBase base)
 {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(fileName.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(fileName).toStdString());
-#endif
+    return base == platform::AutostartBase::Applications ? QStandardPaths::ApplicationsLocation
+                                                         : QStandardPaths::GenericConfigLocation;
 }
 
 } // namespace
@@ -54,6 +53,18 @@ bool ProcessInfo::getDriverProcess()
     if (!platform::listProcesses(kProcessListTimeoutMs, listing))
         return false;
     return listing.find("test") != std::string::npos;
+}
+
+bool ProcessInfo::endRunningCopies(int timeoutMs)
+{
+    return platform::endRunningCopies(timeoutMs);
+}
+
+void ProcessInfo::useBuildVersion(const QString &buildVersion)
+{
+    // Where the executable carries a version resource, Qt reads it from there.
+    if (!platform::programCarriesVersionResource())
+        QCoreApplication::setApplicationVersion(buildVersion);
 }
 
 bool ProcessInfo::openProcess(QString path)
@@ -74,35 +85,31 @@ bool ProcessInfo::openProcess(QString path)
 
 QString ProcessInfo::autorunMasterPath()
 {
-    const QString own = appDataPath() + QLatin1Char('/') + kAutorunFileName;
-#ifndef Q_OS_WIN
+    const QString fileName = autorunFileName();
+    const QString own = appDataPath() + QLatin1Char('/') + fileName;
+    if (!platform::autostartPlace().sharedMaster)
+        return own;
     // The installation cannot write into each user's folder: it leaves the
     // master in the shared data folders (found through XDG_DATA_DIRS) or, for
     // any other prefix, in share/ beside bin/. A user's own copy wins.
     if (QFileInfo::exists(own))
         return own;
-    const QString shared = QStandardPaths::locate(QStandardPaths::AppDataLocation, kAutorunFileName);
+    const QString shared = QStandardPaths::locate(QStandardPaths::AppDataLocation, fileName);
     if (!shared.isEmpty())
         return shared;
     const QString besideExecutable = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
                                      + QCoreApplication::organizationName() + QLatin1Char('/')
-                                     + QCoreApplication::applicationName() + QLatin1Char('/') + kAutorunFileName;
+                                     + QCoreApplication::applicationName() + QLatin1Char('/') + fileName;
     if (QFileInfo::exists(besideExecutable))
         return QDir::cleanPath(besideExecutable);
-#endif
     return own;
 }
 
 QString ProcessInfo::autorunActivePath()
 {
-#ifdef Q_OS_WIN
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)
-                           + QStringLiteral("/Startup");
-#else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                           + QStringLiteral("/autostart");
-#endif
-    return folder + QLatin1Char('/') + kAutorunFileName;
+    const platform::AutostartPlace place = platform::autostartPlace();
+    return QStandardPaths::writableLocation(locationOf(place.base)) + QLatin1Char('/')
+           + QLatin1String(place.folder) + QLatin1Char('/') + autorunFileName();
 }
 
 bool ProcessInfo::setAPAutorun(int flag)

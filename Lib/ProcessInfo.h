@@ -27,4 +27,11 @@ public:
     // autostart folder elsewhere.
     static QString autorunMasterPath();
     static QString autorunActivePath();
+
+    // Ends every running copy of the program ("-exit"); true when that
+    // finished within `timeoutMs`. On Windows the calling copy ends with them.
+    static bool endRunningCopies(int timeoutMs);
+    // Makes `buildVersion` the application version, unless the executable
+    // carries a version resource of its own.
+    static void useBuildVersion(const QString &buildVersion);
 };

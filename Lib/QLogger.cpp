@@ -1,6 +1,7 @@
 #include "QLogger.h"
 
-#include "appDataPath.h"
+#include "AppDataPath.h"
+#include "Platform/lineend.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -72,9 +73,7 @@ void QLogger::messageHandler(QtMsgType type, const QMessageLogContext &context, 
     QFile file(logFilePath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         QByteArray line = formatLine(type, context, text, QDateTime::currentDateTime());
-#ifdef Q_OS_WIN
-        line.replace("\n", "\r\n");
-#endif
+        line.replace("\n", platform::lineEnd());
         file.write(line);
         file.close();
     }

@@ -1,7 +1,8 @@
 #include "QSingleApplication.h"
 
+#include "AppDataPath.h"
 #include "Brand.h"
-#include "appDataPath.h"
+#include "Platform/singleinstance.h"
 
 #include <QDebug>
 #include <QFile>
@@ -47,12 +48,10 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
 QString QSingleApplication::serverName()
 {
     const QString name = QCoreApplication::organizationName() + QCoreApplication::applicationName();
-#ifdef Q_OS_WIN
-    return name;
-#else
+    if (!platform::localServerIsSocketFile())
+        return name;
     const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtimeDir.isEmpty() ? name : runtimeDir + QLatin1Char('/') + name;
-#endif
 }
 
 bool QSingleApplication::isRunning()

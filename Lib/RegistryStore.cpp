@@ -1,6 +1,7 @@
 #include "RegistryStore.h"
 
 #include "Brand.h"
+#include "Platform/registry.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -10,39 +11,30 @@
 namespace RegistryStore {
 namespace {
 
-#ifdef Q_OS_WIN
 std::unique_ptr<QSettings> openKey(const QString &keyPath)
 {
-    return std::make_unique<QSettings>(keyPath, QSettings::NativeFormat);
-}
-
-QString valueKey(const QString &, const QString &name)
-{
-    return name;
-}
-#else
-std::unique_ptr<QSettings> openKey(const QString &)
-{
+    if (platform::hasNativeRegistry())
+        return std::make_unique<QSettings>(keyPath, QSettings::NativeFormat);
     return std::make_unique<QSettings>(emulationFile(), QSettings::IniFormat);
 }
 
+// The INI file keeps each key's path as its group, with slashes.
 QString valueKey(const QString &keyPath, const QString &name)
 {
+    if (platform::hasNativeRegistry())
+        return name;
     QString path = keyPath;
     return path.replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/') + name;
 }
-#endif
 
 } // namespace
 
 QString emulationFile()
 {
-#ifdef Q_OS_WIN
-    return QString();
-#else
+    if (platform::hasNativeRegistry())
+        return QString();
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/" PORTVIEW_BRAND_WORD "/registry.ini");
-#endif
 }
 
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidSeam.h"
+#include "HidBackend.h"
 
 #include <QJsonObject>
 #include <QString>

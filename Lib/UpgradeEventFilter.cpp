@@ -1,5 +1,6 @@
 #include "UpgradeEventFilter.h"
 
+#include "DeviceCatalogue.h"
 #include "HidSeam.h"
 #include "Platform/devicenotify.h"
 #include "monitor.h"
@@ -8,13 +9,6 @@
 #include <QSound>
 
 namespace {
-
-constexpr WPARAM kDeviceRemoveComplete = 0x8004;
-
-QString idAfter(const QString &name, const QString &marker)
-{
-    return name.mid(name.indexOf(marker) + marker.size(), 4);
-}
 
 void onDeviceChange(void *context, bool, const std::u16string &interfaceName)
 {
@@ -67,9 +61,10 @@ void UpgradeEventFilter::UpdateDevice(const QString &name)
     }
     // The key is cut before any change of case: only names that write the
     // IDs as the catalogue does match.
-    const QString key = idAfter(name, QStringLiteral("VID_")) + QLatin1Char('-') + idAfter(name, QStringLiteral("PID_"));
+    const QString key = DeviceCatalogue::idAfter(name, QStringLiteral("VID_")) + QLatin1Char('-')
+                        + DeviceCatalogue::idAfter(name, QStringLiteral("PID_"));
     const QString id = name.mid(4).replace(QLatin1Char('#'), QLatin1Char('\\')).toUpper();
-    if (id.contains(QLatin1Char('\\')) && Monitor::instance()->supportedIds().contains(key)) {
+    if (id.contains(QLatin1Char('\\')) && DeviceCatalogue::supportedIds().contains(key)) {
         qDebug("support device is changed");
         emit devChanged();
     }
@@ -81,16 +76,12 @@ void UpgradeEventFilter::emitResult()
     emit devChanged();
 }
 
-void UpgradeEventFilter::onPlayFinished()
-{
-}
-
 // Removal plays the system's disconnect sound once, without waiting for it.
 // Arrival plays nothing: the system plays its own connect sound unless
 // silent removal muted it.
-void UpgradeEventFilter::onPlaying(WPARAM para)
+void UpgradeEventFilter::onPlaying(quintptr para)
 {
-    if (para != kDeviceRemoveComplete)
+    if (para != platform::kDeviceRemoveComplete)
         return;
     const QString path = m_result.value(QStringLiteral("disconnect"))
                              .toString()

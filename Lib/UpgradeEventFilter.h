@@ -5,11 +5,6 @@
 #include <QVariantMap>
 #include <QWidget>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
-using WPARAM = quintptr;
-#endif
 
 // Tells the interface at once when a supported switch is attached or
 // removed, so it can search again. Watches the system's device-interface
@@ -27,7 +22,6 @@ public:
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
     QVariantMap result() const { return m_result; }
-    QString statusText() const { return m_statusText; }
 
     // One arrival or removal of the device interface `name`.
     void UpdateDevice(const QString &name);
@@ -37,8 +31,9 @@ signals:
 
 public slots:
     void emitResult();
-    void onPlayFinished();
-    void onPlaying(WPARAM para);
+    // `para` is the device-change event as Windows numbers it
+    // (platform::DeviceChangeEvent).
+    void onPlaying(quintptr para);
 
 private:
     void watchDeviceChanges();

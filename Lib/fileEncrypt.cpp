@@ -1,7 +1,8 @@
 #include "fileEncrypt.h"
 
+#include "AppDataPath.h"
 #include "Brand.h"
-#include "appDataPath.h"
+#include "LibraryText.h"
 
 #include "EncryptApi.h"
 
@@ -11,22 +12,10 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include <vector>
-
 namespace {
 
 const QString kFileUrlPrefix = QStringLiteral("file:///");
 const QString kCompany = QLatin1String(kCompanyWord);
-
-std::vector<EncryptChar> libraryText(const QString &text)
-{
-    std::vector<EncryptChar> result;
-    result.reserve(static_cast<std::size_t>(text.size()) + 1);
-    for (const QChar c : text)
-        result.push_back(static_cast<EncryptChar>(c.unicode()));
-    result.push_back(0);
-    return result;
-}
 
 QString withoutUrlPrefix(const QString &url)
 {

@@ -1,7 +1,7 @@
 #include "fileio.h"
 
 #include "IniText.h"
-#include "appDataPath.h"
+#include "AppDataPath.h"
 
 #include <QDateTime>
 #include <QDebug>

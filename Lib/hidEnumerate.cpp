@@ -1,22 +1,16 @@
 #include "hidEnumerate.h"
 
-#include "Brand.h"
 #include "CommandReport.h"
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
-#include "fileEncrypt.h"
-#include "fileio.h"
-#include "monitor.h"
 
 #include <hidapi.h>
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QSet>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 constexpr int kPollIntervalMs = 10;
@@ -36,7 +30,6 @@ bool hidEnumerate::openDevice(const char *path)
     // and the HID library initialised for good.
     closeDevice();
     HidSeam &hid = HidSeam::instance();
-    m_openPath = QString::fromLocal8Bit(path);
     if (hid.init() != 0) {
         m_device = nullptr;
         return false;
@@ -55,7 +48,6 @@ bool hidEnumerate::closeDevice()
         HidSeam &hid = HidSeam::instance();
         hid.close(m_device);
         m_device = nullptr;
-        m_openPath.clear();
         hid.exit();
     }
     return true;
@@ -79,10 +71,9 @@ QString hidEnumerate::sendCmd(QString cmd)
         return QString();
     }
 
-    m_replyComplete = false;
     QElapsedTimer sinceFirstPoll;
     sinceFirstPoll.start();
-    while (!m_replyComplete) {
+    for (;;) {
         QThread::msleep(kPollIntervalMs);
         unsigned char report[CommandReport::kReportSize] = {CommandReport::kReplyReportId};
         if (hid.getFeatureReport(m_device, report, sizeof report) < 0) {
@@ -91,9 +82,8 @@ QString hidEnumerate::sendCmd(QString cmd)
         }
         result += CommandReport::decodeReplyChunk(report, sizeof report);
         if (result.contains(QLatin1String("Command")) || sinceFirstPoll.elapsed() >= kReplyDeadlineMs)
-            m_replyComplete = true;
+            return result;
     }
-    return result;
 }
 
 void hidEnumerate::enumerate(int network)
@@ -134,28 +124,7 @@ void hidEnumerate::enumerate(int network)
 
 void hidEnumerate::loadDeviceRes()
 {
-    m_catalogueText.clear();
-    fileIo file;
-    if (m_networkMode == 1) {
-        // A catalogue fetched from the network lies plain in the temporary folder.
-        file.setSource(QUrl(file.gettempfilepath(QStringLiteral("kvm.temp"))));
-        file.read();
-        m_catalogueText = file.text();
-    } else {
-        fileEncrypt encryption;
-        const QString directory = QCoreApplication::applicationDirPath();
-        const QString company = QLatin1String(kCompanyWord);
-        file.setSource(QUrl(encryption.get_userappdata_path()));
-        if (encryption.decrypt_file(directory + QStringLiteral("/dev.") + company.toLower())) {
-            file.read();
-            m_catalogueText = file.text();
-            encryption.delete_tempfile();
-        } else {
-            file.setSource(QUrl::fromLocalFile(directory + QLatin1Char('/') + company + QStringLiteral(".json")));
-            file.read();
-            m_catalogueText = file.text();
-        }
-    }
+    m_catalogueText = DeviceCatalogue::loadText(m_networkMode);
     initDevice();
 }
 
@@ -168,11 +137,9 @@ void hidEnumerate::initDevice()
         qDebug("json error");
         return;
     }
-    QMap<QString, QVariant> &supported = Monitor::instance()->supportedIds();
-    for (const DeviceCatalogue::Model &model : qAsConst(models)) {
+    for (const DeviceCatalogue::Model &model : qAsConst(models))
         m_catalogue.insert(model.pid, model.record);
-        supported.insert(model.supportKey, model.supportKey);
-    }
+    DeviceCatalogue::addSupportedIds(models);
 }
 
 void hidEnumerate::beginHeartBeat()

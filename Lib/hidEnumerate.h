@@ -25,7 +25,6 @@ public:
     bool closeDevice();
 
     QVariantList devlist() const { return m_devlist; }
-    QString openPath() const { return m_openPath; }
 
     Q_INVOKABLE void enumerate(int network);
     Q_INVOKABLE QString sendCmd(QString cmd);
@@ -51,6 +50,4 @@ private:
     QTimer *m_heartbeatTimer = nullptr;
     int m_status = 0;
     int m_networkMode = 0;
-    QString m_openPath;
-    bool m_replyComplete = false;
 };

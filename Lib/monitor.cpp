@@ -31,13 +31,6 @@ QString commandFor(int mode)
     }
 }
 
-// The four characters after `marker`; without the marker, those from
-// position 3, as the IDs of a path are cut everywhere in the program.
-QString idAfter(const QString &path, const QString &marker)
-{
-    return path.mid(path.indexOf(marker) + marker.size(), 4);
-}
-
 } // namespace
 
 Monitor::Monitor(QObject *parent)
@@ -96,8 +89,8 @@ bool Monitor::connectDevice(QString path)
     setHook();
     init();
     if (worker->m_keys.connected) {
-        worker->m_vid = idAfter(path, QStringLiteral("VID_"));
-        worker->m_pid = idAfter(path, QStringLiteral("PID_"));
+        worker->m_vid = DeviceCatalogue::idAfter(path, QStringLiteral("VID_"));
+        worker->m_pid = DeviceCatalogue::idAfter(path, QStringLiteral("PID_"));
         worker->m_keys.busy = false;
     }
     return worker->m_keys.connected;
@@ -111,7 +104,6 @@ void Monitor::disconnectDevice()
     worker->m_keys.connected = false;
     disconnectRelays();
     removeHooks();
-    worker->m_hid.closeDevice();
     worker->m_vid.clear();
     worker->m_pid.clear();
 }
@@ -167,9 +159,10 @@ bool Monitor::setHotkey(QString hotkey)
     return true;
 }
 
-void Monitor::setFunction(QString funcs, int value)
+// The interface names the functions it enables; the worker needs none of
+// them, so the call is accepted and nothing kept.
+void Monitor::setFunction(QString, int)
 {
-    instance()->m_functions.insert(funcs, value);
 }
 
 QString Monitor::convertVkcode2Unicode(QString vkcode)

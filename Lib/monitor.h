@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceCatalogue.h"
 #include "HotkeyMachine.h"
 #include "Platform/keyboardhook.h"
 #include "hidEnumerate.h"
@@ -38,13 +39,12 @@ public:
 
     // Vendor and product ID texts joined by "-" for every model a catalogue
     // ever listed; only ever added to.
-    QMap<QString, QVariant> &supportedIds() { return m_supportedIds; }
+    QMap<QString, QVariant> &supportedIds() { return DeviceCatalogue::supportedIds(); }
     regedit &registry() { return m_reg; }
     QString vid() const { return m_vid; }
     QString pid() const { return m_pid; }
     bool isConnected() const { return m_keys.connected; }
     bool isBusy() const { return m_keys.busy; }
-    hidEnumerate &deviceLink() { return m_hid; }
 
     Q_INVOKABLE void init();
     Q_INVOKABLE bool setHook();
@@ -82,13 +82,11 @@ private:
     void keyReported() override;
     void postCommand(int mode) override;
 
-    QVariantMap m_functions;
     QVariantMap m_settings;
     regedit m_reg;
     hidEnumerate m_hid;
     QString m_vid;
     QString m_pid;
-    QMap<QString, QVariant> m_supportedIds;
     platform::HookHandle m_mouseHook = nullptr;
     platform::HookHandle m_keyboardHook = nullptr;
     int m_res = 0;

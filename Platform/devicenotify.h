@@ -10,6 +10,14 @@ namespace platform {
 // system gives; elsewhere names built to the same pattern), so one matching
 // rule serves every platform.
 
+// The device-change events as Windows numbers them (the wParam of its
+// device-change message); the program keys the device sounds by them on
+// every system.
+enum DeviceChangeEvent : std::uintptr_t {
+    kDeviceArrival = 0x8000,
+    kDeviceRemoveComplete = 0x8004,
+};
+
 enum class DeviceMessageKind { Other, CopyData, Arrival, Removal };
 
 struct DeviceMessage

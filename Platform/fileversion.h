@@ -27,4 +27,8 @@ struct FileVersionStrings {
 FileVersionStrings readFileVersionStrings(const std::filesystem::path &file,
                                           const std::vector<std::u16string> &keys);
 
+// Whether the program's own executable carries a version resource (Windows),
+// from which Qt then takes the application version.
+bool programCarriesVersionResource();
+
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "../fileversion.h"
 
-#include "Lib/PeVersionReader.h"
+#include "../peversionreader.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -57,6 +57,11 @@ FileVersionStrings readFileVersionStrings(const std::filesystem::path &file, con
 {
     const FileBytes bytes(file);
     return pe::readVersionStrings(bytes, keys);
+}
+
+bool programCarriesVersionResource()
+{
+    return false;
 }
 
 } // namespace platform

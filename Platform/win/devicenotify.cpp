@@ -21,7 +21,7 @@ const GUID kInterfaceClasses[] = {
 // name character.
 static_assert(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) == 32, "device-interface filter size");
 static_assert(DBT_DEVTYP_DEVICEINTERFACE == 5 && WM_DEVICECHANGE == 0x219 && WM_COPYDATA == 0x4A
-                  && DBT_DEVICEARRIVAL == 0x8000 && DBT_DEVICEREMOVECOMPLETE == 0x8004,
+                  && DBT_DEVICEARRIVAL == kDeviceArrival && DBT_DEVICEREMOVECOMPLETE == kDeviceRemoveComplete,
               "message and device-type numbers");
 
 DeviceMessage decodeCopyData(LPARAM lParam)

@@ -69,4 +69,9 @@ FileVersionStrings readFileVersionStrings(const std::filesystem::path &file, con
     return result;
 }
 
+bool programCarriesVersionResource()
+{
+    return true;
+}
+
 } // namespace platform

@@ -1,7 +1,5 @@
 #include "../processes.h"
 
-#include "Lib/Brand.h"
-
 #include <windows.h>
 
 #include <string>
@@ -20,6 +18,19 @@ void drainPipe(HANDLE pipe, std::string &out)
             return;
         out.append(chunk, got);
     }
+}
+
+// The file name of this program's executable ("Vemo Portview.exe"); empty
+// when the system cannot tell.
+std::wstring ownImageName()
+{
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size())
+        return std::wstring();
+    path.resize(length);
+    const std::wstring::size_type slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
@@ -73,7 +84,12 @@ bool listProcesses(int timeoutMs, std::string &listing)
 
 bool endRunningCopies(int timeoutMs)
 {
-    std::wstring commandLine = L"taskkill.exe /F /IM \"" PORTVIEW_BRAND_WORD " Portview.exe\"";
+    // By the image name, as the copies were started: the executable of
+    // this very program, whatever its brand.
+    const std::wstring imageName = ownImageName();
+    if (imageName.empty())
+        return false;
+    std::wstring commandLine = L"taskkill.exe /F /IM \"" + imageName + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EncryptApi.h"
+#include "Lib/LibraryText.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -8,16 +9,6 @@
 #include <QStringList>
 
 #include <vector>
-
-// A path or text in the library's character type, zero-terminated.
-inline std::vector<EncryptChar> libraryText(const QString &text)
-{
-    std::vector<EncryptChar> result;
-    for (const QChar c : text)
-        result.push_back(static_cast<EncryptChar>(c.unicode()));
-    result.push_back(0);
-    return result;
-}
 
 inline QByteArray readAll(const QString &path)
 {

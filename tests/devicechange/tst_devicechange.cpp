@@ -73,7 +73,6 @@ private slots:
         QCOMPARE(changed.count(), 1);
         filter.onPlaying(0x8004); // no disconnect sound known: nothing to play
         filter.onPlaying(0x8000);
-        filter.onPlayFinished();
     }
 
     void theVirtualSwitchAnnouncesItsComingsAndGoings()

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the PE version reader, both as a whole file and
 // as a bare version resource.
 
-#include "PeVersionReader.h"
+#include "Platform/peversionreader.h"
 
 #include <cstddef>
 #include <cstdint>

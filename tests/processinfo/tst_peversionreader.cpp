@@ -2,7 +2,7 @@
 // (values as the Windows version API reports them), hand-built version
 // resources for the lookup rules, and damaged files.
 
-#include "PeVersionReader.h"
+#include "Platform/peversionreader.h"
 
 #include <QtTest>
 

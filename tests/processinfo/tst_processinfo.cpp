@@ -3,7 +3,7 @@
 // a real process, and the version strings of built executables with the
 // log lines they leave.
 
-#include "PeVersionReader.h"
+#include "Platform/peversionreader.h"
 #include "Platform/processes.h"
 #include "ProcessInfo.h"
 #include "copyright.h"

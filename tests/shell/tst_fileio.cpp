@@ -4,7 +4,7 @@
 
 #include "IniText.h"
 #include "StressPayload.h"
-#include "appDataPath.h"
+#include "AppDataPath.h"
 #include "fileio.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // each message type, what is dropped, and what survives a fatal message.
 
 #include "QLogger.h"
-#include "appDataPath.h"
+#include "AppDataPath.h"
 
 #include <QDateTime>
 #include <QDir>

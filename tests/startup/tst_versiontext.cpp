@@ -1,4 +1,4 @@
-#include "versionText.h"
+#include "VersionText.h"
 
 #include <QtTest>
 

@@ -7,6 +7,8 @@
 // Exit status 0 on success; otherwise 1 with one line on standard error.
 
 #include "EncryptApi.h"
+#include "Lib/LibraryText.h"
+#include "Lib/NativePath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,24 +30,10 @@ int fail(const QString &message)
     return 1;
 }
 
-// The library takes absolute native paths in its own character type.
+// The library takes absolute native paths.
 std::vector<EncryptChar> libraryPath(const QString &path)
 {
-    const QString native = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    std::vector<EncryptChar> text;
-    for (const QChar c : native)
-        text.push_back(static_cast<EncryptChar>(c.unicode()));
-    text.push_back(0);
-    return text;
-}
-
-std::filesystem::path systemPath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
+    return libraryText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 bool fitsLibrary(const QString &path)
@@ -69,7 +57,7 @@ int encrypt(const QString &source, const QString &destination)
         return fail(QStringLiteral("cannot write %1").arg(destination));
     }
     std::error_code error;
-    std::filesystem::rename(systemPath(partial), systemPath(destination), error);
+    std::filesystem::rename(nativePath(partial), nativePath(destination), error);
     if (error) {
         QFile::remove(partial);
         return fail(QStringLiteral("cannot write %1").arg(destination));

@@ -1,4 +1,4 @@
-#include "../windowfront.h"
+#include "../raisewindow.h"
 
 #include <QGuiApplication>
 #include <QWindow>

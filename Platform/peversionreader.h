@@ -5,7 +5,7 @@
 // would give. Every read is bounds-checked: hostile files yield "missing"
 // or "not found", never a read outside the data.
 
-#include "Platform/fileversion.h"
+#include "fileversion.h"
 
 #include <cstddef>
 #include <cstdint>

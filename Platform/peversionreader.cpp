@@ -1,4 +1,4 @@
-#include "PeVersionReader.h"
+#include "peversionreader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "windowFront.h"
+#include "WindowFront.h"
 
-#include "Platform/windowfront.h"
+#include "Platform/raisewindow.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>

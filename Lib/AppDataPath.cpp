@@ -1,4 +1,4 @@
-#include "appDataPath.h"
+#include "AppDataPath.h"
 
 #include <QDir>
 #include <QStandardPaths>

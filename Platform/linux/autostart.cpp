@@ -1,0 +1,10 @@
+#include "../autostart.h"
+
+namespace platform {
+
+AutostartPlace autostartPlace()
+{
+    return {AutostartBase::Config, "autostart", ".desktop", true};
+}
+
+} // namespace platform

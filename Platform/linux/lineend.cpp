@@ -1,0 +1,10 @@
+#include "../lineend.h"
+
+namespace platform {
+
+const char *lineEnd()
+{
+    return "\n";
+}
+
+} // namespace platform

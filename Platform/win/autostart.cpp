@@ -1,0 +1,10 @@
+#include "../autostart.h"
+
+namespace platform {
+
+AutostartPlace autostartPlace()
+{
+    return {AutostartBase::Applications, "Startup", ".lnk", false};
+}
+
+} // namespace platform

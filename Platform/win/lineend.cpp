@@ -1,0 +1,10 @@
+#include "../lineend.h"
+
+namespace platform {
+
+const char *lineEnd()
+{
+    return "\r\n";
+}
+
+} // namespace platform

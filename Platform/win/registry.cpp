@@ -1,0 +1,10 @@
+#include "../registry.h"
+
+namespace platform {
+
+bool hasNativeRegistry()
+{
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,10 @@
+#include "../singleinstance.h"
+
+namespace platform {
+
+bool localServerIsSocketFile()
+{
+    return false;
+}
+
+} // namespace platform

@@ -12,6 +12,8 @@ Rectangle {
 
     ListModel { id: hotkey_model }
     ListModel { id: setting_model }
+    readonly property alias hotkeyModel: hotkey_model
+    readonly property alias settingModel: setting_model
 
     function loadkbfuncList(func_type) {
         if (func_type !== "setting")

@@ -98,6 +98,8 @@ int main(int argc, char *argv[])
 
     context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
+    // Replaces the firmware information services for tests and the demo.
+    context->setContextProperty(QStringLiteral("firmware_url"), qEnvironmentVariable("PORTVIEW_FIRMWARE_URL"));
 
     qmlRegisterType<MyMenu>("vemo.trayicon", 1, 0, "MyMenu");
     qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");

@@ -188,18 +188,22 @@ Window {
         return true
     }
 
-    function showConfirm(info) {
+    // The dialogs go into the window's `dialog_Qml` unless a page names a
+    // loader of its own (the device frame's `dialog_loader`).
+    function showConfirm(info, loader) {
         confirm_dialog_info = info
-        dialog_Qml.para = Object.assign({}, info)
-        dialog_Qml.source = "confirm_dialog_control.qml"
-        dialog_Qml.visible = true
+        openDialog(loader || dialog_Qml, "confirm_dialog_control.qml", info)
     }
 
-    function showAlert(info) {
+    function showAlert(info, loader) {
         alert_dialog_info = info
-        dialog_Qml.para = Object.assign({}, info)
-        dialog_Qml.source = "alert_dialog_control.qml"
-        dialog_Qml.visible = true
+        openDialog(loader || dialog_Qml, "alert_dialog_control.qml", info)
+    }
+
+    function openDialog(loader, document, info) {
+        loader.para = Object.assign({}, info)
+        loader.source = "qrc:/Qml/" + document
+        loader.visible = true
     }
 
     // --- functions the pages call ---------------------------------------------
@@ -632,6 +636,7 @@ Window {
 
         Loader {
             id: setQml
+            objectName: "setQml"
             property string para: ""
             x: 1
             anchors.top: head_part.bottom

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program. Unless a supported
 # switch is attached over USB, two virtual switches (a QV5830 and a QV5840)
-# are started for it, so the home page shows two cards, and stopped when the
-# program ends. Arguments are passed on to the program ("-h" ...).
+# are started for it, so the home page shows two cards, with a firmware
+# information service that offers the QV5830 a newer firmware; both are
+# stopped when the program ends. Arguments are passed on to the program ("-h" ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,13 +34,18 @@ trap stop_simulator EXIT
 
 if ! real_switch_attached; then
   socket="portview-kvm-sim-$$"
-  coproc SIM { exec build/tools/kvm-sim/kvm-sim --socket "$socket" \
-      --switch "model=QV5830,vid=1209,pid=0001" \
+  # With their firmware service: the QV5830 is offered a newer firmware, so
+  # "Check" shows an offer; the QV5840 is up to date.
+  coproc SIM { exec build/tools/kvm-sim/kvm-sim --socket "$socket" --firmware-service 0 \
+      --switch "model=QV5830,vid=1209,pid=0001,fw=V1.0.212,offer=V1.0.213" \
       --switch "model=QV5840,vid=1209,pid=0002" ; }
   sim_pid=$SIM_PID
   read -r -t 10 ready <&"${SIM[0]}" || { echo "the virtual switches did not start" >&2; exit 1; }
+  read -r -t 10 firmware <&"${SIM[0]}" || { echo "the firmware service did not start" >&2; exit 1; }
   echo "$ready"
+  echo "$firmware"
   export PORTVIEW_SIMULATOR="$socket"
+  export PORTVIEW_FIRMWARE_URL="${firmware##* }"
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -195,15 +195,24 @@ class Tray:
 # --- Virtual switch ----------------------------------------------------------
 
 class VirtualSwitch:
-    def __init__(self, executable, *devices):
-        """devices: ("switch", SPEC) or ("other", SPEC), listed in this order."""
+    def __init__(self, executable, *devices, firmware=False):
+        """devices: ("switch", SPEC) or ("other", SPEC), listed in this order;
+        firmware: also run the firmware information service."""
         self.executable = executable
         self.socket = f"e2e-kvm-sim-{os.getpid()}-{len(started)}"
         args = [executable, "--socket", self.socket, "--trace", os.path.join(ROOT, self.socket + ".trace")]
+        if firmware:
+            args += ["--firmware-service", "0"]
         for kind, spec in devices:
             args += ["--" + kind, spec]
         process = spawn(args, self.socket, stdout=subprocess.PIPE)
         assert process.stdout.readline().startswith(b"kvm-sim listening on"), "kvm-sim did not start"
+        self.firmware_url = process.stdout.readline().split()[-1].decode() if firmware else ""
+
+    def firmware_queries(self):
+        """The models the firmware service was asked about, in order."""
+        with open(os.path.join(ROOT, self.socket + ".log"), encoding="utf-8", errors="replace") as log:
+            return [line.split("model=")[1].split()[0] for line in log if line.startswith("kvm-sim firmware query:")]
 
     def ctl(self, *args):
         return subprocess.run([self.executable, "--socket", self.socket, "ctl", *args],
@@ -226,6 +235,7 @@ class Program:
                    QT_FATAL_WARNINGS="1")
         if switch:
             env["PORTVIEW_SIMULATOR"] = switch.socket
+            env["PORTVIEW_FIRMWARE_URL"] = switch.firmware_url
         self.executable, self.env = executable, env
         self.process = spawn([executable, *args], "program", env=env)
         self._app = None
@@ -293,7 +303,12 @@ class Program:
         return self.process.returncode
 
 
-ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window")}
+    def checked(self, name):
+        return self.find("check", name).getState().contains(self.pyatspi.STATE_CHECKED)
+
+
+ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window"),
+         "check": ("check box",)}
 
 
 # --- Files the program writes -----------------------------------------------------
@@ -486,7 +501,112 @@ def flow_brand(program_exe, sim_exe):
     check_theme(program, "#000000", logo_bar="#272727")
 
 
-FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand}
+def flow_device(program_exe, sim_exe):
+    """The device frame as a new user meets it: the guide once, the frame on
+    "Device", the hotkey chips, Video Fitwell asked for and refused, silent
+    removal, the automatic firmware check once per connection, the home
+    button, a second switch reset to its defaults and then unplugged."""
+    sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
+    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {
+        SOUND_KEY.format(key, kind): sounds[event] for event, key in SOUND_EVENTS for kind in ("Current", "Default")}})
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        "QV5830": dict(autocheck="1"),
+        "QV5840": dict(firstrun="0", hotkey="Ctrl + Alt + K", silent="0", autocheck="1")})
+    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
+                           ("switch", "model=QV5840,pid=0002"), firmware=True)
+    program = Program(program_exe, switch)
+    connected_cards(program, {"QV5830": True, "QV5840": False})
+    shots = os.environ.get("PORTVIEW_SHOTS")
+
+    def shoot(name):
+        if shots:
+            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
+
+    # The first card click opens the guide, this once; "Skip" leads on.
+    program.press("QV5830")
+    program.find("text", "Hardware Overview")
+    assert not program.elements("button", "Back"), "\"Back\" shows on the first step"
+    program.press("Next")
+    program.find("text", "Installation")
+    shoot("guide")
+    program.press("Skip")
+    program.find("button", "Device")
+    _, frame_y, _, _ = program.frame()
+    titles = [t for t in program.elements("text", "QV5830") if program.extents(t)[1] - frame_y in range(32, 80)]
+    assert titles, "the model name is not in the title strip"
+    for key in ("Shift", "Alt", "S"):
+        program.find("text", key)
+    wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
+    shoot("device")
+
+    # Video Fitwell asks before it turns on; turning it off sends at once.
+    note = ("If you encounter any monitor compatibility issues when the Video Fitwell is enabled, "
+            "please disable Video Fitwell.")
+    program.press("Video Fitwell", role="check")
+    program.find("text", note)
+    shoot("confirm")
+    program.press("Cancel")
+    program.gone("text", note)
+    assert not program.checked("Video Fitwell")
+    assert not [c for c in switch.commands(1) if c.startswith("videoswmode")], switch.commands(1)
+    program.press("Video Fitwell", role="check")
+    program.press("OK")
+    wait_for("videoswmode faster", lambda: "videoswmode faster" in switch.commands(1))
+    wait_for("the switch on", lambda: program.checked("Video Fitwell"))
+
+    # A switch that takes no command: the row keeps its value. Right after a
+    # heartbeat, so the next one finds the switch answering again.
+    beats = switch.commands(1).count("test")
+    wait_for("a heartbeat", lambda: switch.commands(1).count("test") > beats)
+    switch.ctl("set", "1", "failsend=1")
+    program.press("Video Fitwell", role="check")
+    program.find("text", "The operation failed")
+    switch.ctl("set", "1", "failsend=0")
+    assert program.checked("Video Fitwell"), "a refused command turned the row off"
+    program.press("OK")
+
+    program.press("Video Fitwell", role="check")
+    wait_for("videoswmode normal", lambda: switch.commands(1)[-1] == "videoswmode normal")
+    assert not program.elements("text", note), "turning Video Fitwell off asked first"
+    wait_for("the switch off", lambda: not program.checked("Video Fitwell"))
+
+    program.press("USB Silent Removal", role="check")
+    wait_for("silent = 1", lambda: config()["QV5830"].get("silent") == "1")
+    wait_for("the sounds muted", lambda: current_sounds() == dict.fromkeys(sounds, ""))
+    assert program.checked("USB Silent Removal")
+
+    # Home and back in the same connection: no second query.
+    program.press("Home")
+    program.gone("button", "Device")
+    program.press("QV5830")
+    program.find("button", "Device")
+    assert switch.firmware_queries() == ["QV5830"], switch.firmware_queries()
+    program.press("Home")
+
+    # The second switch: its own connection, its own check, its own hotkey.
+    program.press("QV5840")
+    program.find("button", "Device")
+    for key in ("Ctrl", "Alt", "K"):
+        program.find("text", key)
+    wait_for("the second switch's check", lambda: switch.firmware_queries() == ["QV5830", "QV5840"])
+    program.press("Reset")
+    program.find("text", "Are you sure you want to reset the device setting to factory default?")
+    # The dialog's "Reset" lies above the page's and comes after it in the tree.
+    program.elements("button", "Reset")[-1].queryAction().doAction(0)
+    program.find("text", "Reset success!")
+    assert "clearallsetting" in switch.commands(2), switch.commands(2)
+    program.press("OK")
+    for key in ("Shift", "Alt", "S"):
+        program.find("text", key)
+    wait_for("the hotkey stored", lambda: config()["QV5840"].get("hotkey") == HOTKEY)
+
+    # Unplugged while the frame is open: back to the home page.
+    switch.ctl("unplug", "2")
+    program.gone("button", "Device")
+    connected_cards(program, {"QV5830": False})
+
+
+FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device}
 
 
 def main():

@@ -1,9 +1,11 @@
 import QtQuick 2.15
 import QtTest 1.15
+import "qrc:/Qml/Firmware.js" as Firmware
 
 // What the end-to-end flows cannot arrange: a switch that will not open, a
 // list that comes back in another order, settings a person edited by hand,
-// and a firmware file that does not open.
+// a firmware file that does not open, the device page's rules and every
+// answer the firmware service can give.
 TestCase {
     name: "MainWindow"
     property var window: null
@@ -91,5 +93,113 @@ TestCase {
         stubs.calls = []
         window.confirm_dialog_info.dofunc()
         compare(stubs.calls, ["disconnect", "restore"])
+    }
+
+    // The device frame of a connected switch, its Device page loaded.
+    function openFrame(model, version) {
+        start()
+        window.dev_model = model
+        window.dev_version = version
+        window.dev_status = true
+        window.firstrun = 0
+        window.gotoNextUI()
+        var frame = findChild(window.contentItem, "product_frame")
+        verify(frame !== null, "no device frame")
+        return frame
+    }
+
+    function test_compareVersion_data() {
+        return [
+            { tag: "1.10 is newer than 1.9", a: "1.10", b: "1.9", result: 1 },
+            { tag: "older", a: "1.0.8", b: "1.0.9", result: -1 },
+            { tag: "equal", a: "1.0.9", b: "1.0.9", result: 0 },
+            { tag: "a missing part is 0", a: "1.0", b: "1.0.0", result: 0 },
+            { tag: "a missing part loses to 1", a: "1.0", b: "1.0.1", result: -1 },
+            { tag: "a non-numeric part is 0", a: "1.x.2", b: "1.0.2", result: 0 },
+            { tag: "the v prefix", a: Firmware.plainVersion("v1.0.10"), b: Firmware.plainVersion("V1.0.9"), result: 1 },
+        ]
+    }
+
+    function test_compareVersion(data) {
+        compare(Firmware.compareVersion(data.a, data.b), data.result)
+    }
+
+    function test_devicePage() {
+        var frame = openFrame("QV5830", "V1.0.9")
+        var page = findChild(frame, "load_menu").item
+        verify(page !== null && page.hotkeyModel !== undefined, "the Device page is not loaded")
+
+        // The hotkey chips: one per key, or one "Not set".
+        var chips = function () {
+            var keys = []
+            for (var i = 0; i < page.hotkeyModel.count; ++i)
+                keys.push(page.hotkeyModel.get(i).keyvalue)
+            return keys
+        }
+        compare(chips(), ["Shift", "Alt", "S"])
+        var hotkeys = [["", ["Not set"]], ["F5", ["Not set"]], ["Ctrl + F1", ["Ctrl", "F1"]]]
+        for (var h = 0; h < hotkeys.length; ++h) {
+            window.hotkey_list = hotkeys[h][0]
+            page.createhotkeyUI()
+            compare(chips(), hotkeys[h][1], "hotkey \"" + hotkeys[h][0] + "\"")
+        }
+
+        // Each row type: what reaches the services, and the alert on failure.
+        var dialogs = findChild(frame, "dialog_loader")
+        var rows = [
+            { type: "lane", value: 0, accepted: true, calls: ["post 5"], done: true },
+            { type: "lane", value: 1, accepted: true, calls: ["post 6"], done: true },
+            { type: "lane", value: 1, accepted: false, calls: ["post 6"], done: false },
+            { type: "silent", value: 1, accepted: false, calls: ["mute", "function silent 1"], done: true, silent: "1" },
+            { type: "silent", value: 0, accepted: true, calls: ["restore", "function silent 0"], done: true, silent: "0" },
+            { type: "video", value: 1, accepted: true, calls: [], done: false },
+            { type: "safely", value: 1, accepted: true, calls: [], done: false },
+        ]
+        for (var r = 0; r < rows.length; ++r) {
+            var row = rows[r]
+            var what = row.type + " " + row.value + (row.accepted ? "" : " refused")
+            stubs.calls = []
+            stubs.postAccepted = row.accepted
+            dialogs.visible = false
+            compare(page.sendtoDevice(row.type, row.value), row.done, what)
+            compare(stubs.calls, row.calls, what)
+            compare(dialogs.visible, !row.done, what)
+            if (!row.done)
+                compare(window.alert_dialog_info.title, "The operation failed", what)
+            if (row.silent !== undefined) {
+                compare(stubs.ini.QV5830.silent, row.silent, what)
+                compare(window.silent_remove, row.value, what)
+            }
+        }
+    }
+
+    // Against the firmware service: which answers offer an upgrade, which
+    // say the firmware is current, and which count as a failed query.
+    function test_firmwareQuery_data() {
+        return [
+            { tag: "newer", model: "NEWER", outcome: "offer", ischecking: 0 },
+            { tag: "equal", model: "EQUAL", outcome: "current", ischecking: 0 },
+            { tag: "older", model: "OLDER", outcome: "current", ischecking: 0 },
+            { tag: "time-out", model: "SLOW", outcome: "none", ischecking: 2 },
+            { tag: "status 500", model: "BROKEN", outcome: "none", ischecking: 2 },
+            { tag: "not JSON", model: "GARBLED", outcome: "none", ischecking: 2 },
+            { tag: "an unknown model", model: "NOSUCH", outcome: "none", ischecking: 2 },
+        ]
+    }
+
+    function test_firmwareQuery(data) {
+        var frame = openFrame(data.model, "V1.0.9")
+        frame.queryTimeout = 1000
+        frame.switch_product_menu(Qt.resolvedUrl("stubs/CheckingPage.qml"))
+        var page = findChild(frame, "load_menu").item
+        page.ischecking = 1
+        frame.checkfirmware()
+        tryVerify(function () { return page.ischecking !== 1 }, 10000, "the query never ended")
+        compare(page.ischecking, data.ischecking)
+        compare(findChild(frame, "upgrade_loader").visible, data.outcome === "offer")
+        compare(findChild(frame, "dialog_loader").visible, data.outcome === "current")
+        if (data.outcome === "current")
+            compare(window.alert_dialog_info.title, "Version is up to date!")
+        compare(window.new_ver, data.outcome === "none" ? "" : { NEWER: "v1.0.10", EQUAL: "V1.0.9", OLDER: "v1.0.8" }[data.model])
     }
 }

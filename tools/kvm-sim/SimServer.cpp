@@ -76,6 +76,15 @@ bool SimServer::openTrace(const QString &path, QString *error)
     return true;
 }
 
+const SwitchSpec *SimServer::specOfModel(const QString &model) const
+{
+    for (const SimSwitch &simSwitch : m_switches) {
+        if (simSwitch.spec().model == model)
+            return &simSwitch.spec();
+    }
+    return nullptr;
+}
+
 QString SimServer::fullServerName() const
 {
     return m_server->fullServerName();

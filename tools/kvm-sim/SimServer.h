@@ -40,6 +40,8 @@ public:
     bool listen(const QString &name, QString *error);
     bool openTrace(const QString &path, QString *error);
     QString fullServerName() const;
+    // The switch simulating `model`, or null; for the firmware service.
+    const SwitchSpec *specOfModel(const QString &model) const;
 
 private:
     struct Handle

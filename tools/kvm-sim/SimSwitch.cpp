@@ -75,6 +75,17 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
     } else if (key == QLatin1String("delay")) {
         spec.delayMs = value.toInt(&ok);
         ok = ok && spec.delayMs >= 0;
+    } else if (key == QLatin1String("offer")) {
+        spec.offer = value;
+    } else if (key == QLatin1String("offer-delay")) {
+        spec.offerDelayMs = value.toInt(&ok);
+        ok = ok && spec.offerDelayMs >= 0;
+    } else if (key == QLatin1String("offer-status")) {
+        spec.offerStatus = value.toInt(&ok);
+        ok = ok && spec.offerStatus >= 100 && spec.offerStatus <= 599;
+    } else if (key == QLatin1String("offer-body")) {
+        ok = value == QLatin1String("garbage") || value == QLatin1String("json");
+        spec.offerGarbage = value == QLatin1String("garbage");
     } else {
         if (error)
             *error = QStringLiteral("unknown key \"%1\"").arg(key);

@@ -29,6 +29,11 @@ struct SwitchSpec
     int failread = 0;    // the N-th read after each command fails (0: never)
     int delayMs = 0;     // each reply piece becomes readable this much later
     bool split = false;  // cut the word "Command" across two reports
+    // What the firmware service offers for this model, and its faults.
+    QString offer;       // the offered version; empty: the same as fw
+    int offerDelayMs = 0;
+    int offerStatus = 200;
+    bool offerGarbage = false; // answer with a body that is not JSON
 };
 
 // Four upper-case hex digits, as USB IDs are written in interface paths.

@@ -1,6 +1,7 @@
 // kvm-sim: a virtual two-port KVM switch for running and testing the program
 // without hardware. See the README for the options.
 
+#include "FirmwareService.h"
 #include "SimServer.h"
 #include "SimulatorProtocol.h"
 
@@ -15,11 +16,13 @@
 namespace {
 
 const char kUsage[] =
-    "usage: kvm-sim --socket NAME [--trace FILE] [--switch SPEC]... [--other SPEC]...\n"
+    "usage: kvm-sim --socket NAME [--trace FILE] [--firmware-service PORT] [--switch SPEC]... [--other SPEC]...\n"
     "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | clock | quit\n"
     "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
     "             port1=,port2=,extra=LINE,path=,\n"
-    "             echo,silent,failsend,failread=N,delay=MS,split\n"
+    "             echo,silent,failsend,failread=N,delay=MS,split,\n"
+    "             offer=VERSION,offer-delay=MS,offer-status=N,offer-body=garbage\n"
+    "--firmware-service PORT: answer firmware queries on 127.0.0.1:PORT (0: a free one)\n"
     "other SPEC:  vid=,pid=,product=\n";
 
 int fail(const QString &message)
@@ -82,6 +85,7 @@ int main(int argc, char *argv[])
 
     QString socketName;
     QString tracePath;
+    int firmwarePort = -1; // no firmware service
     std::vector<SimSwitch> switches;
     std::vector<OtherDevice> others;
     std::vector<bool> order;
@@ -104,6 +108,11 @@ int main(int argc, char *argv[])
             socketName = value;
         } else if (arg == QLatin1String("--trace")) {
             tracePath = value;
+        } else if (arg == QLatin1String("--firmware-service")) {
+            bool ok = false;
+            firmwarePort = value.toInt(&ok);
+            if (!ok || firmwarePort < 0 || firmwarePort > 65535)
+                return fail(QStringLiteral("bad port \"%1\"").arg(value));
         } else if (arg == QLatin1String("--switch")) {
             SwitchSpec spec;
             if (!applySpec(value, spec, &error))
@@ -129,8 +138,14 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot write trace %1: %2").arg(tracePath, error));
     if (!server.listen(socketName, &error))
         return fail(QStringLiteral("cannot listen on %1: %2").arg(socketName, error));
-    // Scripts and tests wait for this line before they start the program.
+    FirmwareService firmware([&server](const QString &model) { return server.specOfModel(model); });
+    if (firmwarePort >= 0 && !firmware.listen(static_cast<quint16>(firmwarePort), &error))
+        return fail(QStringLiteral("cannot serve firmware queries on port %1: %2").arg(firmwarePort).arg(error));
+    // Scripts and tests wait for this line before they start the program,
+    // and read the firmware service's address from the next one.
     std::printf("kvm-sim listening on %s\n", qPrintable(server.fullServerName()));
+    if (firmwarePort >= 0)
+        std::printf("kvm-sim firmware service on %s\n", qPrintable(firmware.baseUrl()));
     std::fflush(stdout);
     return app.exec();
 }

@@ -10,6 +10,7 @@ QtObject {
     property var devices: []
     property var connectable: []
     property bool processOpens: true
+    property bool postAccepted: true
 
     function record(call) { calls.push(call) }
     function reset() {
@@ -18,6 +19,7 @@ QtObject {
         devices = []
         connectable = []
         processOpens = true
+        postAccepted = true
     }
 
     property QtObject io: QtObject {

@@ -10,5 +10,9 @@ QtObject {
     function disconnectDevice() { stubs.record("disconnect") }
     function setHotkey(hotkey) { stubs.record("hotkey " + hotkey); return true }
     function setFunction(name, value) { stubs.record("function " + name + " " + value) }
-    function getSetting() { return { version: "V1.0.3", curport: "1", Name1: "Desk" } }
+    function getSetting() { return { version: "V1.0.3", curport: "1", Name1: "Desk", smode: "normal" } }
+    function postCmd(mode) {
+        stubs.record("post " + mode)
+        return stubs.postAccepted
+    }
 }

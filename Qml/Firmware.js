@@ -1,0 +1,60 @@
+.pragma library
+.import "Links.js" as Links
+
+// The firmware information service as the interface needs it: where to ask,
+// what the answer means, and which of two versions is newer. Pure logic, so
+// Qt Quick Test can drive it without a network.
+
+var queryPath = "/portline/common/getFwInfo"
+
+// The address of the query. `override` (PORTVIEW_FIRMWARE_URL) replaces the
+// built-in services for tests and the demo and may be plain http; any other
+// address must be https, so an answer that decides what gets flashed onto
+// the switch cannot be forged on the way. Returns "" when refused.
+function queryUrl(isTestServer, company, override) {
+    var base = override !== undefined && override !== null && override !== "" ? String(override)
+                                                                                : Links.firmwareService(isTestServer, company)
+    var allowed = base === override ? /^https?:\/\/[^\/\s]+/i : /^https:\/\/[^\/\s]+/i
+    if (!allowed.test(base))
+        return ""
+    return base.replace(/\/+$/, "") + queryPath
+}
+
+// "V1.0.9" and "v1.0.9" are the same version: lower case, first "v" removed.
+function plainVersion(version) {
+    return String(version === undefined || version === null ? "" : version).toLowerCase().replace("v", "")
+}
+
+// 1 when ver1 is newer than ver2, -1 when older, 0 when equal. Parts compare
+// as numbers (1.10 is newer than 1.9); a missing or non-numeric part is 0.
+function compareVersion(ver1, ver2) {
+    var a = String(ver1).split(".")
+    var b = String(ver2).split(".")
+    for (var i = 0; i < Math.max(a.length, b.length); ++i) {
+        var x = i < a.length ? parseInt(a[i], 10) : 0
+        var y = i < b.length ? parseInt(b[i], 10) : 0
+        x = isNaN(x) ? 0 : x
+        y = isNaN(y) ? 0 : y
+        if (x !== y)
+            return x > y ? 1 : -1
+    }
+    return 0
+}
+
+// The offer in an answer body: { version, url }, or null when the body is
+// not JSON or lacks result.fwVersion / result.firmwareFileUrl as texts.
+function parseOffer(body) {
+    var answer
+    try {
+        answer = JSON.parse(body)
+    } catch (e) {
+        return null
+    }
+    var result = answer !== null && typeof answer === "object" ? answer.result : undefined
+    if (result === null || typeof result !== "object")
+        return null
+    if (typeof result.fwVersion !== "string" || result.fwVersion === ""
+            || typeof result.firmwareFileUrl !== "string" || result.firmwareFileUrl === "")
+        return null
+    return { version: result.fwVersion, url: result.firmwareFileUrl }
+}

@@ -1,0 +1,33 @@
+import QtQuick 2.15
+
+// A guide's "Back" / "Next" button: a label with an arrow beside it.
+TextButton {
+    id: button
+    property string arrow
+    property bool arrowAfter: false
+
+    width: 94
+    height: 29
+    fill: "#008cff"
+    contentItem: Item {
+        Row {
+            anchors.centerIn: parent
+            spacing: 6
+            layoutDirection: button.arrowAfter ? Qt.RightToLeft : Qt.LeftToRight
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 16
+                height: 16
+                source: button.arrow
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: button.text
+                font.family: notosans.name
+                font.pixelSize: 14
+                font.bold: true
+                color: button.labelColor
+            }
+        }
+    }
+}

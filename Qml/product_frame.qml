@@ -1,0 +1,227 @@
+import QtQuick 2.15
+import "Firmware.js" as Firmware
+
+// The device frame: a title strip with the model name and the home button, a
+// menu of three entries on the left and the chosen page beside it. It also
+// asks the firmware information service whether a newer firmware exists.
+Rectangle {
+    id: product_frame
+    objectName: "product_frame"
+    color: main.bgcolor
+
+    readonly property bool maker: main.company === "Vemo"
+    property int currentIndex: 0
+    // How long a firmware query may take before it counts as failed.
+    property int queryTimeout: 30000
+    property var query: null
+
+    ListModel { id: menu_model }
+
+    function switch_product_menu(menuqml) {
+        main.loadPage(load_menu, menuqml)
+    }
+
+    function selectMenu(index) {
+        if (index === currentIndex)
+            return
+        currentIndex = index
+        switch_product_menu(menu_model.get(index).page)
+    }
+
+    function compareVersion(ver1, ver2) {
+        return Firmware.compareVersion(ver1, ver2)
+    }
+
+    // The content page learns of a query only through its `ischecking`.
+    function setChecking(value) {
+        if (load_menu.item && load_menu.item.ischecking !== undefined)
+            load_menu.item.ischecking = value
+    }
+
+    function checkfirmware() {
+        var url = Firmware.queryUrl(main.isTestServer, main.company, firmware_url)
+        if (url === "") {
+            console.log("firmware query refused: not an https address")
+            setChecking(2)
+            return
+        }
+        if (query !== null)
+            query.abort()
+        var request = new XMLHttpRequest()
+        query = request
+        request.onreadystatechange = function () {
+            if (request.readyState !== XMLHttpRequest.DONE || query !== request)
+                return
+            query = null
+            query_timer.stop()
+            firmwareAnswered(request.status, request.responseText)
+        }
+        request.open("POST", url, true)
+        request.setRequestHeader("Content-type", "application/x-www-form-urlencoded")
+        request.send("model=" + main.dev_model)
+        query_timer.restart()
+    }
+
+    function firmwareAnswered(status, body) {
+        if (status !== 200) {
+            console.log("error: " + status)
+            setChecking(2)
+            return
+        }
+        console.log("ok", body)
+        var offer = Firmware.parseOffer(body)
+        if (offer === null) {
+            console.log("error: the firmware answer holds no offer")
+            setChecking(2)
+            return
+        }
+        main.new_ver = offer.version
+        main.upgrade_url = offer.url
+        if (compareVersion(Firmware.plainVersion(offer.version), Firmware.plainVersion(main.dev_version)) === 1) {
+            main.loadPage(upgrade_loader, main.upgradePage)
+            upgrade_loader.visible = true
+        } else if (load_menu.item && load_menu.item.ischecking !== undefined) {
+            main.showAlert({ title: qsTr("Version is up to date!"), msg: qsTr("Current firmware is the latest version."),
+                             dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+        }
+        setChecking(0)
+    }
+
+    Timer {
+        id: query_timer
+        interval: product_frame.queryTimeout
+        onTriggered: {
+            if (product_frame.query === null)
+                return
+            var stalled = product_frame.query
+            product_frame.query = null
+            stalled.abort()
+            console.log("error: the firmware query timed out")
+            product_frame.setChecking(2)
+        }
+    }
+
+    Component.onCompleted: {
+        menu_model.append({ image: "ic_tune", menuname: qsTr("Device"), page: "product_device.qml" })
+        menu_model.append({ image: "ic_cached", menuname: qsTr("Maintenance"), page: "product_maintenance.qml" })
+        menu_model.append({ image: "ic_help_outline", menuname: qsTr("Support"), page: "product_support.qml" })
+        currentIndex = setQml.para === "support" ? 2 : 0
+        switch_product_menu(menu_model.get(currentIndex).page)
+    }
+
+    Rectangle {
+        id: title_strip
+        width: parent.width
+        height: 40
+        color: product_frame.maker ? "#08375e" : "#272727"
+
+        IconButton {
+            name: qsTr("Home")
+            source: "../Images/btn_home_n.png"
+            width: 24
+            height: 24
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            onClicked: main.goHome()
+        }
+
+        StaticText {
+            anchors.centerIn: parent
+            text: main.dev_model
+            font.pixelSize: 16
+            font.bold: true
+            color: "white"
+        }
+    }
+
+    Rectangle {
+        id: menu_column
+        anchors.top: title_strip.bottom
+        anchors.bottom: parent.bottom
+        width: 210
+        color: product_frame.maker ? "#efefef" : "#272727"
+
+        Column {
+            width: parent.width
+            Repeater {
+                model: menu_model
+                delegate: menuEntry
+            }
+        }
+    }
+
+    Component {
+        id: menuEntry
+        Rectangle {
+            readonly property bool current: index === product_frame.currentIndex
+            width: 210
+            height: 44
+            color: current ? (product_frame.maker ? "#a7b2bd" : "#545454")
+                           : (product_frame.maker ? "#efefef" : "transparent")
+            Accessible.role: Accessible.Button
+            Accessible.name: model.menuname
+            Accessible.onPressAction: product_frame.selectMenu(index)
+
+            Rectangle {
+                width: 6
+                height: parent.height
+                color: current ? (product_frame.maker ? "#08375e" : "#85c12f")
+                               : (product_frame.maker ? "#efefef" : "#272727")
+            }
+            Image {
+                id: menu_icon
+                anchors.left: parent.left
+                anchors.leftMargin: 30
+                anchors.verticalCenter: parent.verticalCenter
+                width: 20
+                height: 20
+                source: "../Images/" + model.image + (current ? "_h.png" : ".png")
+                Accessible.ignored: true
+            }
+            Text {
+                anchors.left: menu_icon.right
+                anchors.leftMargin: 12
+                anchors.verticalCenter: parent.verticalCenter
+                text: model.menuname
+                font.family: notosans.name
+                font.pixelSize: 14
+                font.bold: true
+                color: current ? (product_frame.maker ? "#08375e" : "white") : "#838383"
+                Accessible.ignored: true
+            }
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: product_frame.selectMenu(index)
+            }
+        }
+    }
+
+    Loader {
+        id: load_menu
+        objectName: "load_menu"
+        property var result
+        anchors.top: title_strip.bottom
+        anchors.left: menu_column.right
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+    }
+
+    Loader {
+        id: upgrade_loader
+        objectName: "upgrade_loader"
+        anchors.fill: parent
+        z: 4
+        visible: false
+    }
+
+    Loader {
+        id: dialog_loader
+        objectName: "dialog_loader"
+        property var para
+        anchors.fill: parent
+        z: 3
+        visible: false
+    }
+}

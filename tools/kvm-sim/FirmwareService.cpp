@@ -1,0 +1,183 @@
+#include "FirmwareService.h"
+
+#include "SimSwitch.h"
+
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kMaxHeaderBytes = 16 * 1024;
+constexpr int kMaxBodyBytes = 64 * 1024;
+const char kQueryPath[] = "/portline/common/getFwInfo";
+
+QByteArray reason(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 400: return "Bad Request";
+    case 404: return "Not Found";
+    case 405: return "Method Not Allowed";
+    default: return status >= 500 ? "Server Error" : "Status";
+    }
+}
+
+FirmwareAnswer plainAnswer(int status, const QByteArray &body)
+{
+    FirmwareAnswer answer;
+    answer.status = status;
+    answer.body = body;
+    return answer;
+}
+
+// The form field "model" of an x-www-form-urlencoded body; "+" is a space.
+QString formModel(const QByteArray &body)
+{
+    QByteArray text = body;
+    text.replace('+', ' ');
+    return QUrlQuery(QString::fromUtf8(text)).queryItemValue(QStringLiteral("model"), QUrl::FullyDecoded);
+}
+
+} // namespace
+
+HttpRequest parseHttpRequest(const QByteArray &received)
+{
+    HttpRequest request;
+    const int headerEnd = received.indexOf("\r\n\r\n");
+    if (headerEnd < 0) {
+        request.state = received.size() > kMaxHeaderBytes ? HttpRequest::Bad : HttpRequest::Incomplete;
+        return request;
+    }
+    request.state = HttpRequest::Bad;
+    if (headerEnd > kMaxHeaderBytes)
+        return request;
+    const QList<QByteArray> lines = received.left(headerEnd).split('\n');
+    const QList<QByteArray> first = lines.first().trimmed().split(' ');
+    if (first.size() != 3 || !first.at(2).startsWith("HTTP/1."))
+        return request;
+    qint64 length = 0;
+    for (int i = 1; i < lines.size(); ++i) {
+        const int colon = lines.at(i).indexOf(':');
+        if (colon <= 0)
+            return request;
+        if (lines.at(i).left(colon).trimmed().toLower() == "content-length") {
+            bool ok = false;
+            length = lines.at(i).mid(colon + 1).trimmed().toLongLong(&ok);
+            if (!ok || length < 0 || length > kMaxBodyBytes)
+                return request;
+        }
+    }
+    const QByteArray body = received.mid(headerEnd + 4);
+    if (body.size() < length) {
+        request.state = HttpRequest::Incomplete;
+        return request;
+    }
+    request.state = HttpRequest::Complete;
+    request.method = first.at(0);
+    request.path = first.at(1);
+    request.body = body.left(static_cast<int>(length));
+    return request;
+}
+
+FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel &specOf, const QString &base)
+{
+    if (request.path != kQueryPath)
+        return plainAnswer(404, R"({"error":"unknown path"})");
+    if (request.method != "POST")
+        return plainAnswer(405, R"({"error":"POST only"})");
+    const QString model = formModel(request.body);
+    const SwitchSpec *spec = model.isEmpty() ? nullptr : specOf(model);
+    if (!spec) {
+        FirmwareAnswer unknown = plainAnswer(404, R"({"error":"unknown model"})");
+        unknown.model = model;
+        return unknown;
+    }
+    FirmwareAnswer answer;
+    answer.model = model;
+    answer.status = spec->offerStatus;
+    answer.delayMs = spec->offerDelayMs;
+    if (spec->offerGarbage) {
+        answer.body = "<html>garbage, not JSON";
+        return answer;
+    }
+    const QString version = spec->offer.isEmpty() ? spec->fw : spec->offer;
+    const QJsonObject result{
+        {QStringLiteral("fwVersion"), version},
+        {QStringLiteral("firmwareFileUrl"),
+         QStringLiteral("%1/portline/files/%2_%3.exe").arg(base, model, version)}};
+    answer.body = QJsonDocument(QJsonObject{{QStringLiteral("result"), result}}).toJson(QJsonDocument::Compact);
+    return answer;
+}
+
+FirmwareService::FirmwareService(SpecByModel specOf, QObject *parent)
+    : QObject(parent), m_specOf(std::move(specOf)), m_server(new QTcpServer(this))
+{
+    connect(m_server, &QTcpServer::newConnection, this, &FirmwareService::onNewConnection);
+}
+
+bool FirmwareService::listen(quint16 port, QString *error)
+{
+    if (m_server->listen(QHostAddress::LocalHost, port))
+        return true;
+    *error = m_server->errorString();
+    return false;
+}
+
+QString FirmwareService::baseUrl() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_server->serverPort());
+}
+
+void FirmwareService::onNewConnection()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            m_received.remove(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+void FirmwareService::onReadyRead(QTcpSocket *socket)
+{
+    QByteArray &received = m_received[socket];
+    received += socket->readAll();
+    const HttpRequest request = parseHttpRequest(received);
+    if (request.state == HttpRequest::Incomplete)
+        return;
+    // One request per connection: what follows it is not read.
+    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+    const FirmwareAnswer answer = request.state == HttpRequest::Bad
+                                      ? plainAnswer(400, R"({"error":"bad request"})")
+                                      : answerFirmwareQuery(request, m_specOf, baseUrl());
+    std::fprintf(stderr, "kvm-sim firmware query: %s %s model=%s -> %d\n", request.method.constData(),
+                 request.path.constData(), qPrintable(answer.model), answer.status);
+    std::fflush(stderr);
+    if (answer.delayMs <= 0) {
+        reply(socket, answer);
+        return;
+    }
+    QPointer<QTcpSocket> guarded(socket);
+    QTimer::singleShot(answer.delayMs, this, [this, guarded, answer] {
+        if (guarded)
+            reply(guarded, answer);
+    });
+}
+
+void FirmwareService::reply(QTcpSocket *socket, const FirmwareAnswer &answer)
+{
+    QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
+    response += "Content-Type: application/json\r\nConnection: close\r\n";
+    response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n\r\n" + answer.body;
+    socket->write(response);
+    socket->disconnectFromHost();
+}

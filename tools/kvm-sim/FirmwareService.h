@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QTcpServer;
+class QTcpSocket;
+struct SwitchSpec;
+
+// One HTTP request as far as it has arrived.
+struct HttpRequest
+{
+    enum State { Incomplete, Complete, Bad };
+    State state = Incomplete;
+    QByteArray method;
+    QByteArray path;
+    QByteArray body;
+};
+
+// Reads one request from the bytes received so far. Hostile input gives Bad:
+// oversized headers or body, a malformed request line or Content-Length.
+HttpRequest parseHttpRequest(const QByteArray &received);
+
+// What the service answers one request with.
+struct FirmwareAnswer
+{
+    int status = 200;
+    QByteArray body;
+    int delayMs = 0;
+    QString model; // the model asked for, for the log
+};
+
+// Looks a simulated switch up by its model name; null when none has it.
+using SpecByModel = std::function<const SwitchSpec *(const QString &model)>;
+
+// The answer to a request: the offer of the switch whose model the form's
+// "model" field names, shaped by that switch's offer faults. `base` is the
+// service's own address, under which the offered files would lie.
+FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel &specOf, const QString &base);
+
+// The firmware information service of the simulated switches, on a local
+// TCP port: a form-encoded POST of "model=NAME" to the query path is answered
+// with {"result":{"fwVersion":...,"firmwareFileUrl":...}}. Each request
+// served is logged on stderr.
+class FirmwareService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FirmwareService(SpecByModel specOf, QObject *parent = nullptr);
+
+    bool listen(quint16 port, QString *error);
+    QString baseUrl() const;
+
+private:
+    void onNewConnection();
+    void onReadyRead(QTcpSocket *socket);
+    void reply(QTcpSocket *socket, const FirmwareAnswer &answer);
+
+    SpecByModel m_specOf;
+    QTcpServer *m_server;
+    QHash<QTcpSocket *, QByteArray> m_received;
+};

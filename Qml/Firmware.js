@@ -7,14 +7,18 @@
 
 var queryPath = "/portline/common/getFwInfo"
 
-// The address of the query. `override` (PORTVIEW_FIRMWARE_URL) replaces the
-// built-in services for tests and the demo and may be plain http; any other
-// address must be https, so an answer that decides what gets flashed onto
-// the switch cannot be forged on the way. Returns "" when refused.
-function queryUrl(isTestServer, company, override) {
-    var base = override !== undefined && override !== null && override !== "" ? String(override)
-                                                                                : Links.firmwareService(isTestServer, company)
-    var allowed = base === override ? /^https?:\/\/[^\/\s]+/i : /^https:\/\/[^\/\s]+/i
+// The base address to ask: `override` (PORTVIEW_FIRMWARE_URL) when set,
+// replacing the built-in services for tests and the demo.
+function serviceBase(isTestServer, company, override) {
+    return override !== undefined && override !== null && override !== "" ? String(override)
+                                                                           : Links.firmwareService(isTestServer, company)
+}
+
+// The address of the query under `base`. Only the override may be plain
+// http; any other address must be https, so an answer that decides what
+// gets flashed onto the switch cannot be forged on the way. "" when refused.
+function queryUrl(base, isOverride) {
+    var allowed = isOverride ? /^https?:\/\/[^\/\s]+/i : /^https:\/\/[^\/\s]+/i
     if (!allowed.test(base))
         return ""
     return base.replace(/\/+$/, "") + queryPath

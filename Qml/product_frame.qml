@@ -39,9 +39,10 @@ Rectangle {
     }
 
     function checkfirmware() {
-        var url = Firmware.queryUrl(main.isTestServer, main.company, firmware_url)
+        var base = Firmware.serviceBase(main.isTestServer, main.company, firmware_url)
+        var url = Firmware.queryUrl(base, firmware_url !== "")
         if (url === "") {
-            console.log("firmware query refused: not an https address")
+            console.log("firmware query refused: not an https address:", base)
             setChecking(2)
             return
         }
@@ -58,7 +59,8 @@ Rectangle {
         }
         request.open("POST", url, true)
         request.setRequestHeader("Content-type", "application/x-www-form-urlencoded")
-        request.send("model=" + main.dev_model)
+        // Encoded, so a model name with "&" or "=" stays one form field.
+        request.send("model=" + encodeURIComponent(main.dev_model))
         query_timer.restart()
     }
 

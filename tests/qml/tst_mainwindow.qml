@@ -124,6 +124,19 @@ TestCase {
         compare(Firmware.compareVersion(data.a, data.b), data.result)
     }
 
+    function test_queryUrl_data() {
+        var path = "/portline/common/getFwInfo"
+        return [
+            { tag: "an http built-in service", base: "http://fw.vemo.example.com", override: false, url: "" },
+            { tag: "an http override", base: "http://127.0.0.1:8123/", override: true, url: "http://127.0.0.1:8123" + path },
+            { tag: "another scheme", base: "file:///etc/passwd", override: true, url: "" },
+        ]
+    }
+
+    function test_queryUrl(data) {
+        compare(Firmware.queryUrl(data.base, data.override), data.url)
+    }
+
     function test_devicePage() {
         var frame = openFrame("QV5830", "V1.0.9")
         var page = findChild(frame, "load_menu").item

@@ -29,6 +29,7 @@ struct SwitchSpec
     int failread = 0;    // the N-th read after each command fails (0: never)
     int delayMs = 0;     // each reply piece becomes readable this much later
     bool split = false;  // cut the word "Command" across two reports
+    int vanishAfter = 0; // unplugs itself once the N-th piece of a reply is read (0: never)
 };
 
 // Four upper-case hex digits, as USB IDs are written in interface paths.
@@ -84,6 +85,7 @@ private:
     QQueue<QByteArray> m_pieces;
     qint64 m_nextPieceAt = 0;
     int m_readsSinceCommand = 0;
+    int m_piecesSinceCommand = 0;
     int m_portAfterReply = 0; // applied once the last piece has been read
     QStringList m_commands;
 };

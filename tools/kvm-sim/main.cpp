@@ -19,7 +19,7 @@ const char kUsage[] =
     "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | clock | quit\n"
     "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
     "             port1=,port2=,extra=LINE,path=,\n"
-    "             echo,silent,failsend,failread=N,delay=MS,split\n"
+    "             echo,silent,failsend,failread=N,delay=MS,split,vanish-after=N\n"
     "other SPEC:  vid=,pid=,product=\n";
 
 int fail(const QString &message)

@@ -1,4 +1,4 @@
 #!/usr/bin/env bash
 # The container library on a 64 MiB file beside openssl enc -aes-128-ecb.
 set -euo pipefail
-"$PORTVIEW_BUILD/tests/crypto/bench_crypto"
+"$PORTVIEW_BUILD/bench/bench_crypto"

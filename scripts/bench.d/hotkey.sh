@@ -3,4 +3,4 @@
 # server of its own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-"$here/tests/isolated.sh" --xvfb "${PORTVIEW_BUILD:?}/tests/hotkey/bench_hotkey_latency"
+"$here/tests/isolated.sh" --xvfb "${PORTVIEW_BUILD:?}/bench/bench_hotkey_latency"

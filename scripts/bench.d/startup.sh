@@ -6,7 +6,7 @@ set -euo pipefail
 build=${PORTVIEW_BUILD:?}
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
-"$build/tests/bench/bench_roundtrip" 200
+"$build/bench/bench_roundtrip" 200
 
 exec 3> "$PORTVIEW_TEST_ROOT/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
@@ -21,5 +21,5 @@ socket=bench-sim-$$
 sim=$!
 trap 'kill $xvfb $sim 2>/dev/null' EXIT
 sleep 0.5
-python3 "$here/tests/bench/first_frame.py" 7 -- "$build/tests/bench/bare_quick_window"
-PORTVIEW_SIMULATOR=$socket python3 "$here/tests/bench/first_frame.py" 7 -- "$build/vemo-portview"
+python3 "$here/bench/first_frame.py" 7 -- "$build/bench/bare_quick_window"
+PORTVIEW_SIMULATOR=$socket python3 "$here/bench/first_frame.py" 7 -- "$build/vemo-portview"

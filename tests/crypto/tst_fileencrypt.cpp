@@ -1,6 +1,7 @@
 // The file encryption service over real files in the isolated
 // application-data and documents folders.
 
+#include "TestFixture.h"
 #include "CryptoTestSupport.h"
 #include "fileEncrypt.h"
 
@@ -28,8 +29,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
         m_appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(m_dir.isValid());
     }

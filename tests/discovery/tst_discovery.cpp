@@ -1,6 +1,7 @@
 // Discovery against the virtual switch with several switches and unrelated
 // devices attached, the catalogue's sources, and the heartbeat.
 
+#include "TestFixture.h"
 #include "CatalogueFiles.h"
 #include "VirtualSwitch.h"
 #include "hidEnumerate.h"
@@ -38,8 +39,7 @@ class DiscoveryTest : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
     }
 
     void cleanup()

@@ -3,6 +3,7 @@
 // a real process, and the version strings of built executables with the
 // log lines they leave.
 
+#include "TestFixture.h"
 #include "Platform/peversionreader.h"
 #include "Platform/processes.h"
 #include "ProcessInfo.h"
@@ -21,7 +22,7 @@ void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &me
     g_log << (type == QtWarningMsg ? QStringLiteral("warning: ") : QString()) + message;
 }
 
-QString fixture(const char *name)
+QString peFixture(const char *name)
 {
     return QStringLiteral(PE_FIXTURE_DIR "/") + QLatin1String(name);
 }
@@ -58,8 +59,7 @@ class ProcessInfoTest : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
         qInstallMessageHandler(recordMessage);
     }
 
@@ -184,7 +184,7 @@ private slots:
     void versionStringsAreReturnedAndLogged()
     {
         ProcessInfo process;
-        const QVariantMap info = process.getFileInfo(fixture("product.exe"));
+        const QVariantMap info = process.getFileInfo(peFixture("product.exe"));
         QVariantMap expected {{"CompanyName", "Vemo Technology"},
                               {"FileDescription", "Firmware upgrade tool"},
                               {"FileVersion", "2.1.0.7"},
@@ -194,7 +194,7 @@ private slots:
                               {"ProductName", "Firmware Upgrade Utility"},
                               {"ProductVersion", ""}};
         QCOMPARE(info, expected);
-        QCOMPARE(g_log, (QStringList {"dwonload file path \"" + fixture("product.exe") + "\"",
+        QCOMPARE(g_log, (QStringList {"dwonload file path \"" + peFixture("product.exe") + "\"",
                                       "\"CompanyName\" \"Vemo Technology\"",
                                       "\"FileDescription\" \"Firmware upgrade tool\"",
                                       "\"FileVersion\" \"2.1.0.7\"",
@@ -214,18 +214,18 @@ private slots:
             empty.insert(key, QString());
         ProcessInfo process;
 
-        QCOMPARE(process.getFileInfo(fixture("noversion.exe")), empty);
+        QCOMPARE(process.getFileInfo(peFixture("noversion.exe")), empty);
         QCOMPARE(g_log.mid(1), QStringList {"get GetFileVersionInfoSize failed!"});
 
         g_log.clear();
-        QCOMPARE(process.getFileInfo(fixture("notranslation.exe")), empty);
+        QCOMPARE(process.getFileInfo(peFixture("notranslation.exe")), empty);
         QStringList notFound;
         for (const QString &key : keys)
             notFound << "\"Get file " + key + " error!\"";
         QCOMPARE(g_log.mid(1), notFound);
 
         // Cut inside the resource's data: found, but it cannot be read.
-        const QByteArray image = readFile(fixture("product.exe"));
+        const QByteArray image = readFile(peFixture("product.exe"));
         int cut = image.size();
         for (; cut > 0; --cut) {
             const pe::MemoryBytes bytes(reinterpret_cast<const std::uint8_t *>(image.constData()), size_t(cut));

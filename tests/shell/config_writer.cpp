@@ -1,6 +1,7 @@
 // Rewrites config.ini without pause until it is killed, for the test that
 // kills a writer in the middle of a write.
 
+#include "TestFixture.h"
 #include "StressPayload.h"
 #include "fileio.h"
 
@@ -11,8 +12,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+    fixture::nameAsTheProgram();
     fileIo io;
     quint64 n = QString::fromLatin1(argc > 1 ? argv[1] : "1").toULongLong();
     for (;; ++n) {

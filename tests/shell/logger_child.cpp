@@ -1,6 +1,7 @@
 // A process that logs through the log handler the way the program does and
 // then ends: normally, or with a fatal message.
 
+#include "TestFixture.h"
 #include "QLogger.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,7 @@
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+    fixture::nameAsTheProgram();
     QLogger::start();
     if (argc > 1 && std::strcmp(argv[1], "fatal") == 0)
         qFatal("Stopping here: %s", "no way on");

@@ -2,6 +2,7 @@
 // property and its signals, temporary-file URLs, the copied upgrade tool, and
 // config.ini staying whole on a full disk and under kill -9.
 
+#include "TestFixture.h"
 #include "IniText.h"
 #include "StressPayload.h"
 #include "AppDataPath.h"
@@ -161,8 +162,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
         m_config = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vemo/Vemo Portview/config.ini");
         QCOMPARE(fileIo::configPath(), m_config);
     }

@@ -1,6 +1,7 @@
 // The log handler in this process and in child processes: the exact line of
 // each message type, what is dropped, and what survives a fatal message.
 
+#include "TestFixture.h"
 #include "QLogger.h"
 #include "AppDataPath.h"
 
@@ -61,8 +62,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
         QCOMPARE(QLogger::logFilePath(),
                  qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vemo/Vemo Portview/log.txt"));
         ensureAppDataPath();

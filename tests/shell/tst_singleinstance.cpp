@@ -2,6 +2,7 @@
 // later copy hands over, what the first copy logs, and whether the first
 // copy's window really comes to the front.
 
+#include "TestFixture.h"
 #include "ProgramRun.h"
 #include "QSingleApplication.h"
 #include "XServerProbe.h"
@@ -66,8 +67,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_x.isOpen());
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
     }
 
     void laterCopiesHandOverTheirLastArgumentAndShowNothing()

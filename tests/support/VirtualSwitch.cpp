@@ -68,6 +68,19 @@ void VirtualSwitch::connectSeam() const
     HidSeam::setBackend(std::make_unique<SimulatorHidBackend>(m_socketName));
 }
 
+bool VirtualSwitch::startForThisProcess()
+{
+    if (!start())
+        return false;
+    connectSeam();
+    return true;
+}
+
+QByteArray VirtualSwitch::path(int switchIndex) const
+{
+    return state(switchIndex).value(QStringLiteral("path")).toString().toLocal8Bit();
+}
+
 QProcessEnvironment VirtualSwitch::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -30,6 +30,8 @@ public:
 
     // Points this process's HID seam at the virtual switch.
     void connectSeam() const;
+    // start() and connectSeam() in one, for tests that talk to it themselves.
+    bool startForThisProcess();
     // Environment for a child process (the program) that should use it.
     QProcessEnvironment environment() const;
 
@@ -38,6 +40,8 @@ public:
     // (no process start in between); negative when there is no answer.
     double clockMs() const;
     QJsonObject state(int switchIndex) const;
+    // The interface path of switch `switchIndex`, as the seam opens it.
+    QByteArray path(int switchIndex = 1) const;
     QList<TraceLine> trace() const;
     QList<QByteArray> commandReports() const; // the "to-switch" reports in order
 

@@ -1,6 +1,8 @@
 // The device command worker against the virtual switch: commands by mode,
-// the status read, the connected and busy flags, and the relays to QML.
+// the status read and its parser, the connected and busy flags, and the
+// relays to QML.
 
+#include "StatusReply.h"
 #include "VirtualSwitch.h"
 #include "monitor.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 QString pathOf(const VirtualSwitch &sim, int index = 1)
 {
-    return sim.state(index).value(QStringLiteral("path")).toString();
+    return QString::fromLocal8Bit(sim.path(index));
 }
 
 QStringList commandsOf(const VirtualSwitch &sim, int index = 1)
@@ -49,8 +51,7 @@ private slots:
     void anUnacknowledgedReadRightAfterStartGivesAnEmptyMap()
     {
         VirtualSwitch sim({QStringLiteral("silent")});
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         expectHookFailures();
         QVERIFY(monitor.connectDevice(pathOf(sim)));
@@ -61,8 +62,7 @@ private slots:
     void everyModeSendsItsCommand()
     {
         VirtualSwitch sim;
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         Monitor *worker = Monitor::instance();
         expectHookFailures();
@@ -100,8 +100,7 @@ private slots:
     {
         VirtualSwitch sim({QStringLiteral("model=QV5840,fw=V1.0.9,port=2,host=2,mode=faster,port1=online,"
                                           "name1=Desk: left:x,name2=  Laptop ,extra=Switch mode: normal")});
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         expectHookFailures();
         QVERIFY(monitor.connectDevice(pathOf(sim)));
@@ -122,11 +121,35 @@ private slots:
         monitor.disconnectDevice();
     }
 
+    void repliesParseIntoTheStatus_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value"); // empty: no status at all
+        const QString ack = QStringLiteral("read Command OK");
+        QTest::newRow("unacknowledged") << QStringList{"module name: X", "input port: 1"} << "modelname" << QString();
+        QTest::newRow("lower-case acknowledgement") << QStringList{"read command ok"} << "modelname" << QString();
+        QTest::newRow("a label twice keeps the later") << QStringList{"input port: 1", "input port: 2", ack} << "curport" << "2";
+        QTest::newRow("a miscased label is ignored") << QStringList{"switch Mode: faster", ack} << "smode" << "normal";
+        QTest::newRow("an empty value") << QStringList{"Port2:", ack} << "Port2" << "";
+        QTest::newRow("the acknowledgement alone") << QStringList{ack} << "modelname" << "QV5830";
+    }
+    void repliesParseIntoTheStatus()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const auto status = StatusReply::parse(QStringLiteral("\uFFFD\r\n") + lines.join(QStringLiteral("\r\n")),
+                                               StatusReply::defaults(QStringLiteral("Vemo")));
+        QCOMPARE(status.has_value(), !value.isNull());
+        if (status)
+            QCOMPARE(status->value(key).toString(), value);
+    }
+
     void theHotkeySwitchesAndTheHeartbeatSeesTheSwitchLeave()
     {
         VirtualSwitch sim;
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         QSignalSpy status(&monitor, &Monitor::devstatusChanged);
         expectHookFailures();
@@ -159,8 +182,7 @@ private slots:
     {
         const QString odd = QStringLiteral("\\\\?\\hid#vid_1209&pid_0001#custom");
         VirtualSwitch sim({QStringLiteral("path=") + odd});
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         expectHookFailures();
         QVERIFY(monitor.connectDevice(odd));
@@ -186,8 +208,7 @@ private slots:
         QVERIFY(monitor);
 
         VirtualSwitch sim;
-        QVERIFY(sim.start());
-        sim.connectSeam();
+        QVERIFY(sim.startForThisProcess());
         QSignalSpy keys(monitor, &Monitor::keyPressed);
         expectHookFailures();
         QVERIFY(monitor->connectDevice(pathOf(sim)));

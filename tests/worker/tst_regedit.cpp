@@ -1,6 +1,7 @@
 // The registry service over the registry emulation and config.ini: muting
 // and restoring the device sounds, and the application's own key.
 
+#include "TestFixture.h"
 #include "RegistryStore.h"
 #include "fileio.h"
 #include "regedit.h"
@@ -34,8 +35,7 @@ class RegeditTest : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Vemo"));
-        QCoreApplication::setApplicationName(QStringLiteral("Vemo Portview"));
+        fixture::nameAsTheProgram();
     }
 
     void restoringBeforeAnyReadLeavesTheSoundsSilent()

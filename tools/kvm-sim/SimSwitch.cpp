@@ -86,6 +86,9 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
     } else if (key == QLatin1String("offer-body")) {
         ok = value == QLatin1String("garbage") || value == QLatin1String("json");
         spec.offerGarbage = value == QLatin1String("garbage");
+    } else if (key == QLatin1String("vanish-after")) {
+        spec.vanishAfter = value.toInt(&ok);
+        ok = ok && spec.vanishAfter >= 0;
     } else {
         if (error)
             *error = QStringLiteral("unknown key \"%1\"").arg(key);
@@ -143,6 +146,7 @@ int SimSwitch::receiveCommandReport(const QByteArray &report, qint64 nowMs)
     const QString command = QString::fromUtf8(text);
     m_commands.append(command);
     m_readsSinceCommand = 0;
+    m_piecesSinceCommand = 0;
     m_nextPieceAt = nowMs + m_spec.delayMs;
     queueReply(command);
     return report.size();
@@ -256,6 +260,10 @@ QByteArray SimSwitch::nextReplyReport(qint64 nowMs)
     const QByteArray piece = m_pieces.dequeue();
     std::copy(piece.begin(), piece.end(), report.begin() + 1);
     m_nextPieceAt = nowMs + m_spec.delayMs;
+    // A switch pulled out mid-reply, at a known point of the exchange: the
+    // host has this piece, and its next read finds no device.
+    if (++m_piecesSinceCommand == m_spec.vanishAfter)
+        m_plugged = false;
     if (m_pieces.isEmpty() && m_portAfterReply) {
         // The acknowledgement has been read; the switch now hands its USB
         // side to the chosen computer.

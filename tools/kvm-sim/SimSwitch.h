@@ -34,6 +34,7 @@ struct SwitchSpec
     int offerDelayMs = 0;
     int offerStatus = 200;
     bool offerGarbage = false; // answer with a body that is not JSON
+    int vanishAfter = 0; // unplugs itself once the N-th piece of a reply is read (0: never)
 };
 
 // Four upper-case hex digits, as USB IDs are written in interface paths.
@@ -89,6 +90,7 @@ private:
     QQueue<QByteArray> m_pieces;
     qint64 m_nextPieceAt = 0;
     int m_readsSinceCommand = 0;
+    int m_piecesSinceCommand = 0;
     int m_portAfterReply = 0; // applied once the last piece has been read
     QStringList m_commands;
 };

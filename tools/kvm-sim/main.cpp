@@ -20,7 +20,7 @@ const char kUsage[] =
     "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | clock | quit\n"
     "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
     "             port1=,port2=,extra=LINE,path=,\n"
-    "             echo,silent,failsend,failread=N,delay=MS,split,\n"
+    "             echo,silent,failsend,failread=N,delay=MS,split,vanish-after=N,\n"
     "             offer=VERSION,offer-delay=MS,offer-status=N,offer-body=garbage\n"
     "--firmware-service PORT: answer firmware queries on 127.0.0.1:PORT (0: a free one)\n"
     "other SPEC:  vid=,pid=,product=\n";

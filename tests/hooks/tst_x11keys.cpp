@@ -1,9 +1,12 @@
 // The X11 keyboard hook against a real X server: keys typed with xdotool
 // (XTEST) come back as the events Windows' low-level hook would report,
 // delivered by a Qt event loop that sleeps between events as the program's
-// does (QTRY_ and qWait poll instead, and never let the loop block).
+// does (QTRY_ and qWait poll instead, and never let the loop block); and a
+// hotkey recorded and fired through it against the virtual switch.
 
 #include "Platform/keyboardhook.h"
+#include "VirtualSwitch.h"
+#include "monitor.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -90,10 +93,14 @@ QString describe(const std::vector<KeyEvent> &events)
     return parts.join(QStringLiteral(", "));
 }
 
-void xdotool(const QString &keys)
+bool xdotool(const QString &keys)
 {
-    const int status = QProcess::execute(QStringLiteral("xdotool"), keys.split(QLatin1Char(' ')));
-    QVERIFY2(status == 0, qPrintable(keys));
+    return QProcess::execute(QStringLiteral("xdotool"), keys.split(QLatin1Char(' '))) == 0;
+}
+
+int portSwitchesIn(const VirtualSwitch &sim, const QByteArray &command)
+{
+    return sim.commandReports().count((QByteArray(1, '\x01') + command + "\r\n").leftJustified(32, '\0'));
 }
 
 // Removes its hook however the test function ends.
@@ -115,19 +122,9 @@ private:
     platform::HookHandle m_handle;
 };
 
-class DisplayVariable
-{
-public:
-    DisplayVariable() : m_saved(qgetenv("DISPLAY")) {}
-    ~DisplayVariable() { qputenv("DISPLAY", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
-
 } // namespace
 
-class X11KeyboardHookTest : public QObject
+class X11KeysTest : public QObject
 {
     Q_OBJECT
 
@@ -181,10 +178,9 @@ private slots:
         QFETCH(QString, expected);
         Hook hook(platform::installKeyboardHook(recordFirst));
         QVERIFY(hook.get());
-        xdotool(keys);
+        QVERIFY(xdotool(keys));
         waitForEvents(g_first, std::size_t(expected.count(QLatin1Char(',')) + 1));
         QCOMPARE(describe(g_first), expected);
-        qInfo("%s: %s", QTest::currentDataTag(), qPrintable(describe(g_first)));
     }
 
     void everyHookCallsItsOwnHandlerUntilRemoved()
@@ -192,7 +188,7 @@ private slots:
         Hook first(platform::installKeyboardHook(recordFirst));
         Hook second(platform::installKeyboardHook(recordSecond));
         QVERIFY(first.get() && second.get() && first.get() != second.get());
-        xdotool(QStringLiteral("keydown a keyup a"));
+        QVERIFY(xdotool(QStringLiteral("keydown a keyup a")));
         QVERIFY(waitForEvents(g_second, 2));
         QVERIFY(waitForEvents(g_first, 2));
         QCOMPARE(describe(g_second), QStringLiteral("0:100 65 1e, 0:101 65 1e"));
@@ -218,14 +214,51 @@ private slots:
 
     void aKeyHeldAtInstallationIsReleasedNormally()
     {
-        xdotool(QStringLiteral("keydown 108")); // right Alt
+        QVERIFY(xdotool(QStringLiteral("keydown 108"))); // right Alt
         Hook hook(platform::installKeyboardHook(recordFirst));
         QVERIFY(hook.get());
-        xdotool(QStringLiteral("keydown x keyup x keyup 108"));
+        QVERIFY(xdotool(QStringLiteral("keydown x keyup x keyup 108")));
         QVERIFY(waitForEvents(g_first, 3));
         QCOMPARE(describe(g_first), QStringLiteral("0:104 88 2d, 0:105 88 2d, 0:101 165 38"));
     }
 
+    void aRecordedHotkeySwitchesThePortOnce()
+    {
+        VirtualSwitch sim;
+        QVERIFY(sim.startForThisProcess());
+        Monitor monitor;
+        QStringList reports;
+        connect(&monitor, &Monitor::keyPressed, this, [&] { reports << monitor.property("keyname").toString(); });
+        QVERIFY(monitor.connectDevice(QString::fromLocal8Bit(sim.path())));
+        QCOMPARE(monitor.getSetting().value("curport").toString(), QStringLiteral("1"));
+
+        // Recording: names as the keys go down, ended by the first release.
+        monitor.restartHotkey(1);
+        QVERIFY(xdotool(QStringLiteral("keydown shift alt s")));
+        QVERIFY(xdotool(QStringLiteral("keyup s alt shift")));
+        QTRY_COMPARE(reports, (QStringList{"-3", "Shift", "Alt", "S", "-4"}));
+        monitor.setHotkey(reports.mid(1, 3).join(QStringLiteral(" + ")));
+        monitor.restartHotkey(0);
+
+        // A release in between: nothing.
+        QVERIFY(xdotool(QStringLiteral("keydown shift alt")));
+        QVERIFY(xdotool(QStringLiteral("keyup alt")));
+        QVERIFY(xdotool(QStringLiteral("keydown alt s")));
+        QVERIFY(xdotool(QStringLiteral("keyup s alt shift")));
+        QTest::qWait(300);
+        QCOMPARE(portSwitchesIn(sim, "sw i01"), 0);
+
+        // The stored hotkey switches to port 2, once.
+        QVERIFY(xdotool(QStringLiteral("key shift+alt+s")));
+        QTRY_COMPARE(portSwitchesIn(sim, "sw i01"), 1);
+        QTRY_VERIFY(!sim.state(1).value("present").toBool());
+        QVERIFY(xdotool(QStringLiteral("key shift+alt+s")));
+        QTest::qWait(300);
+        QCOMPARE(portSwitchesIn(sim, "sw i01") + portSwitchesIn(sim, "sw i00"), 1);
+        monitor.disconnectDevice();
+    }
+
+    // Last: it takes the display away.
     void withoutADisplayNothingInstalls()
     {
         platform::HookHandle mouse = platform::installMouseHook();
@@ -233,9 +266,7 @@ private slots:
         platform::removeHook(mouse);
         platform::removeHook(nullptr);
         QVERIFY(!platform::installKeyboardHook(nullptr));
-
-        DisplayVariable restore;
-        for (const char *display : { "", ":4097", "no-such-host-xyz:0" }) {
+        for (const char *display : {"", ":4097", "no-such-host-xyz:0"}) {
             qputenv("DISPLAY", display);
             QVERIFY2(!platform::installKeyboardHook(recordFirst), display);
             QVERIFY2(!platform::installMouseHook(), display);
@@ -243,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(X11KeyboardHookTest)
-#include "tst_x11keyboardhook.moc"
+QTEST_MAIN(X11KeysTest)
+#include "tst_x11keys.moc"

@@ -44,9 +44,13 @@ Rectangle {
         backup = forBackup ? 1 : 0
         file_Dialog.title = forBackup ? qsTr("Input the file name") : qsTr("Select a file")
         file_Dialog.selectExisting = !forBackup
-        file_Dialog.folder = main.lastpath !== "" ? Maintenance.folderOf(main.lastpath)
-                                                  : Maintenance.fileUrl(encrypt.get_userdocument_path())
+        var folder = main.lastpath !== "" ? Maintenance.folderOf(main.lastpath)
+                                          : Maintenance.fileUrl(encrypt.get_userdocument_path())
+        file_Dialog.folder = folder
         file_Dialog.open()
+        // The system's dialog exists only once it is open, and takes a folder
+        // set before that only for its next opening.
+        file_Dialog.folder = folder
     }
 
     function saveTolocal(path) {

@@ -309,7 +309,7 @@ class Program:
 
 
 ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
-         "entry": ("text",),
+         "entry": ("text",), "combo": ("combo box",),
          "check": ("check box",)}
 
 
@@ -608,10 +608,12 @@ def flow_device(program_exe, sim_exe):
     connected_cards(program, {"QV5830": False})
 
 
-def type_into_dialog(program, title, path):
-    """Enters `path` in the file dialog called `title` and accepts it."""
+def type_into_dialog(program, title, path, folder):
+    """Enters `path` in the file dialog called `title`, which opened in
+    `folder`, and accepts it."""
     wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
     field = wait_for("the file name field", lambda: program.elements("entry", "File name:"))[0]
+    program.find("combo", folder)
     field.queryEditableText().setTextContents(path)
     wait_for("the name entered", lambda: field.queryText().getText(0, -1) == path)
     accept = "Save" if title == "Input the file name" else "Open"
@@ -658,7 +660,8 @@ def flow_maintenance(program_exe, sim_exe):
     os.makedirs(folder)
     backup = os.path.join(folder, "portview settings.kvm")
     program.press("Backup")
-    type_into_dialog(program, "Input the file name", backup)
+    type_into_dialog(program, "Input the file name", backup,
+                     os.path.join(os.environ["HOME"], "Documents", "Vemo", "Vemo Portview"))
     alert("Backup successfully!")
     plain = os.path.join(os.environ["TMPDIR"], "backup.json")
     subprocess.run([vemocrypt, "decrypt", backup, plain], check=True)
@@ -674,7 +677,7 @@ def flow_maintenance(program_exe, sim_exe):
     assert config()[model]["hotkey"] == HOTKEY and config()[model]["silent"] == "0", config()
     program.press("Maintenance")
     program.press("Restore")
-    type_into_dialog(program, "Select a file", backup)
+    type_into_dialog(program, "Select a file", backup, folder)
     alert("Setting from [portview settings.kvm] restored successfully!")
     assert config()[model]["hotkey"] == "Ctrl + Alt + K" and config()[model]["silent"] == "1", config()
     assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
@@ -696,7 +699,7 @@ def flow_maintenance(program_exe, sim_exe):
     before = config()
     for path in (other_model, damaged, not_container):
         program.press("Restore")
-        type_into_dialog(program, "Select a file", path)
+        type_into_dialog(program, "Select a file", path, folder)
         alert("Failed to restore setting.")
         assert config() == before, (path, config())
 

@@ -15,6 +15,9 @@ Item {
     // The tool's file name in the temporary folder ("" when the URL gives none
     // that stays there).
     property string name: ""
+    // Set when the page stops the download itself: the abort it reports then
+    // is no failure to show.
+    property bool stopping: false
 
     function closeUI() {
         upgrade_loader.visible = false
@@ -56,8 +59,13 @@ Item {
         timeout_timer.start()
     }
 
-    function cancel() {
+    function stopDownload() {
+        stopping = true
         update_download.stop()
+    }
+
+    function cancel() {
+        stopDownload()
         closeUI()
     }
 
@@ -86,8 +94,12 @@ Item {
         running: false
         onStarted: console.log("Started download")
         onRedirected: console.log("Redirected", redirectUrl)
+        // A failure the server or the network reported is shown at once,
+        // not only when the stall time-out runs out.
         onError: {
             console.log("error:", errorString)
+            if (upgrade_rec.stopping)
+                return
             timeout_timer.stop()
             upgrade_rec.errorDialog()
         }
@@ -101,7 +113,7 @@ Item {
                 // The stall time-out then reports the failure. A first 0, before
                 // any byte arrived, is the start itself and stops nothing.
                 console.log("progress:", progress, "no length, download stopped")
-                update_download.stop()
+                upgrade_rec.stopDownload()
             }
         }
         onFinished: {

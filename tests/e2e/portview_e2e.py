@@ -744,6 +744,14 @@ def flow_maintenance(program_exe, sim_exe):
     assert not os.path.exists(os.path.join(ROOT, "x")) and not os.path.exists(os.path.join(os.environ["TMPDIR"], "x"))
     switch.ctl("set", "1", "offer-url=")
 
+    # "Cancel" stops the download and reports nothing.
+    stall = "Fail to download file.Please check your internet connection and try again later."
+    offer()
+    program.press("Download")
+    program.press("Cancel")
+    program.gone("text", "Downloading...")
+    assert not program.elements("text", stall), "Cancel reported a failed download"
+
     # A file that is not the tool; a switch that refuses upgrade mode; a
     # server that sends no length (the stall alert after the shortened time-out).
     switch.ctl("set", "1", "offer-file=other")
@@ -753,7 +761,7 @@ def flow_maintenance(program_exe, sim_exe):
     download("Set upgrade mode failed, please check the device connection.")
     assert not json.loads(switch.ctl("state", "1"))["upgrade"]
     switch.ctl("set", "1", "refuse-update=0", "offer-file=nolength")
-    download("Fail to download file.Please check your internet connection and try again later.")
+    download(stall)
     switch.ctl("set", "1", "offer-file=tool")
 
     # The whole upgrade: progress, upgrade mode, the tool flashes the switch,

@@ -234,7 +234,9 @@ Item {
             text: qsTr("About this version")
             font.pixelSize: 13
             font.underline: true
-            color: main.btncolor
+            // The card is white in both themes; the sister brand's green is
+            // too pale on it.
+            color: "#008cff"
             Accessible.role: Accessible.Link
             Accessible.onPressAction: upgrade_rec.openAbout()
             MouseArea {

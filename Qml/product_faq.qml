@@ -191,8 +191,7 @@ Rectangle {
             StaticText {
                 visible: entry.open
                 width: parent.width - 26
-                // Line ends as "\r\n" would show the "\r".
-                text: faq_page.named(model.content_text).replace(/\r\n/g, "\n")
+                text: faq_page.named(model.content_text)
                 wrapMode: Text.WordWrap
                 font.pixelSize: 13
                 lineHeight: 1.2

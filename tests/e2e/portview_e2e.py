@@ -494,11 +494,28 @@ def flow_tray(program_exe, sim_exe):
     assert current_sounds() == sounds, f"sounds after quitting: {current_sounds()}"
 
 
+def shoot(program, name):
+    """Saves the window as PORTVIEW_SHOTS/name.png when that folder is set."""
+    shots = os.environ.get("PORTVIEW_SHOTS")
+    if shots:
+        Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
+
+
 def flow_brand(program_exe, sim_exe):
-    """The sister brand's build: black title bar, logo bar "#272727"."""
+    """The sister brand's build: black title bar, logo bar "#272727"; its
+    own guide; a device page without the maker's video row."""
     program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
     connected_cards(program, {"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
+    shoot(program, "hollin_home")
+    program.press("QV5830")
+    program.find("text", "Hardware Overview")
+    shoot(program, "hollin_guide")
+    program.press("Skip")
+    program.find("button", "Device")
+    program.find("check", "USB Silent Removal")
+    assert not program.elements("check", "Video Fitwell"), "the maker's video row shows in the sister brand"
+    shoot(program, "hollin_device")
 
 
 def flow_device(program_exe, sim_exe):
@@ -516,11 +533,6 @@ def flow_device(program_exe, sim_exe):
                            ("switch", "model=QV5840,pid=0002"), firmware=True)
     program = Program(program_exe, switch)
     connected_cards(program, {"QV5830": True, "QV5840": False})
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
 
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
@@ -528,7 +540,7 @@ def flow_device(program_exe, sim_exe):
     assert not program.elements("button", "Back"), "\"Back\" shows on the first step"
     program.press("Next")
     program.find("text", "Installation")
-    shoot("guide")
+    shoot(program, "guide")
     program.press("Skip")
     program.find("button", "Device")
     _, frame_y, _, _ = program.frame()
@@ -537,14 +549,14 @@ def flow_device(program_exe, sim_exe):
     for key in ("Shift", "Alt", "S"):
         program.find("text", key)
     wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
-    shoot("device")
+    shoot(program, "device")
 
     # Video Fitwell asks before it turns on; turning it off sends at once.
     note = ("If you encounter any monitor compatibility issues when the Video Fitwell is enabled, "
             "please disable Video Fitwell.")
     program.press("Video Fitwell", role="check")
     program.find("text", note)
-    shoot("confirm")
+    shoot(program, "confirm")
     program.press("Cancel")
     program.gone("text", note)
     assert not program.checked("Video Fitwell")

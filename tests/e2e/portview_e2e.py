@@ -13,10 +13,12 @@ import configparser
 import json
 import os
 import random
+import re
 import struct
 import subprocess
 import sys
 import time
+import urllib.parse
 import zlib
 
 import gi
@@ -309,8 +311,7 @@ class Program:
 
 
 ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
-         "entry": ("text",), "combo": ("combo box",),
-         "check": ("check box",)}
+         "check": ("check box",), "field": ("text", "entry"), "combo": ("combo box",)}
 
 
 # --- Files the program writes -----------------------------------------------------
@@ -383,6 +384,30 @@ class Screenshot:
         with open(path, "wb") as out:
             out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
                       + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def stub_browser():
+    """A browser that only notes the addresses it is asked to open. Qt asks
+    xdg-open first and $BROWSER after it: both are the stub. Call it before
+    the program starts; the result lists the addresses opened so far."""
+    folder, record = os.path.join(ROOT, "browser"), os.path.join(ROOT, "opened.txt")
+    os.makedirs(folder, exist_ok=True)
+    script = os.path.join(folder, "xdg-open")
+    with open(script, "w") as out:
+        out.write(f'#!/bin/sh\necho "$1" >> "{record}"\n')
+    os.chmod(script, 0o755)
+    os.environ["PATH"] = folder + os.pathsep + os.environ["PATH"]
+    os.environ["BROWSER"] = script
+    return lambda: open(record).read().split() if os.path.exists(record) else []
+
+
+def web_pages(opened, count):
+    """Waits for `count` distinct https pages under example.com."""
+    pages = wait_for(f"{count} web pages", lambda: len(opened()) >= count and opened())
+    hosts = [urllib.parse.urlsplit(page) for page in pages]
+    assert len(set(pages)) == count and all(
+        url.scheme == "https" and url.hostname.endswith(".example.com") for url in hosts), pages
+    return pages
 
 
 # --- Flows -------------------------------------------------------------------------
@@ -496,11 +521,100 @@ def flow_tray(program_exe, sim_exe):
     assert current_sounds() == sounds, f"sounds after quitting: {current_sounds()}"
 
 
+def shoot(program, name):
+    """Saves the window as PORTVIEW_SHOTS/name.png when that folder is set."""
+    shots = os.environ.get("PORTVIEW_SHOTS")
+    if shots:
+        Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
+
+
 def flow_brand(program_exe, sim_exe):
-    """The sister brand's build: black title bar, logo bar "#272727"."""
+    """The sister brand's build: black title bar, logo bar "#272727"; its
+    own guide; a device page without the maker's video row; a Support page
+    without the user manual, whose row 2 is a web page."""
+    opened = stub_browser()
     program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
     connected_cards(program, {"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
+    shoot(program, "hollin_home")
+    program.press("QV5830")
+    program.find("text", "Hardware Overview")
+    shoot(program, "hollin_guide")
+    program.press("Skip")
+    program.find("button", "Device")
+    program.find("check", "USB Silent Removal")
+    assert not program.elements("check", "Video Fitwell"), "the maker's video row shows in the sister brand"
+    shoot(program, "hollin_device")
+
+    program.press("Support")
+    program.find("text", "Knowledgebase and Customer Support")
+    assert not program.elements("text", "User Manual"), "the sister brand shows the user manual"
+    shoot(program, "hollin_support")
+    program.press("FAQ")
+    web_pages(opened, 1)
+    program.press("Support & Additional Contacts")
+    web_pages(opened, 2)
+    assert not program.elements("field", "Search"), "the sister brand opened the FAQ page"
+
+
+def flow_support(program_exe, sim_exe):
+    """The Support page and the FAQ with a QV5840: the rows, the web pages,
+    the questions naming the connected model, searches typed with real keys
+    (plain text, the model's name, texts that are no regular expression),
+    back to Support, and the guide reopened from there."""
+    opened = stub_browser()
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        "QV5840": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
+    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5840,pid=0002")))
+    connected_cards(program, {"QV5840": True})
+    program.press("QV5840")
+    program.press("Support")
+    for title in ("Quick Start Guide", "User Manual", "FAQ", "eService Help"):
+        program.find("text", title)
+    assert not program.elements("text", "Log Export"), "the hidden row shows"
+    shoot(program, "support")
+    program.press("User Manual")
+    program.press("eService Help")
+    web_pages(opened, 2)
+
+    program.press("FAQ")
+
+    def questions():
+        return [b.name for b in program.elements("button") if re.match(r"Q\d\. ", b.name)]
+    # All answers start open, so only the first entries are in view.
+    wait_for("the questions naming QV5840", lambda: questions() and all("QV5840" in q for q in questions()))
+    shoot(program, "faq")
+
+    field = program.find("field", "Search")
+    assert field.getState().contains(program.pyatspi.STATE_FOCUSED), "the search field has no focus"
+    subprocess.run(["xdotool", "windowfocus", "--sync", program.windows()[0]], check=True)
+    asked, lane_answer = [], "Long press port selection button"
+    for typed, found in (("", None), ("LANE", [5]), ("(", []), ("QV5840", range(6)), ("[", [])):
+        subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+        if typed:
+            subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        if not typed:
+            # An empty search keeps all seven, closed: now they fit in view.
+            asked = wait_for("seven questions", lambda: len(questions()) == 7 and questions())
+            assert all("QV5840" in q for q in asked[:6]) and not [q for q in asked if "QV5830" in q], asked
+            continue
+        wait_for(f"the questions found by \"{typed}\"", lambda: questions() == [asked[i] for i in found])
+        if typed == "LANE":
+            assert not [t for t in program.elements("text") if t.name.startswith(lane_answer)], "not collapsed"
+            program.press(asked[5])
+            wait_for("the answer", lambda: [t for t in program.elements("text") if t.name.startswith(lane_answer)])
+            shoot(program, "faq_open")
+
+    program.press("Back")
+    program.find("button", "Start")
+    program.press("Start")
+    program.find("text", "Hardware Overview")
+    program.press("Next")
+    program.press("Next")
+    program.press("Finish")
+    program.find("text", "Quick Start Guide")
+    assert not program.elements("text", "Switch Hotkey"), "the guide opened the frame on \"Device\""
 
 
 def flow_device(program_exe, sim_exe):
@@ -518,11 +632,6 @@ def flow_device(program_exe, sim_exe):
                            ("switch", "model=QV5840,pid=0002"), firmware=True)
     program = Program(program_exe, switch)
     connected_cards(program, {"QV5830": True, "QV5840": False})
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
 
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
@@ -530,7 +639,7 @@ def flow_device(program_exe, sim_exe):
     assert not program.elements("button", "Back"), "\"Back\" shows on the first step"
     program.press("Next")
     program.find("text", "Installation")
-    shoot("guide")
+    shoot(program, "guide")
     program.press("Skip")
     program.find("button", "Device")
     _, frame_y, _, _ = program.frame()
@@ -539,14 +648,14 @@ def flow_device(program_exe, sim_exe):
     for key in ("Shift", "Alt", "S"):
         program.find("text", key)
     wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
-    shoot("device")
+    shoot(program, "device")
 
     # Video Fitwell asks before it turns on; turning it off sends at once.
     note = ("If you encounter any monitor compatibility issues when the Video Fitwell is enabled, "
             "please disable Video Fitwell.")
     program.press("Video Fitwell", role="check")
     program.find("text", note)
-    shoot("confirm")
+    shoot(program, "confirm")
     program.press("Cancel")
     program.gone("text", note)
     assert not program.checked("Video Fitwell")
@@ -612,7 +721,7 @@ def type_into_dialog(program, title, path, folder):
     """Types `path` into the file dialog called `title`, which opened in
     `folder`, and accepts it."""
     wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
-    field = wait_for("the file name field", lambda: program.elements("entry", "File name:"))[0]
+    field = wait_for("the file name field", lambda: program.elements("field", "File name:"))[0]
     program.find("combo", folder)
     # The dialog has the keyboard focus, on its file name field.
     subprocess.run(["xdotool", "type", "--delay", "10", path], check=True)
@@ -635,11 +744,6 @@ def flow_maintenance(program_exe, sim_exe):
     vemocrypt = os.path.join(os.path.dirname(os.path.dirname(sim_exe)), "vemocrypt", "vemocrypt")
     program = Program(program_exe, switch, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
     connected_cards(program, {model: True})
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
 
     def open_maintenance():
         program.press(model)
@@ -653,7 +757,7 @@ def flow_maintenance(program_exe, sim_exe):
 
     open_maintenance()
     program.find("text", "Firmware Version " + old)
-    shoot("maintenance")
+    shoot(program, "maintenance")
 
     # Backup: the file dialog, the encrypted file, no plain copy left behind.
     folder = os.path.join(os.environ["HOME"], "My Backups")
@@ -721,7 +825,7 @@ def flow_maintenance(program_exe, sim_exe):
                                  ("Close", "button", "1")):
         offer()
         if answer == "Remind me later":
-            shoot("upgrade")
+            shoot(program, "upgrade")
         # The offer's close cross lies above the frame's and comes after it.
         program.elements(role, answer)[-1].queryAction().doAction(0)
         program.gone("text", "New Firmware Version")
@@ -771,7 +875,7 @@ def flow_maintenance(program_exe, sim_exe):
     program.find("text", f"{model}_{new}")
     wait_for("some progress", lambda: [t for t in program.elements("text") if t.name.endswith("%")
                                         and t.name not in ("0%", "")])
-    shoot("progress")
+    shoot(program, "progress")
     wait_for("upgrade mode", lambda: "update" in switch.commands(1))
     wait_for("the new firmware", lambda: json.loads(switch.ctl("state", "1"))["fw"] == new, timeout=20)
     assert not json.loads(switch.ctl("state", "1"))["upgrade"]
@@ -784,7 +888,7 @@ def flow_maintenance(program_exe, sim_exe):
 
 
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
-         "maintenance": flow_maintenance}
+         "support": flow_support, "maintenance": flow_maintenance}
 
 
 def main():

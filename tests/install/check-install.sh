@@ -10,8 +10,12 @@ shift 4
 scratch=$(realpath "$(mktemp -d)")
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "install_tree: $*" >&2; exit 1; }
+for tool in desktop-file-validate appstreamcli cpack dpkg-deb lintian file ldd; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh)"
+done
 
 prefix=$scratch/prefix
+cd "$scratch"   # the install step may leave working files in the current folder
 cmake --install "$build" --prefix "$prefix" >/dev/null
 data=share/vemo-portview
 lower=$(echo "$brand" | tr '[:upper:]' '[:lower:]')

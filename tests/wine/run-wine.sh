@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# run-wine.sh SOURCE_DIR PE_FIXTURE_DIR
+# run-wine.sh SOURCE_DIR PE_FIXTURE_DIR VEMOCRYPT
 # Builds tests/wine/wine_platform.cpp with the Windows platform layer and the
 # container library's file code for Windows (mingw-w64, linked statically:
-# nothing of Qt or OpenSSL), and runs it under wine64 in a fresh prefix.
+# nothing of Qt or OpenSSL, which Debian does not build for Windows), and
+# runs it under wine64 in a fresh prefix. A container encrypted here goes
+# through the Windows file layer and back and must still decrypt.
 set -euo pipefail
-source_dir=$1 fixtures=$2
+source_dir=$1 fixtures=$2 vemocrypt=$3
 compiler=x86_64-w64-mingw32-g++
 wine=/usr/lib/wine/wine64
 command -v "$compiler" >/dev/null || { echo "$compiler is not installed" >&2; exit 1; }
@@ -21,4 +23,8 @@ cp "$fixtures"/*.exe "$work/"
 echo "not an executable" > "$work/plain.exe"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cd "$work"
-"$wine" wine_platform.exe "long" ./*.exe
+"$vemocrypt" encrypt "$source_dir/catalogue/Vemo.json" container.kvm
+"$wine" wine_platform.exe long container.kvm copy.kvm ./*.exe
+"$vemocrypt" decrypt copy.kvm copy.json
+cmp copy.json "$source_dir/catalogue/Vemo.json"
+echo "the container came back from the Windows file layer and decrypts"

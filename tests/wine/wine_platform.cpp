@@ -1,7 +1,9 @@
 // The Windows platform layer and the container library's Windows file code,
 // built with mingw-w64 and run under wine: the system's version API against
-// our own PE reader on the same files, running tasklist.exe, and long
-// "\\?\" paths through the library's file layer.
+// our own PE reader on the same files, running tasklist.exe, long "\\?\"
+// paths through the library's file layer, and a container written by the
+// Linux build passed through that layer byte for byte (the caller decrypts
+// the copy on Linux).
 // Prints one line per failed check; the exit code is their count.
 #include "EncryptAPI/NativeFile.h"
 #include "Platform/fileversion.h"
@@ -58,52 +60,65 @@ void versionApiMatchesOurReader(const std::string &file)
     check(ours == system, file + ": our reader gives " + ours);
 }
 
-void longPathsRoundTrip(const std::string &folder)
+std::u16string wide(const std::string &text)
+{
+    return std::u16string(text.begin(), text.end());
+}
+
+encryptapi::fs::path systemPath(const std::u16string &path)
+{
+    encryptapi::fs::path out;
+    check(encryptapi::nativePath(reinterpret_cast<const EncryptChar *>(path.c_str()), out),
+          "nativePath of " + std::string(path.begin(), path.end()));
+    return out;
+}
+
+// Reads `from` whole and writes it to `to` through the library's file layer.
+void copyThroughFileLayer(const encryptapi::fs::path &from, const encryptapi::fs::path &to)
+{
+    encryptapi::File in;
+    std::uint64_t size = 0;
+    check(in.open(from, encryptapi::File::Read) && in.size(size), "opening the container");
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    check(in.readExact(&bytes[0], bytes.size()) && in.close(), "reading the container");
+    encryptapi::ReplacingFile out(to);
+    check(out.open() && out.file().write(bytes.data(), bytes.size()) && out.commit(), "writing the container");
+}
+
+void longPathsRoundTrip(const std::string &folder, const std::string &container, const std::string &copy)
 {
     // Within the interface's 256 characters, yet deeper than MAX_PATH (260)
     // once made absolute, which only a "\\?\" path reaches.
-    std::u16string relative(folder.begin(), folder.end());
+    std::u16string relative = wide(folder);
     for (int i = 0; i < 5; ++i)
         relative += u"\\" + std::u16string(45, u'a' + i);
     relative += u"\\container.kvm";
-    encryptapi::fs::path path;
-    check(encryptapi::nativePath(reinterpret_cast<const EncryptChar *>(relative.c_str()), path),
-          "nativePath of a long relative path");
+    const encryptapi::fs::path path = systemPath(relative);
     check(path.wstring().rfind(L"\\\\?\\", 0) == 0 && path.wstring().size() > 4 + 260,
           "not a long path with the \\\\?\\ prefix");
     std::error_code error;
     encryptapi::fs::create_directories(path.parent_path(), error);
     check(!error, "creating the long folder: " + error.message());
 
-    const std::string content = "GVLU and more";
-    {
-        encryptapi::ReplacingFile out(path);
-        check(out.open() && out.file().write(content.data(), content.size()) && out.commit(),
-              "writing a file under the long path");
-    }
-    encryptapi::File in;
-    std::uint64_t size = 0;
-    std::string back(content.size(), '\0');
-    check(in.open(path, encryptapi::File::Read) && in.size(size) && size == content.size()
-              && in.readExact(&back[0], back.size()) && back == content,
-          "reading the file back");
-    in.close();
+    // There and back: the copy beside the program must equal the original.
+    copyThroughFileLayer(systemPath(wide(container)), path);
     const encryptapi::fs::path moved = encryptapi::withSuffix(path, ".old");
     check(encryptapi::replaceFile(path, moved) && !encryptapi::fs::exists(path) && encryptapi::sameFile(moved, moved),
-          "moving the file in place of another");
-    check(encryptapi::removeFile(moved) && !encryptapi::fs::exists(moved), "removing the file");
+          "moving the container in place of another");
+    copyThroughFileLayer(moved, systemPath(wide(copy)));
+    check(encryptapi::removeFile(moved) && !encryptapi::fs::exists(moved), "removing the container");
 }
 
 } // namespace
 
-// wine_platform.exe FOLDER PE_FILE...
+// wine_platform.exe FOLDER CONTAINER COPY PE_FILE...
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::printf("usage: wine_platform FOLDER PE_FILE...\n");
+    if (argc < 5) {
+        std::printf("usage: wine_platform FOLDER CONTAINER COPY PE_FILE...\n");
         return 100;
     }
-    for (int i = 2; i < argc; ++i)
+    for (int i = 4; i < argc; ++i)
         versionApiMatchesOurReader(argv[i]);
 
     // Wine 8's tasklist.exe lists nothing, so only the child, its pipe and
@@ -111,7 +126,7 @@ int main(int argc, char **argv)
     std::string listing;
     check(platform::listProcesses(30000, listing), "tasklist did not finish");
 
-    longPathsRoundTrip(argv[1]);
+    longPathsRoundTrip(argv[1], argv[2], argv[3]);
     std::printf("%d failed\n", failures);
     return failures;
 }

@@ -12,7 +12,8 @@ wine=/usr/lib/wine/wine64
 command -v "$compiler" >/dev/null || { echo "$compiler is not installed" >&2; exit 1; }
 [ -x "$wine" ] || { echo "wine64 is not installed" >&2; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+waiting=""
+trap 'if [ -n "$waiting" ]; then kill "$waiting" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static -DENCRYPTAPI_BUILD \
   -I"$source_dir" -I"$source_dir/EncryptAPI" \
   "$source_dir/tests/wine/wine_platform.cpp" "$source_dir/Platform/peversionreader.cpp" \
@@ -28,3 +29,18 @@ cd "$work"
 "$vemocrypt" decrypt copy.kvm copy.json
 cmp copy.json "$source_dir/catalogue/Vemo.json"
 echo "the container came back from the Windows file layer and decrypts"
+
+# "-exit": a copy under the product's name, with its space, ends a waiting
+# copy and itself.
+cp wine_platform.exe "Vemo Portview.exe"
+"$wine" "Vemo Portview.exe" --wait waiting.txt &
+waiting=$!
+for _ in $(seq 100); do [ -f waiting.txt ] && break; sleep 0.1; done
+[ -f waiting.txt ] || { echo "the waiting copy did not start" >&2; exit 1; }
+# Ended by taskkill in the middle, the copy prints nothing.
+ending=$("$wine" "Vemo Portview.exe" --end || true)
+[ -z "$ending" ] || { echo "$ending" >&2; exit 1; }
+for _ in $(seq 100); do kill -0 "$waiting" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$waiting" 2>/dev/null && { echo "the waiting copy was not ended" >&2; exit 1; }
+waiting=""
+echo "taskkill ended both copies"

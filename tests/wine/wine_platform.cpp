@@ -3,12 +3,14 @@
 // our own PE reader on the same files, running tasklist.exe, long "\\?\"
 // paths through the library's file layer, and a container written by the
 // Linux build passed through that layer byte for byte (the caller decrypts
-// the copy on Linux).
+// the copy on Linux); and, driven by the caller, ending the running copies.
 // Prints one line per failed check; the exit code is their count.
 #include "EncryptAPI/NativeFile.h"
 #include "Platform/fileversion.h"
 #include "Platform/peversionreader.h"
 #include "Platform/processes.h"
+
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -112,8 +114,22 @@ void longPathsRoundTrip(const std::string &folder, const std::string &container,
 } // namespace
 
 // wine_platform.exe FOLDER CONTAINER COPY PE_FILE...
+// wine_platform.exe --wait MARKER: writes MARKER, then waits at most a minute.
+// wine_platform.exe --end: ends every running copy of this executable
+// (itself included), as "-exit" does.
 int main(int argc, char **argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--wait") {
+        std::ofstream(argv[2]) << "waiting\n";
+        Sleep(60000);
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--end") {
+        // Ended by taskkill, a copy never gets here.
+        std::printf("taskkill %s, and this copy still runs\n",
+                    platform::endRunningCopies(30000) ? "finished" : "did not finish");
+        return 1;
+    }
     if (argc < 5) {
         std::printf("usage: wine_platform FOLDER CONTAINER COPY PE_FILE...\n");
         return 100;

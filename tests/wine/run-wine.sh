@@ -17,8 +17,8 @@ trap 'if [ -n "$waiting" ]; then kill "$waiting" 2>/dev/null || true; fi; rm -rf
 "$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static -DENCRYPTAPI_BUILD \
   -I"$source_dir" -I"$source_dir/EncryptAPI" \
   "$source_dir/tests/wine/wine_platform.cpp" "$source_dir/Platform/peversionreader.cpp" \
-  "$source_dir"/Platform/win/{fileversion,processes}.cpp "$source_dir/EncryptAPI/NativeFile.cpp" \
-  -lversion -o "$work/wine_platform.exe"
+  "$source_dir"/Platform/win/{autostart,fileversion,processes}.cpp "$source_dir/EncryptAPI/NativeFile.cpp" \
+  -lversion -lshell32 -lole32 -luuid -o "$work/wine_platform.exe"
 cp "$fixtures"/*.exe "$work/"
 # A non-PE file: neither side finds a resource.
 echo "not an executable" > "$work/plain.exe"

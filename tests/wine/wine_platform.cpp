@@ -3,14 +3,18 @@
 // our own PE reader on the same files, running tasklist.exe, long "\\?\"
 // paths through the library's file layer, and a container written by the
 // Linux build passed through that layer byte for byte (the caller decrypts
-// the copy on Linux); and, driven by the caller, ending the running copies.
+// the copy on Linux); the log-on folder; and, driven by the caller, ending
+// the running copies.
 // Prints one line per failed check; the exit code is their count.
 #include "EncryptAPI/NativeFile.h"
+#include "Platform/autostart.h"
 #include "Platform/fileversion.h"
 #include "Platform/peversionreader.h"
 #include "Platform/processes.h"
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <fstream>
@@ -111,6 +115,31 @@ void longPathsRoundTrip(const std::string &folder, const std::string &container,
     check(encryptapi::removeFile(moved) && !encryptapi::fs::exists(moved), "removing the container");
 }
 
+std::wstring knownFolder(REFKNOWNFOLDERID id)
+{
+    PWSTR path = nullptr;
+    std::wstring text;
+    if (SHGetKnownFolderPath(id, 0, nullptr, &path) == S_OK)
+        text = path;
+    CoTaskMemFree(path);
+    return text;
+}
+
+// The program puts its log-on shortcut into the layer's folder under the
+// start menu's programs (Qt's ApplicationsLocation): that must be the
+// system's Startup folder (names compared as the file system does, without
+// regard to case).
+void startupFolderIsTheSystems()
+{
+    const platform::AutostartPlace place = platform::autostartPlace();
+    const std::string folder = place.folder;
+    const std::wstring described = knownFolder(FOLDERID_Programs) + L"\\" + std::wstring(folder.begin(), folder.end());
+    check(place.base == platform::AutostartBase::Applications && !place.sharedMaster
+              && std::string(place.extension) == ".lnk"
+              && _wcsicmp(described.c_str(), knownFolder(FOLDERID_Startup).c_str()) == 0, // wine says "StartUp"
+          "the log-on folder is not the Startup folder");
+}
+
 } // namespace
 
 // wine_platform.exe FOLDER CONTAINER COPY PE_FILE...
@@ -143,6 +172,7 @@ int main(int argc, char **argv)
     check(platform::listProcesses(30000, listing), "tasklist did not finish");
 
     longPathsRoundTrip(argv[1], argv[2], argv[3]);
+    startupFolderIsTheSystems();
     std::printf("%d failed\n", failures);
     return failures;
 }

@@ -34,11 +34,15 @@ void check(bool ok, const std::string &what)
     }
 }
 
+// Printable and exact: characters outside ASCII as \uXXXX.
 std::string narrow(const std::u16string &text)
 {
     std::string out;
-    for (char16_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
+    for (char16_t c : text) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        out += c >= 0x20 && c < 0x7f ? std::string(1, static_cast<char>(c)) : escaped;
+    }
     return out;
 }
 

@@ -35,12 +35,12 @@ echo "the container came back from the Windows file layer and decrypts"
 cp wine_platform.exe "Vemo Portview.exe"
 "$wine" "Vemo Portview.exe" --wait waiting.txt &
 waiting=$!
-for _ in $(seq 100); do [ -f waiting.txt ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -f waiting.txt ] && break; sleep 0.1; done
 [ -f waiting.txt ] || { echo "the waiting copy did not start" >&2; exit 1; }
 # Ended by taskkill in the middle, the copy prints nothing.
 ending=$("$wine" "Vemo Portview.exe" --end || true)
 [ -z "$ending" ] || { echo "$ending" >&2; exit 1; }
-for _ in $(seq 100); do kill -0 "$waiting" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$waiting" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$waiting" 2>/dev/null && { echo "the waiting copy was not ended" >&2; exit 1; }
 waiting=""
 echo "taskkill ended both copies"

@@ -15,4 +15,4 @@ if(PORTVIEW_AUTOSTART_EXEC MATCHES " ")
 endif()
 configure_file("${PORTVIEW_AUTOSTART_TEMPLATE}" "${CMAKE_CURRENT_BINARY_DIR}/autostart/Vemo Portview.desktop" @ONLY)
 file(INSTALL "${CMAKE_CURRENT_BINARY_DIR}/autostart/Vemo Portview.desktop"
-     DESTINATION "${datadir}/Vemo/Vemo Portview")
+     DESTINATION "${datadir}/vemo-portview")

@@ -8,7 +8,7 @@ build=$1
 prefix="$(mktemp -d)/prefix with space"
 trap 'rm -rf "$(dirname "$prefix")"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-entry="$prefix/share/Vemo/Vemo Portview/Vemo Portview.desktop"
+entry="$prefix/share/vemo-portview/Vemo Portview.desktop"
 [ -f "$entry" ] || { echo "missing: $entry" >&2; exit 1; }
 grep -qx 'Type=Application' "$entry"
 grep -qxF "Exec=\"$prefix/bin/vemo-portview\" -h" "$entry" || { echo "wrong Exec line:" >&2; cat "$entry" >&2; exit 1; }

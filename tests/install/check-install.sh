@@ -26,7 +26,7 @@ for file in bin/vemo-portview "$data/dev.$lower" "$data/$brand.json" "$data/lang
   [ -f "$prefix/$file" ] || fail "missing $file"
 done
 # Programs only in bin/: data there would be found in the build tree's way.
-[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "kvm-sim vemo-portview " ] || fail "bin/ holds $(ls "$prefix/bin")"
+[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "vemo-portview " ] || fail "bin/ holds $(ls "$prefix/bin")"
 for size in 48 128 256; do
   file "$prefix/share/icons/hicolor/${size}x$size/apps/vemo-portview.png" | grep -q "PNG image data, $size x $size" \
     || fail "no $size px icon"

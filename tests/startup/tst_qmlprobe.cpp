@@ -1,0 +1,49 @@
+// The registrations and context properties of the program, made by the same
+// functions main.cpp calls, against what the pages use: a probe touching
+// every name, and every page of the interface compiled.
+
+#include "QmlRegistration.h"
+#include "TestFixture.h"
+#include "UpgradeEventFilter.h"
+
+#include <QDir>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtTest>
+
+class QmlProbeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyNameThePagesUseIsThere()
+    {
+        fixture::nameAsTheProgram();
+        registerQmlTypes();
+        QQmlEngine engine;
+        InterfaceServices services(&engine);
+        UpgradeEventFilter deviceEvents;
+        publishServices(engine.rootContext(), services, &deviceEvents, QStringLiteral("hide"));
+
+        QQmlComponent probe(&engine, QUrl::fromLocalFile(QStringLiteral(PORTVIEW_SOURCE_DIR "/tests/startup/QmlProbe.qml")));
+        std::unique_ptr<QObject> object(probe.create());
+        QVERIFY2(object, qPrintable(probe.errorString()));
+        // A binding that meets a missing name leaves its list empty.
+        const QVariantList published = object->property("services").toList();
+        QCOMPARE(published.size(), 5);
+        for (const QVariant &service : published)
+            QVERIFY(service.value<QObject *>());
+        QCOMPARE(object->property("texts").toList(), (QVariantList{QStringLiteral("hide"), QString()}));
+
+        const QStringList pages = QDir(QStringLiteral(":/Qml")).entryList({QStringLiteral("*.qml")});
+        QVERIFY(pages.contains(QStringLiteral("main.qml")));
+        for (const QString &page : pages) {
+            QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Qml/") + page));
+            QVERIFY2(component.isReady(), qPrintable(page + ": " + component.errorString()));
+        }
+    }
+};
+
+QTEST_MAIN(QmlProbeTest)
+#include "tst_qmlprobe.moc"

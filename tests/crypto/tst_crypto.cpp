@@ -219,19 +219,8 @@ private slots:
             {QByteArray(15, 'x') + "00", 0u}, {"00", 0u}};
         for (const auto &s : sections)
             QCOMPARE(getDecryptAESResultSize(uint32_t(s.first.size()), bytes(s.first)), s.second);
-        QByteArray block(271, '\0');
-        QRandomGenerator random(11);
-        random.fillRange(reinterpret_cast<quint32 *>(block.data()), 67);
-        for (int i = 0; i < 50; ++i) {
-            QByteArray plain(1 + random.bounded(300), '\0');
-            for (char &c : plain)
-                c = char(random.bounded(256));
-            QByteArray sealed(int(getEncryptAESResultSize(uint32_t(plain.size()))), '\0');
-            QCOMPARE(EncryptAESByData(bytes(plain), uint32_t(plain.size()), bytes(sealed), bytes(block)), 0);
-            QByteArray back(int(getDecryptAESResultSize(uint32_t(sealed.size()), bytes(sealed))), '\0');
-            QCOMPARE(DecryptAESByData(bytes(sealed), uint32_t(sealed.size()), bytes(back), bytes(block)), 0);
-            QCOMPARE(back, plain);
-        }
+        // Round trips of any bytes under any key block: fuzz_container.
+        const QByteArray block(271, 'b');
         // The same bytes as the data section of a container with that key block.
         const QByteArray plain = "the catalogue of supported models";
         const QByteArray container = encryptBytes(plain);

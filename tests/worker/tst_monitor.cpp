@@ -76,8 +76,7 @@ private slots:
             QCOMPARE(monitor.property("res").toInt(), mode);
             QVERIFY(worker->isConnected());
         }
-        QVERIFY(monitor.postCmd(3)); // to port 1, where this computer is: an acknowledged switch
-        QVERIFY(!worker->isConnected());
+        QVERIFY(monitor.postCmd(3) && !worker->isConnected()); // to port 1, where this computer is: an acknowledged switch
         QCOMPARE(commandsOf(sim), (QStringList{"test", "videoswmode normal", "videoswmode faster", "sw l01",
                                                "sw l00", "clearallsetting", "update", "test", "sw i00"}));
 
@@ -90,9 +89,7 @@ private slots:
         QVERIFY(worker->isConnected());
 
         monitor.disconnectDevice();
-        QVERIFY(!worker->isConnected());
-        QVERIFY(worker->vid().isEmpty());
-        QVERIFY(!monitor.postCmd(0)); // nothing open
+        QVERIFY(!worker->isConnected() && worker->vid().isEmpty() && !monitor.postCmd(0)); // nothing open
         QCOMPARE(commandsOf(sim).size(), 10);
     }
 

@@ -160,22 +160,6 @@ private slots:
         QCOMPARE(link.sendCmd(QStringLiteral("test")), QString());
         QVERIFY(link.closeDevice());
     }
-
-    void anAcknowledgedPortSwitchHandsTheSwitchAway()
-    {
-        VirtualSwitch sim;
-        QVERIFY(sim.startForThisProcess());
-        hidEnumerate link;
-        QVERIFY(link.openDevice(sim.path(1)));
-        QVERIFY(link.sendCmd(QStringLiteral("sw i00")).contains(QLatin1String("Command OK")));
-        QVERIFY(sim.state(1).value(QStringLiteral("present")).toBool());
-        QVERIFY(link.sendCmd(QStringLiteral("sw i01")).contains(QLatin1String("Command OK")));
-        QCOMPARE(sim.state(1).value(QStringLiteral("port")).toInt(), 2);
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
-        QCOMPARE(link.sendCmd(QStringLiteral("test")), QString());
-        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("port=1")}));
-        QVERIFY(link.sendCmd(QStringLiteral("test")).contains(QLatin1String("Command OK")));
-    }
 };
 
 QTEST_GUILESS_MAIN(HidTest)

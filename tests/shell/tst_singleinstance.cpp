@@ -1,7 +1,7 @@
 // Several copies of the real program under an X server of their own: what a
 // later copy hands over, what the first copy logs, whether the first copy's
-// window really takes the focus from a window covering the screen, and a
-// first copy that was killed.
+// window really takes the focus from a window covering the screen, a first
+// copy that was killed, and "-exit" ending the copy that runs.
 
 #include "QSingleApplication.h"
 #include "TestFixture.h"
@@ -126,6 +126,14 @@ private slots:
         // Both runs wrote to the same file; the earlier lines stayed.
         QCOMPARE(logLines().mid(0, earlierRun.size()), earlierRun);
         stop(next);
+    }
+
+    void exitEndsTheCopyThatRuns()
+    {
+        QProcess first;
+        QVERIFY(start(first) && !first.waitForFinished(1000));
+        QVERIFY(runToEnd({QStringLiteral("-exit")}));
+        QVERIFY(first.waitForFinished(5000));
     }
 };
 

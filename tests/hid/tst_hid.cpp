@@ -125,22 +125,6 @@ private slots:
         QVERIFY(!cut.contains(QLatin1String("Command")));
     }
 
-    void failingReportsGiveAnEmptyReply()
-    {
-        VirtualSwitch sim({QStringLiteral("failread=3"), QStringLiteral("failsend")});
-        QVERIFY(sim.startForThisProcess());
-        hidEnumerate link;
-        QVERIFY(link.openDevice(sim.path(1)));
-        QTest::ignoreMessage(QtDebugMsg, "Unable to get a feature report.");
-        QCOMPARE(link.sendCmd(QStringLiteral("read")), QString());
-        QCOMPARE(sim.trace().count(), 1 + 2); // the command and two good pieces
-
-        hidEnumerate refusing;
-        QVERIFY(refusing.openDevice(sim.path(2)));
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
-        QCOMPARE(refusing.sendCmd(QStringLiteral("test")), QString());
-    }
-
     void aSwitchThatGoesAwayEndsTheExchangeCleanly()
     {
         // Unplugged once the third piece of the reply has been read.

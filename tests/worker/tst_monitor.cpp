@@ -47,18 +47,6 @@ class MonitorTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Runs first: the status cache is empty until a read succeeds.
-    void anUnacknowledgedReadRightAfterStartGivesAnEmptyMap()
-    {
-        VirtualSwitch sim({QStringLiteral("silent")});
-        QVERIFY(sim.startForThisProcess());
-        Monitor monitor;
-        expectHookFailures();
-        QVERIFY(monitor.connectDevice(pathOf(sim)));
-        QVERIFY(monitor.getSetting().isEmpty());
-        monitor.disconnectDevice();
-    }
-
     void everyModeSendsItsCommand()
     {
         VirtualSwitch sim;

@@ -248,21 +248,20 @@ private slots:
         QSignalSpy bareStarted(&bare, &QuickDownload::started);
         bare.setDestination(target("bare.bin"));
         bare.start(url("/good"));
-        QCOMPARE(bareStarted.count(), 0);
         Watched checked(create());
         checked->start(QUrl());
         checked->start(url("/good"));
         checked->setDestination(target("out.bin"));
         checked->start(url("/good"));
+        checked->setDestination(target("no-such-folder/x.bin"));
+        checked->start();
         QStringList texts;
         for (const QList<QVariant> &e : checked.errors)
             texts << e.at(0).toString() + ' ' + e.at(1).toString();
-        QCOMPARE(texts, (QStringList{"1 Url is empty", "2 Destination is empty",
-                                     "2 Overwriting not allowed for destination file \"" + m_dir.filePath("out.bin") + '"'}));
-        checked->setDestination(target("no-such-folder/x.bin"));
-        checked->start();
-        QCOMPARE(checked.errors.count(), 4);
-        QCOMPARE(m_server.requests().size(), before);
+        QCOMPARE(texts.mid(0, 3), (QStringList{"1 Url is empty", "2 Destination is empty",
+                                               "2 Overwriting not allowed for destination file \"" + m_dir.filePath("out.bin") + '"'}));
+        QVERIFY(texts.size() == 4 && texts.last().startsWith("2 ")); // no folder to write into
+        QCOMPARE(bareStarted.count() + m_server.requests().size() - before, 0);
         checked->setDestination(target("out.bin"));
         checked->setOverwrite(true);
         m_server.route("/good", LocalHttpServer::ok("new"));

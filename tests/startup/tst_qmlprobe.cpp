@@ -1,10 +1,12 @@
 // The registrations and context properties of the program, made by the same
 // functions main.cpp calls, against what the pages use: a probe touching
-// every name, and every page of the interface compiled.
+// every name, every page of the interface compiled, and the version text
+// published as ap_ver.
 
 #include "QmlRegistration.h"
 #include "TestFixture.h"
 #include "UpgradeEventFilter.h"
+#include "VersionText.h"
 
 #include <QDir>
 #include <QQmlComponent>
@@ -42,6 +44,14 @@ private slots:
             QQmlComponent component(&engine, QUrl(QStringLiteral("qrc:/Qml/") + page));
             QVERIFY2(component.isReady(), qPrintable(page + ": " + component.errorString()));
         }
+    }
+
+    void theVersionShowsThreePartsWithAPaddedThird()
+    {
+        const QList<QPair<QString, QString>> versions = {{"3.4.5.6", "3.4.005"}, {"1.10.212.0", "1.10.212"}, {"2.07.1.9", "2.7.001"},
+                                                         {"1.0.1234.5", "1.0.1234"}, {"1.2.3", "1.2.3"}, {"7", "7"}, {"", ""}};
+        for (const auto &v : versions) // versions without four parts are shown as they are
+            QCOMPARE(versionText(v.first), v.second);
     }
 };
 

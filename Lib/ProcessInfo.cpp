@@ -43,6 +43,17 @@ QStandardPaths::StandardLocation locationOf(platform::AutostartBase base)
                                                          : QStandardPaths::GenericConfigLocation;
 }
 
+// The file that `fullPath` names once ".." and symbolic links are resolved,
+// when that is a regular file directly inside `directory`; else empty.
+QString programInside(const QString &directory, const QString &fullPath)
+{
+    const QString folder = QFileInfo(directory).canonicalFilePath();
+    const QFileInfo target(QFileInfo(fullPath).canonicalFilePath());
+    if (folder.isEmpty() || !target.isFile() || target.absolutePath() != folder)
+        return QString();
+    return target.filePath();
+}
+
 } // namespace
 
 ProcessInfo::ProcessInfo(QObject *parent) : QObject(parent) {}
@@ -67,16 +78,20 @@ void ProcessInfo::useBuildVersion(const QString &buildVersion)
         QCoreApplication::setApplicationVersion(buildVersion);
 }
 
+// Only a program that the download put into the temporary folder is ever
+// started: a name that leads elsewhere, through "..", a symbolic link or a
+// subfolder, starts nothing, whatever lies there.
 bool ProcessInfo::openProcess(QString path)
 {
     const QString directory = tempDir();
     const QString fullPath = directory + QLatin1Char('/') + path;
-    if (!QFileInfo(fullPath).isFile()) {
+    const QString program = programInside(directory, fullPath);
+    if (program.isEmpty()) {
         qWarning().nospace() << "Does not exits: " << fullPath;
         return false;
     }
     QProcess process;
-    process.setProgram(QDir::toNativeSeparators(QDir::cleanPath(fullPath)));
+    process.setProgram(QDir::toNativeSeparators(program));
     process.setWorkingDirectory(directory);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());

@@ -65,6 +65,13 @@ int main(int argc, char *argv[])
             return 0;
     }
 
+    qDebug() << QCoreApplication::applicationFilePath();
+    // A copy that has handed over to the running one ends before anything
+    // that writes: the services' construction records the sound defaults in
+    // config.ini, and the running copy may be writing that file meanwhile.
+    if (app.isRunning())
+        return 0;
+
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
     qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
     qmlRegisterType<Monitor>("Qt.Quick.Monitor", 1, 0, "Monitor");
@@ -105,11 +112,6 @@ int main(int argc, char *argv[])
     qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");
     qmlRegisterType<MySeparator>("vemo.trayicon", 1, 0, "MySeparator");
     qmlRegisterType<SystemTrayIcon>("vemo.trayicon", 1, 0, "SystemTray");
-
-    qDebug() << QCoreApplication::applicationFilePath();
-
-    if (app.isRunning())
-        return 0;
 
     engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
     QObject::connect(&app, &QSingleApplication::activeAP, &app, [&engine] { bringMainWindowToFront(engine); });

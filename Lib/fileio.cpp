@@ -2,6 +2,7 @@
 
 #include "IniText.h"
 #include "AppDataPath.h"
+#include "ReadableFile.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -82,7 +83,7 @@ void fileIo::read()
         qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    if (!readable::isRegularWithinLimit(path) || !file.open(QIODevice::ReadOnly))
         return;
     QTextStream stream(&file);
     m_text = stream.readAll();
@@ -136,7 +137,10 @@ QString fileIo::configPath()
 QVariantMap fileIo::loadIni(QString groupName, QString titleName)
 {
     Q_UNUSED(titleName) // the whole group is always returned
-    QSettings settings(configPath(), QSettings::IniFormat);
+    const QString path = configPath();
+    if (!readable::isMissingOrRegular(path))
+        return {};
+    QSettings settings(path, QSettings::IniFormat);
     settings.setIniCodec("UTF8");
     settings.beginGroup(groupName);
     QVariantMap values;
@@ -154,6 +158,10 @@ void fileIo::setIni(QString groupName, QString titleName, QString value)
         return;
     }
     const QString path = configPath();
+    if (!readable::isMissingOrRegular(path)) {
+        qDebug() << "Unable to write config.ini.";
+        return;
+    }
     QVariantMap settings = readIniFile(path);
     settings.insert(key, value);
     if (!writeWholeFile(path, iniDocument(settings), WriteMode::WholeOnly))

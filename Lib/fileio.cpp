@@ -2,6 +2,7 @@
 
 #include "IniText.h"
 #include "AppDataPath.h"
+#include "FileUrl.h"
 #include "ReadableFile.h"
 
 #include <QDateTime>
@@ -105,9 +106,9 @@ void fileIo::write()
 QString fileIo::gettempfilepath(QString filename)
 {
     const QString tempDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QUrl url(QStringLiteral("file:///") + tempDir + QLatin1Char('/') + filename, QUrl::TolerantMode);
-    createParentDirectory(url.toLocalFile());
-    return url.toString();
+    const QString path = tempDir + QLatin1Char('/') + filename;
+    createParentDirectory(path);
+    return fileUrlText(path);
 }
 
 bool fileIo::copyFile(QString srcPath)

@@ -325,5 +325,7 @@ void QuickDownload::discardSaveFile()
 
 QString QuickDownload::destinationPath() const
 {
-    return m_destination.toDisplayString(QUrl::PreferLocalFile);
+    // A file URL stands for its whole path, whatever characters it holds.
+    return m_destination.isLocalFile() ? m_destination.toLocalFile()
+                                       : m_destination.toDisplayString(QUrl::PreferLocalFile);
 }

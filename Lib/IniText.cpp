@@ -62,7 +62,146 @@ QByteArray valueText(const QVariant &value)
     return iniEscapedValue(value.toString());
 }
 
+QByteArray sectionHeader(const QString &section)
+{
+    if (section.isEmpty())
+        return "[General]";
+    if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return "[%" + section.toLatin1() + "]";
+    return '[' + iniEscapedKey(section) + ']';
+}
+
+// A key or section name as the INI reader decodes it: "\\" is "/", "%XX"
+// and "%UXXXX" are characters, any other byte stands for itself.
+QString unescapedKey(const QByteArray &raw)
+{
+    QString result;
+    for (int i = 0; i < raw.size();) {
+        const char ch = raw.at(i);
+        if (ch == '\\') {
+            result += QLatin1Char('/');
+            ++i;
+            continue;
+        }
+        const int digits = ch == '%' && i + 1 < raw.size() && raw.at(i + 1) == 'U' ? 4 : 2;
+        const int first = i + (digits == 4 ? 2 : 1);
+        bool ok = false;
+        const uint code = ch == '%' && first + digits <= raw.size() ? raw.mid(first, digits).toUInt(&ok, 16) : 0;
+        if (ok) {
+            result += QChar(ushort(code));
+            i = first + digits;
+        } else {
+            result += QLatin1Char(ch);
+            ++i;
+        }
+    }
+    return result;
+}
+
+bool isIniSpace(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+}
+
+// One logical line of an INI text, found as the INI reader finds it: a
+// backslash takes the next character (a line end too) with it, quotes run
+// over line ends, and ";" outside quotes ends the line and starts a comment.
+struct IniLine
+{
+    int start = 0;
+    int equals = -1; // the first "=" outside quotes, or -1
+    int end = 0;     // before the line's terminator
+};
+
+bool nextIniLine(const QByteArray &text, int &pos, IniLine &line)
+{
+    const int size = text.size();
+    for (;;) {
+        while (pos < size && isIniSpace(text.at(pos)))
+            ++pos;
+        if (pos >= size || text.at(pos) != ';')
+            break;
+        while (pos < size && text.at(pos) != '\n' && text.at(pos) != '\r')
+            ++pos;
+    }
+    if (pos >= size)
+        return false;
+    line = IniLine{pos, -1, pos};
+    bool inQuotes = false;
+    for (; pos < size; ++pos) {
+        const char ch = text.at(pos);
+        if (ch == '=' && !inQuotes && line.equals < 0) {
+            line.equals = pos;
+        } else if ((ch == '\n' || ch == '\r' || ch == ';') && !inQuotes) {
+            break;
+        } else if (ch == '\\' && pos + 1 < size) {
+            ++pos;
+            const char next = text.at(pos);
+            if (pos + 1 < size && ((next == '\n' && text.at(pos + 1) == '\r') || (next == '\r' && text.at(pos + 1) == '\n')))
+                ++pos;
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        }
+    }
+    line.end = pos;
+    return true;
+}
+
+// The group a section header opens, "" for [General].
+QString sectionOf(const QByteArray &text, const IniLine &line)
+{
+    int close = text.indexOf(']', line.start);
+    if (close < 0 || close >= line.end)
+        close = line.end;
+    const QString name = unescapedKey(text.mid(line.start + 1, close - line.start - 1).trimmed());
+    if (name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return QString();
+    if (name.compare(QLatin1String("%general"), Qt::CaseInsensitive) == 0)
+        return name.mid(1);
+    return name;
+}
+
 } // namespace
+
+QByteArray iniWithValue(const QByteArray &document, const QString &fullKey, const QString &value)
+{
+    const int slash = fullKey.indexOf(QLatin1Char('/'));
+    const QString section = slash < 0 ? QString() : fullKey.left(slash);
+    const QString key = slash < 0 ? fullKey : fullKey.mid(slash + 1);
+    const QByteArray valueBytes = iniEscapedValue(value);
+    const QByteArray lineEnd = document.contains("\r\n") ? "\r\n" : "\n";
+
+    QString current;
+    int valueLine = -1, valueEnd = -1, sectionEnd = -1;
+    IniLine line;
+    for (int pos = 0; nextIniLine(document, pos, line);) {
+        if (document.at(line.start) == '[') {
+            current = sectionOf(document, line);
+            if (current == section)
+                sectionEnd = line.end;
+            continue;
+        }
+        if (current == section && line.equals >= 0) {
+            sectionEnd = line.end;
+            const QString name = unescapedKey(document.mid(line.start, line.equals - line.start).trimmed());
+            if (iniSettingsKey(QString(), name) == iniSettingsKey(QString(), key)) {
+                valueLine = line.equals + 1; // the reader keeps the last of several
+                valueEnd = line.end;
+            }
+        }
+    }
+    QByteArray result = document;
+    if (valueLine >= 0)
+        return result.replace(valueLine, valueEnd - valueLine, valueBytes);
+    const QByteArray entry = iniEscapedKey(key) + '=' + valueBytes;
+    if (sectionEnd >= 0)
+        return result.insert(sectionEnd, lineEnd + entry);
+    if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+        result += lineEnd;
+    if (!result.isEmpty())
+        result += lineEnd;
+    return result + sectionHeader(section) + lineEnd + entry + lineEnd;
+}
 
 QByteArray iniEscapedKey(const QString &key)
 {
@@ -145,12 +284,7 @@ QByteArray iniDocument(const QVariantMap &settings)
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
         if (!document.isEmpty())
             document += '\n';
-        if (it.key().isEmpty())
-            document += "[General]\n";
-        else if (it.key().compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
-            document += "[%" + it.key().toLatin1() + "]\n";
-        else
-            document += '[' + iniEscapedKey(it.key()) + "]\n";
+        document += sectionHeader(it.key()) + '\n';
         document += it.value();
     }
     return document;

@@ -150,7 +150,9 @@ QVariantMap fileIo::loadIni(QString groupName, QString titleName)
     return values;
 }
 
-// config.ini is rewritten whole through a temporary file, never in place.
+// config.ini is rewritten whole through a temporary file, never in place,
+// and only the one value changes: every other byte, values the program does
+// not understand included, is written back as it was read.
 void fileIo::setIni(QString groupName, QString titleName, QString value)
 {
     const QString key = iniSettingsKey(groupName, titleName);
@@ -159,12 +161,14 @@ void fileIo::setIni(QString groupName, QString titleName, QString value)
         return;
     }
     const QString path = configPath();
-    if (!readable::isMissingOrRegular(path)) {
+    QFile file(path);
+    if (!readable::isMissingOrRegular(path) || (file.exists() && !file.open(QIODevice::ReadOnly))) {
         qDebug() << "Unable to write config.ini.";
         return;
     }
-    QVariantMap settings = readIniFile(path);
-    settings.insert(key, value);
-    if (!writeWholeFile(path, iniDocument(settings), WriteMode::WholeOnly))
+    const QByteArray before = file.isOpen() ? file.readAll() : QByteArray();
+    file.close();
+    const QByteArray after = iniWithValue(before, key, value);
+    if (after != before && !writeWholeFile(path, after, WriteMode::WholeOnly))
         qDebug() << "Unable to write config.ini.";
 }

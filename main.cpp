@@ -71,6 +71,7 @@ int main(int argc, char *argv[])
     // config.ini, and the running copy may be writing that file meanwhile.
     if (app.isRunning())
         return 0;
+    fileIo::removeStaleTemporaries();
 
     qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
     qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");

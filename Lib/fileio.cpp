@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -133,6 +134,19 @@ bool fileIo::copyFile(QString srcPath)
 QString fileIo::configPath()
 {
     return ensureAppDataPath() + QStringLiteral("/config.ini");
+}
+
+void fileIo::removeStaleTemporaries()
+{
+    // The six-character suffix is the one the save file's temporary name takes.
+    static const QRegularExpression temporary(QStringLiteral("^config\\.ini\\.[A-Za-z0-9]{6}$"));
+    QDir folder(appDataPath());
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporary.match(entry.fileName()).hasMatch() && !entry.isSymLink()) {
+            qDebug().noquote() << QStringLiteral("Removing a stale temporary file: ") + entry.fileName();
+            QFile::remove(entry.filePath());
+        }
+    }
 }
 
 QVariantMap fileIo::loadIni(QString groupName, QString titleName)

@@ -103,7 +103,9 @@ int32_t Decrypt_File(const EncryptChar *distFilePath)
     // block every later decryption.
     QFile::remove(sealed);
     // Catalogues and backups are small; a pipe or a huge file is not one.
-    if (!readable::isRegularWithinLimit(source) || !QFile::copy(source, sealed)) {
+    if (QFileInfo::exists(source) && !readable::isRegularWithinLimit(source))
+        return 0;
+    if (!QFile::copy(source, sealed)) {
         qDebug() << " decrypt_file: copy file failed";
         return 0;
     }

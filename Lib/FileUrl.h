@@ -13,7 +13,7 @@ inline QString fileUrlText(const QString &path)
 {
     QUrl url;
     url.setScheme(QStringLiteral("file"));
-    url.setHost(QString());
+    url.setHost(QLatin1String("")); // empty, not null: the authority stays, the path may begin with "//"
     url.setPath(QLatin1Char('/') + path, QUrl::DecodedMode);
     return url.toString();
 }

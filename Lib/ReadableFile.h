@@ -7,33 +7,38 @@
 // A name the program reads may stand for anything the file system holds: a
 // named pipe blocks the reader for ever, and a device or a huge file eats the
 // memory. Configuration, catalogues and backups are therefore read only from
-// regular files of a size that no real one reaches. Header-only, so that the
-// container library can share it.
+// regular files, catalogues and backups only of a size no real one reaches.
+// Header-only, so that the container library can share it.
 namespace readable {
 
-// Far above any catalogue, backup or configuration the program writes.
+// Far above any catalogue or backup the program writes.
 constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
-// True when `path` is a regular file (a link to one counts) of at most
-// kMaxBytes; otherwise logs why it is not read.
-inline bool isRegularWithinLimit(const QString &path)
+// True when `path` is a regular file (a link to one counts); otherwise logs
+// that it is not read.
+inline bool isRegular(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        qDebug().noquote() << QStringLiteral("Not a regular file: ") + path;
-        return false;
-    }
-    if (info.size() > kMaxBytes) {
-        qDebug().noquote() << QStringLiteral("Too large to read: ") + path;
-        return false;
-    }
-    return true;
+    if (QFileInfo(path).isFile())
+        return true;
+    qDebug().noquote() << QStringLiteral("Not a regular file: ") + path;
+    return false;
 }
 
-// The same for a file that may be missing, which reads as empty.
+// The same, and of at most kMaxBytes: for catalogues and backups.
+inline bool isRegularWithinLimit(const QString &path)
+{
+    if (!isRegular(path))
+        return false;
+    if (QFileInfo(path).size() <= kMaxBytes)
+        return true;
+    qDebug().noquote() << QStringLiteral("Too large to read: ") + path;
+    return false;
+}
+
+// A regular file or nothing, which reads as empty: for the settings files.
 inline bool isMissingOrRegular(const QString &path)
 {
-    return !QFileInfo::exists(path) || isRegularWithinLimit(path);
+    return !QFileInfo::exists(path) || isRegular(path);
 }
 
 } // namespace readable

@@ -111,6 +111,7 @@ struct IniLine
     int start = 0;
     int equals = -1; // the first "=" outside quotes, or -1
     int end = 0;     // before the line's terminator
+    bool open = false; // runs to the end inside quotes or after a backslash
 };
 
 bool nextIniLine(const QByteArray &text, int &pos, IniLine &line)
@@ -128,26 +129,31 @@ bool nextIniLine(const QByteArray &text, int &pos, IniLine &line)
         return false;
     line = IniLine{pos, -1, pos};
     bool inQuotes = false;
+    bool escaped = false; // the last character was taken by a backslash
     for (; pos < size; ++pos) {
         const char ch = text.at(pos);
+        escaped = false;
         if (ch == '=' && !inQuotes && line.equals < 0) {
             line.equals = pos;
         } else if ((ch == '\n' || ch == '\r' || ch == ';') && !inQuotes) {
             break;
         } else if (ch == '\\' && pos + 1 < size) {
-            ++pos;
-            const char next = text.at(pos);
-            if (pos + 1 < size && ((next == '\n' && text.at(pos + 1) == '\r') || (next == '\r' && text.at(pos + 1) == '\n')))
+            const char next = text.at(++pos);
+            const char after = pos + 1 < size ? text.at(pos + 1) : '\0';
+            if ((next == '\n' && after == '\r') || (next == '\r' && after == '\n'))
                 ++pos;
+            escaped = true;
         } else if (ch == '"') {
             inQuotes = !inQuotes;
         }
     }
     line.end = pos;
+    line.open = pos >= size && (inQuotes || escaped || text.endsWith('\\'));
     return true;
 }
 
-// The group a section header opens, "" for [General].
+// The group a section header opens, "" for [General]. A header without a
+// name opens the group "/", whose keys the reader cannot find again.
 QString sectionOf(const QByteArray &text, const IniLine &line)
 {
     int close = text.indexOf(']', line.start);
@@ -158,7 +164,49 @@ QString sectionOf(const QByteArray &text, const IniLine &line)
         return QString();
     if (name.compare(QLatin1String("%general"), Qt::CaseInsensitive) == 0)
         return name.mid(1);
-    return name;
+    return name.isEmpty() ? QStringLiteral("/") : name;
+}
+
+// Where a setting stands in an INI text, as far as a rewrite needs it.
+struct IniPlaces
+{
+    QList<QPair<int, int>> values; // every value of the key (the reader's choice among them varies)
+    int sectionEnd = -1;           // after the section's last closed line
+    bool endsOpen = false;
+    bool startsWithHeader = false;
+};
+
+IniPlaces placesOf(const QByteArray &document, const QString &fullKey, const QString &section)
+{
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity keyCase = Qt::CaseInsensitive; // as QSettings compares INI keys there
+#else
+    const Qt::CaseSensitivity keyCase = Qt::CaseSensitive;
+#endif
+    IniPlaces places;
+    QString current;
+    IniLine line;
+    for (int pos = 0; nextIniLine(document, pos, line);) {
+        places.startsWithHeader = places.startsWithHeader || (line.start == 0 && document.at(0) == '[');
+        places.endsOpen = line.open;
+        const bool header = document.at(line.start) == '[';
+        if (header)
+            current = sectionOf(document, line);
+        if (current == section && !line.open && (header || line.equals >= 0))
+            places.sectionEnd = line.end;
+        if (header || line.equals < 0)
+            continue;
+        int keyEnd = line.equals; // the reader drops only spaces and tabs before "="
+        while (keyEnd > line.start && (document.at(keyEnd - 1) == ' ' || document.at(keyEnd - 1) == '\t'))
+            --keyEnd;
+        const QString name = unescapedKey(document.mid(line.start, keyEnd - line.start));
+        const QString path = current.isEmpty() ? name : current + QLatin1Char('/') + name;
+        // A path with empty parts is stored as it is but looked up without
+        // them, so the reader never returns its value: it is left alone.
+        if (path == iniSettingsKey(QString(), path) && path.compare(fullKey, keyCase) == 0)
+            places.values.append({line.equals + 1, line.end});
+    }
+    return places;
 }
 
 } // namespace
@@ -170,37 +218,28 @@ QByteArray iniWithValue(const QByteArray &document, const QString &fullKey, cons
     const QString key = slash < 0 ? fullKey : fullKey.mid(slash + 1);
     const QByteArray valueBytes = iniEscapedValue(value);
     const QByteArray lineEnd = document.contains("\r\n") ? "\r\n" : "\n";
+    const IniPlaces places = placesOf(document, iniSettingsKey(QString(), fullKey), section);
 
-    QString current;
-    int valueLine = -1, valueEnd = -1, sectionEnd = -1;
-    IniLine line;
-    for (int pos = 0; nextIniLine(document, pos, line);) {
-        if (document.at(line.start) == '[') {
-            current = sectionOf(document, line);
-            if (current == section)
-                sectionEnd = line.end;
-            continue;
-        }
-        if (current == section && line.equals >= 0) {
-            sectionEnd = line.end;
-            const QString name = unescapedKey(document.mid(line.start, line.equals - line.start).trimmed());
-            if (iniSettingsKey(QString(), name) == iniSettingsKey(QString(), key)) {
-                valueLine = line.equals + 1; // the reader keeps the last of several
-                valueEnd = line.end;
-            }
-        }
-    }
     QByteArray result = document;
-    if (valueLine >= 0)
-        return result.replace(valueLine, valueEnd - valueLine, valueBytes);
+    if (!places.values.isEmpty()) {
+        for (int i = places.values.size() - 1; i >= 0; --i)
+            result.replace(places.values.at(i).first, places.values.at(i).second - places.values.at(i).first,
+                           valueBytes);
+        return result;
+    }
     const QByteArray entry = iniEscapedKey(key) + '=' + valueBytes;
-    if (sectionEnd >= 0)
-        return result.insert(sectionEnd, lineEnd + entry);
+    if (places.sectionEnd >= 0)
+        return result.insert(places.sectionEnd, lineEnd + entry);
+    const QByteArray block = sectionHeader(section) + lineEnd + entry + lineEnd;
+    // Whatever followed an unclosed last line would belong to it: the new
+    // section goes first, and [General] keeps the file's own first keys.
+    if (places.endsOpen)
+        return result.prepend(places.startsWithHeader ? block : block + "[General]" + lineEnd);
     if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
         result += lineEnd;
     if (!result.isEmpty())
         result += lineEnd;
-    return result + sectionHeader(section) + lineEnd + entry + lineEnd;
+    return result + block;
 }
 
 QByteArray iniEscapedKey(const QString &key)

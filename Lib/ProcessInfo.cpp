@@ -87,7 +87,10 @@ bool ProcessInfo::openProcess(QString path)
     const QString fullPath = directory + QLatin1Char('/') + path;
     const QString program = programInside(directory, fullPath);
     if (program.isEmpty()) {
-        qWarning().nospace() << "Does not exits: " << fullPath;
+        if (QFileInfo::exists(fullPath))
+            qWarning().nospace() << "Not a program inside the temporary folder: " << fullPath;
+        else
+            qWarning().nospace() << "Does not exits: " << fullPath;
         return false;
     }
     QProcess process;

@@ -33,10 +33,10 @@ private slots:
         QVERIFY2(object, qPrintable(probe.errorString()));
         // A binding that meets a missing name leaves its list empty.
         const QVariantList published = object->property("services").toList();
-        QCOMPARE(published.size(), 5);
+        QCOMPARE(published.size(), 6);
         for (const QVariant &service : published)
             QVERIFY(service.value<QObject *>());
-        QCOMPARE(object->property("texts").toList(), (QVariantList{QStringLiteral("hide"), QString()}));
+        QCOMPARE(object->property("texts").toList(), (QVariantList{QStringLiteral("hide"), QString(), 0}));
 
         const QStringList pages = QDir(QStringLiteral(":/Qml")).entryList({QStringLiteral("*.qml")});
         QVERIFY(pages.contains(QStringLiteral("main.qml")));

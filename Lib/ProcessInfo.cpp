@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <string>
@@ -115,14 +116,43 @@ QString ProcessInfo::autorunActivePath()
 bool ProcessInfo::setAPAutorun(int flag)
 {
     const QString active = autorunActivePath();
-    if (flag == 1) {
-        // A fresh account may not have the folder yet.
-        QDir().mkpath(QFileInfo(active).absolutePath());
-        return QFile::copy(autorunMasterPath(), active);
+    if (flag != 1) {
+        if (!QFileInfo::exists(active))
+            return true;
+        return QFile::remove(active);
     }
-    if (!QFileInfo::exists(active))
-        return true;
-    return QFile::remove(active);
+    const QByteArray entry = autorunEntry();
+    if (entry.isEmpty())
+        return false;
+    // A fresh account may not have the folder yet. Written whole or not at
+    // all, and an entry from an earlier run (perhaps of a program that has
+    // moved since) is replaced.
+    QDir().mkpath(QFileInfo(active).absolutePath());
+    QSaveFile out(active);
+    if (!out.open(QIODevice::WriteOnly) || out.write(entry) != entry.size() || !out.commit()) {
+        qInfo().nospace() << "Cannot write the log-on entry " << active << ": " << out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray ProcessInfo::autorunEntry()
+{
+    const QString master = autorunMasterPath();
+    QFile file(master);
+    if (file.exists()) {
+        if (file.open(QIODevice::ReadOnly))
+            return file.readAll();
+        qInfo().nospace() << "Cannot read the log-on entry " << master << ": " << file.errorString();
+        return QByteArray();
+    }
+    // Run from where it was built: nothing was installed, so the entry
+    // names this executable.
+    const std::string entry = platform::autostartEntryFor(
+        QCoreApplication::applicationFilePath().toStdString(), PORTVIEW_BRAND_WORD);
+    if (entry.empty())
+        qInfo().nospace() << "No log-on entry for " << QCoreApplication::applicationFilePath();
+    return QByteArray::fromStdString(entry);
 }
 
 QVariantMap ProcessInfo::getFileInfo(QString fullName)

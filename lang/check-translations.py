@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""check-translations.py LUPDATE SOURCE_DIR COMPLETE_TS... [-- TS...]
+
+Fails when a translation source is out of date with the program's texts:
+each .ts file is copied, lupdate refreshes the copy from the QML and C++
+sources, and the texts the copy asks for must be exactly those the file
+holds. A file named before "--" must also be complete: every text has a
+finished, non-empty translation."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+
+def messages(path):
+    """{(context, source, comment): (translation, finished)} of the texts in use."""
+    found = {}
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            kind = translation.get("type") if translation is not None else "unfinished"
+            if kind in ("obsolete", "vanished"):
+                continue
+            key = (name, message.findtext("source"), message.findtext("comment") or "")
+            text = "".join(translation.itertext()) if translation is not None else ""
+            found[key] = (text, kind != "unfinished" and text.strip() != "")
+    return found
+
+
+def refreshed(lupdate, source_dir, ts, scratch):
+    copy = os.path.join(scratch, os.path.basename(ts))
+    shutil.copyfile(ts, copy)
+    sources = [os.path.join(source_dir, name) for name in ("Qml", "Lib", "main.cpp")]
+    subprocess.run([lupdate, "-silent", "-no-obsolete", *sources, "-ts", copy], check=True,
+                   stdout=subprocess.DEVNULL)
+    return messages(copy)
+
+
+def main():
+    lupdate, source_dir, *files = sys.argv[1:]
+    complete = files[:files.index("--")] if "--" in files else files
+    files = [f for f in files if f != "--"]
+    failures = []
+    with tempfile.TemporaryDirectory() as scratch:
+        for ts in files:
+            held = messages(ts)
+            wanted = refreshed(lupdate, source_dir, ts, scratch)
+            for context, source, _ in sorted(set(wanted) - set(held)):
+                failures.append(f"{os.path.basename(ts)}: missing [{context}] {source!r}")
+            for context, source, _ in sorted(set(held) - set(wanted)):
+                failures.append(f"{os.path.basename(ts)}: no longer in the sources [{context}] {source!r}")
+            if ts in complete:
+                for (context, source, _), (_, finished) in sorted(held.items()):
+                    if not finished:
+                        failures.append(f"{os.path.basename(ts)}: unfinished [{context}] {source!r}")
+    for failure in failures:
+        print(failure)
+    if failures:
+        print("run: cmake --build <build dir> --target lupdate, then translate what is unfinished")
+        return 1
+    print(f"{len(files)} translation files match the sources")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -33,7 +33,7 @@ def messages(path):
 def refreshed(lupdate, source_dir, ts, scratch):
     copy = os.path.join(scratch, os.path.basename(ts))
     shutil.copyfile(ts, copy)
-    sources = [os.path.join(source_dir, name) for name in ("Qml", "Lib", "main.cpp")]
+    sources = [os.path.join(source_dir, name) for name in ("Qml", "Lib", "main.cpp", "catalogue/descriptions.js")]
     subprocess.run([lupdate, "-silent", "-no-obsolete", *sources, "-ts", copy], check=True,
                    stdout=subprocess.DEVNULL)
     return messages(copy)
@@ -42,7 +42,7 @@ def refreshed(lupdate, source_dir, ts, scratch):
 def main():
     lupdate, source_dir, *files = sys.argv[1:]
     complete = files[:files.index("--")] if "--" in files else files
-    files = [f for f in files if f != "--"]
+    files = list(dict.fromkeys(f for f in files if f != "--"))
     failures = []
     with tempfile.TemporaryDirectory() as scratch:
         for ts in files:

@@ -2,11 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>GuidePage</name>
+    <message>
+        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <source>USB Type-A ports</source>
+        <translation>USB Type-A 連接埠</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>jack for port switch button</source>
+        <translation>連接埠切換按鈕插孔</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>DisplayPort out</source>
+        <translation>DisplayPort 輸出</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB-C port (source 2)</source>
+        <translation>USB-C 連接埠（來源 2）</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>USB-C port (source 1)</source>
+        <translation>USB-C 連接埠（來源 1）</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>USB-C port (power)*</source>
+        <translation>USB-C 連接埠（電源）*</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>power jack</source>
+        <translation>電源插孔</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>port 1 status LED</source>
+        <translation>連接埠 1 狀態指示燈</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>port 2 status LED</source>
+        <translation>連接埠 2 狀態指示燈</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
+        <translation>將最多 4 個 USB 周邊裝置（例如 USB 滑鼠、USB 鍵盤、印表機或外接硬碟）連接到本機的 USB Type-A 連接埠。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <translation>將一台 USB-C 來源裝置連接到本機的 USB-C 連接埠（來源 1）。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
+        <translation>將另一台 USB-C 來源裝置連接到本機的 USB-C 連接埠（來源 2）。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
+        <translation>將支援 DisplayPort 的顯示器連接到本機的 DisplayPort 輸出連接埠。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the supplied port switch button to the indicated jack.</source>
+        <translation>將隨附的連接埠切換按鈕連接到標示的插孔。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the power adapter to the unit’s power jack.</source>
+        <translation>將電源變壓器連接到本機的電源插孔。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
+        <translation>（選用）您可以將來源裝置連接到 USB-C 連接埠（電源），以 PD 為筆記型電腦充電。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>此 USB-C 連接埠（電源）支援 USB-C PD 筆記型電腦充電，輸出 5V、9V、15V 與 20V；包裝內不附 USB-C 電源變壓器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>為裝置充電時，建議使用通過受限電源（LPS）認證、功率 65 瓦以上的 USB-C PD 電源變壓器。基本 USB 功能與影像輸出的系統電源需求至少為 5V、3A。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Hardware Overview</source>
+        <translation>硬體總覽</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Installation</source>
+        <translation>安裝</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Skip</source>
+        <translation>略過</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
+        <translation>請確認每台裝置都已安裝 Vemo Portview，並已正確連接到 Vemo KVM。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Computers connected to the switch</source>
+        <translation>連接到切換器的電腦</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
+        <translation>可在 [支援] -&gt; [快速入門指南] 中找到</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Note</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+</context>
+<context>
+    <name>HeadControl</name>
+    <message>
+        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>alert_dialog_control</name>
+    <message>
+        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>confirm_dialog_control</name>
+    <message>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>keys_control</name>
+    <message>
+        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <source>Not support key.</source>
+        <translation>不支援此按鍵。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+21"/>
+        <source>Conflict to system hotkey.</source>
+        <translation>與系統快速鍵衝突。</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location line="+10"/>
+        <source>Please enter combination key.</source>
+        <translation>請輸入組合鍵。</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Hotkey Edit</source>
+        <translation>編輯快速鍵</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Click the box to type the shortcut key.</source>
+        <translation>按一下方框後輸入快速鍵。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+30"/>
+        <source>Device Switch</source>
+        <translation>裝置切換</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Not set</source>
+        <translation>未設定</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+14"/>
-        <source>Vemo Portview</source>
-        <translation>Vemo Portview</translation>
+        <location filename="../Qml/main.qml" line="+54"/>
+        <location line="+292"/>
+        <location line="+15"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="-307"/>
+        <location line="+292"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+420"/>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <location line="-419"/>
+        <source>Are you sure you want to quit @?</source>
+        <translation>確定要結束 @ 嗎？</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Firmware upgrade file open failed.</source>
+        <translation>無法開啟韌體升級檔案。</translation>
+    </message>
+    <message>
+        <location line="+174"/>
+        <location line="+226"/>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <location line="-200"/>
+        <source>Select Devices</source>
+        <translation>選擇裝置</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Searching for devices</source>
+        <translation>正在搜尋裝置</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>No device detected</source>
+        <translation>未偵測到裝置</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please check the connection to the device.</source>
+        <translation>請檢查裝置的連接。</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>Connected</source>
+        <translation>已連接</translation>
+    </message>
+    <message>
+        <location filename="../catalogue/descriptions.js" line="+6"/>
+        <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
+        <translation>2 埠 USB-C KVM 切換器&lt;br&gt;DisplayPort 4K 60 Hz，USB-C PD 充電</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
+        <translation>2 埠 USB-C 雙螢幕 KVM 切換器&lt;br&gt;兩個 DisplayPort 4K 60 Hz 輸出，USB-C PD 充電</translation>
+    </message>
+</context>
+<context>
+    <name>product_device</name>
+    <message>
+        <location filename="../Qml/product_device.qml" line="+21"/>
+        <source>Video Fitwell</source>
+        <translation>Video Fitwell</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eliminate boot-up display problems and optimize resolutions.</source>
+        <translation>消除開機時的顯示問題並最佳化解析度。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
+        <translation>注意：啟用 Video Fitwell 後若遇到螢幕相容性問題，請停用 Video Fitwell。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DP lane </source>
+        <translation>DP 通道 </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select suitable DP Lanes for current port.</source>
+        <translation>為目前的連接埠選擇合適的 DP 通道數。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>USB Silent Removal</source>
+        <translation>USB 靜音移除</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove your USB devices without system prompt sound.</source>
+        <translation>移除 USB 裝置時不發出系統提示音。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>USB Safely Removal</source>
+        <translation>USB 安全移除</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Safely remove your USB devices.</source>
+        <translation>安全地移除您的 USB 裝置。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Not set</source>
+        <translation>未設定</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The operation failed</source>
+        <translation>操作失敗</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to control the device, please check the device connection.</source>
+        <translation>無法控制裝置，請檢查裝置的連接。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+45"/>
+        <location line="+27"/>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Note</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
+        <translation>啟用 Video Fitwell 後若遇到螢幕相容性問題，請停用 Video Fitwell。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+14"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+119"/>
+        <source>Reset to Default</source>
+        <translation>恢復預設值</translation>
+    </message>
+    <message>
+        <location line="-118"/>
+        <source>Are you sure you want to reset the device setting to factory default?</source>
+        <translation>確定要將裝置設定恢復為出廠預設值嗎？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+125"/>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <location line="-113"/>
+        <source>Reset success!</source>
+        <translation>重設成功！</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset to default successfully!</source>
+        <translation>已成功恢復預設值！</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reset failed</source>
+        <translation>重設失敗</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed to reset the device, please check the device connection.</source>
+        <translation>無法重設裝置，請檢查裝置的連接。</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Switch Hotkey</source>
+        <translation>切換快速鍵</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hotkeys for switching between devices.</source>
+        <translation>在裝置之間切換的快速鍵。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>System</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Reset the settings to default.</source>
+        <translation>將設定恢復為預設值。</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>2 Lane:support USB 3.0 up to 4K@60</source>
+        <translation>2 通道：支援 USB 3.0，最高 4K@60</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>4 Lane:support USB 2.0 up to 4K@60</source>
+        <translation>4 通道：支援 USB 2.0，最高 4K@60</translation>
+    </message>
+</context>
+<context>
+    <name>product_frame</name>
+    <message>
+        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <source>Version is up to date!</source>
+        <translation>已是最新版本！</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Current firmware is the latest version.</source>
+        <translation>目前的韌體已是最新版本。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Device</source>
+        <translation>裝置</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maintenance</source>
+        <translation>維護</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Support</source>
+        <translation>支援</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+</context>
+<context>
+    <name>product_setting</name>
+    <message>
+        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location line="+71"/>
+        <location line="+13"/>
+        <source>Launch at Startup</source>
+        <translation>開機時啟動</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Failed to launch at startup, please try again.</source>
+        <translation>無法設定開機時啟動，請再試一次。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Run @ automatically at startup.</source>
+        <translation>開機時自動執行 @。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+9"/>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>About Us</source>
+        <translation>關於我們</translation>
     </message>
 </context>
 </TS>

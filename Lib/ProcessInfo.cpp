@@ -121,12 +121,13 @@ bool ProcessInfo::setAPAutorun(int flag)
             return true;
         return QFile::remove(active);
     }
+    // Like a file copy, never over an entry that is there already.
+    if (QFileInfo::exists(active))
+        return false;
     const QByteArray entry = autorunEntry();
     if (entry.isEmpty())
         return false;
-    // A fresh account may not have the folder yet. Written whole or not at
-    // all, and an entry from an earlier run (perhaps of a program that has
-    // moved since) is replaced.
+    // A fresh account may not have the folder yet; written whole or not at all.
     QDir().mkpath(QFileInfo(active).absolutePath());
     QSaveFile out(active);
     if (!out.open(QIODevice::WriteOnly) || out.write(entry) != entry.size() || !out.commit()) {

@@ -178,11 +178,25 @@ Rectangle {
             title: qsTr("About Us")
             Column {
                 spacing: 12
-                IconButton {
-                    name: setting.about.legalName
-                    source: "../Images/logo.png"
-                    height: 32
-                    onClicked: Qt.openUrlExternally(Links.site(main.company))
+                // logo.png is the sister brand's; the maker shows its icon
+                // and its word.
+                Row {
+                    spacing: 8
+                    IconButton {
+                        name: setting.about.legalName
+                        source: setting.maker ? "../Images/app.png" : "../Images/logo.png"
+                        height: 32
+                        width: setting.maker ? 32 : implicitWidth * height / Math.max(1, implicitHeight)
+                        onClicked: Qt.openUrlExternally(Links.site(main.company))
+                    }
+                    StaticText {
+                        visible: setting.maker
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: main.company
+                        font.pixelSize: 22
+                        font.bold: true
+                        color: "#08375e"
+                    }
                 }
                 StaticText {
                     text: setting.about.legalName

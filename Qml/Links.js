@@ -44,3 +44,20 @@ var about = {
 function aboutOf(company) {
     return about[company] !== undefined ? about[company] : about["Hollin"]
 }
+
+// The web pages of the Support page, by its row: the user manual (the maker)
+// or the brand's web site (the sister brand), the knowledge base (the sister
+// brand; the maker has its FAQ page instead) and the service contact page.
+var supportPages = {
+    "Vemo": { 1: "https://www.vemo.example.com/support/manuals/qv5830",
+              3: "https://eservice.vemo.example.com/" },
+    "Hollin": { 1: sites["Hollin"],
+                2: "https://kb.hollin.example.com/",
+                3: "https://www.hollin.example.com/support/contact" }
+}
+
+// The page of a Support row, or "" when the row opens none.
+function supportPage(company, row) {
+    var pages = company === "Vemo" ? supportPages["Vemo"] : supportPages["Hollin"]
+    return pages[row] !== undefined ? pages[row] : ""
+}

@@ -14,6 +14,19 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 
+def text_of(element):
+    """An element's text; lupdate writes characters XML cannot carry (the
+    carriage return of a line end) as <byte value="xd"/>."""
+    if element is None:
+        return ""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            parts.append(chr(int(child.get("value")[1:], 16) if child.get("value").startswith("x") else int(child.get("value"))))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def messages(path):
     """{(context, source, comment): (translation, finished)} of the texts in use."""
     found = {}
@@ -24,8 +37,8 @@ def messages(path):
             kind = translation.get("type") if translation is not None else "unfinished"
             if kind in ("obsolete", "vanished"):
                 continue
-            key = (name, message.findtext("source"), message.findtext("comment") or "")
-            text = "".join(translation.itertext()) if translation is not None else ""
+            key = (name, text_of(message.find("source")), text_of(message.find("comment")))
+            text = text_of(translation)
             found[key] = (text, kind != "unfinished" and text.strip() != "")
     return found
 

@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>Faq</name>
+    <message>
+        <location filename="../Qml/Faq.js" line="+11"/>
+        <source>Q1. What kind of computers support QV5830?</source>
+        <translation>Q1. 哪些電腦支援 QV5830？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
+-Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
+-Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
+-Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
+A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
+        <translation>凡 USB-C 連接埠支援 DisplayPort Alt Mode 影像輸出的電腦皆可使用：<byte value="xd"/>
+-Windows 10 與 Windows 11 筆記型電腦及桌上型電腦<byte value="xd"/>
+-配備 USB-C 或 Thunderbolt 3、4 連接埠，且執行 macOS 11 或更新版本的 Mac 電腦<byte value="xd"/>
+-USB-C 連接埠可輸出影像的 Chromebook 與 Linux 電腦<byte value="xd"/>
+若 USB-C 連接埠僅能傳輸資料，鍵盤與滑鼠仍可使用，但顯示器不會有畫面。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
+        <translation>Q2. 哪些智慧型手機／平板電腦支援 QV5830？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
+-Tablets on iPadOS with a USB-C port<byte value="xd"/>
+-Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
+Devices without video output over USB-C can still use the keyboard and mouse.</source>
+        <translation>USB-C 連接埠可輸出 DisplayPort Alt Mode 影像的智慧型手機與平板電腦：<byte value="xd"/>
+-配備 USB-C 連接埠、執行 iPadOS 的平板電腦<byte value="xd"/>
+-可透過 USB-C 提供桌面模式或螢幕鏡像的 Android 智慧型手機與平板電腦<byte value="xd"/>
+無法透過 USB-C 輸出影像的裝置，仍可使用鍵盤與滑鼠。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q3. How much power does QV5830 supply on Port 2?</source>
+        <translation>Q3. QV5830 的 Port 2 供電多少？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
+This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
+Connect a laptop that needs charging to Port 1.</source>
+        <translation>Port 2 為所連接的裝置提供 5V、最高 1.5A，即 7.5W 的電力。<byte value="xd"/>
+足以讓使用中的智慧型手機或平板電腦維持電量，但無法為筆記型電腦充電。<byte value="xd"/>
+需要充電的筆記型電腦請連接至 Port 1。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q4. Is there any USB-PD function supported by QV5830?</source>
+        <translation>Q4. QV5830 是否支援 USB-PD 功能？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
+-Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
+-The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
+An adapter over 65W is recommended; it is not supplied in the package.</source>
+        <translation>是的，Port 1 支援 USB Power Delivery：<byte value="xd"/>
+-將 USB-C PD 電源變壓器連接至 USB-C 電源連接埠<byte value="xd"/>
+-Port 1 上的筆記型電腦即可以 5V、9V、15V 或 20V 充電<byte value="xd"/>
+建議使用 65W 以上的變壓器；包裝內不附變壓器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q5. Does QV5830 support active / passive video converter?</source>
+        <translation>Q5. QV5830 是否支援主動式／被動式影像轉換器？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
+-Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
+-Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
+Where the display allows, connect it with a DisplayPort cable.</source>
+        <translation>DisplayPort 輸出僅支援主動式影像轉換器：<byte value="xd"/>
+-主動式 DisplayPort 轉 HDMI、DVI 或 VGA 轉接器會轉換訊號，可以使用<byte value="xd"/>
+-被動式轉接器需要雙模輸出，此連接埠不提供，因此不會有畫面<byte value="xd"/>
+若顯示器允許，請以 DisplayPort 線直接連接。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
+        <translation>Q6. 如何將 QV5830 的 2Lane DP 切換為 4Lane DP？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
+-2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
+-4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
+        <translation>長按連接埠切換按鈕 3 秒，等待 LED 閃爍：<byte value="xd"/>
+-2 Lane 模式 -&gt; Port1 與 Port 2 LED 閃爍 1 次<byte value="xd"/>
+-4 Lane 模式 -&gt; Port1 與 Port 2 LED 閃爍 2 次。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q7. Does it support Nintendo Switch?</source>
+        <translation>Q7. 是否支援 Nintendo Switch？</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No, it does not support Nintendo Switch.</source>
+        <translation>不，不支援 Nintendo Switch。</translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
@@ -482,6 +589,25 @@
     </message>
 </context>
 <context>
+    <name>product_faq</name>
+    <message>
+        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>FAQ</source>
+        <translation>常見問題</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+8"/>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+</context>
+<context>
     <name>product_frame</name>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
@@ -563,6 +689,90 @@
         <location line="+49"/>
         <source>About Us</source>
         <translation>關於我們</translation>
+    </message>
+</context>
+<context>
+    <name>product_support</name>
+    <message>
+        <location filename="../Qml/product_support.qml" line="+19"/>
+        <source>Quick Start Guide</source>
+        <translation>快速入門指南</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assist you to quickly understand and use the device.</source>
+        <translation>協助您快速了解並使用本裝置。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User Manual</source>
+        <translation>使用手冊</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The complete user manual.</source>
+        <translation>完整的使用手冊。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>FAQ</source>
+        <translation>常見問題</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Knowledgebase and Customer Support</source>
+        <translation>知識庫與客戶支援</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look up FAQ to help you solve the problems.</source>
+        <translation>查閱常見問題，協助您解決問題。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>eService Help</source>
+        <translation>eService 線上服務</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Support &amp; Additional Contacts</source>
+        <translation>支援與其他聯絡方式</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect to eService to report the problems.</source>
+        <translation>連線至 eService 回報問題。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To access the contact information for Service Support.</source>
+        <translation>取得服務支援的聯絡資訊。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Log Export</source>
+        <translation>匯出記錄檔</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Attach log files can help customer service solve your problems faster.</source>
+        <translation>附上記錄檔可協助客服人員更快解決您的問題。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Support</source>
+        <translation>支援</translation>
     </message>
 </context>
 </TS>

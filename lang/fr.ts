@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Faq</name>
+    <message>
+        <location filename="../Qml/Faq.js" line="+11"/>
+        <source>Q1. What kind of computers support QV5830?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
+-Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
+-Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
+-Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
+A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
+-Tablets on iPadOS with a USB-C port<byte value="xd"/>
+-Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
+Devices without video output over USB-C can still use the keyboard and mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q3. How much power does QV5830 supply on Port 2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
+This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
+Connect a laptop that needs charging to Port 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q4. Is there any USB-PD function supported by QV5830?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
+-Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
+-The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
+An adapter over 65W is recommended; it is not supplied in the package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q5. Does QV5830 support active / passive video converter?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
+-Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
+-Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
+Where the display allows, connect it with a DisplayPort cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
+-2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
+-4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Q7. Does it support Nintendo Switch?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No, it does not support Nintendo Switch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GuidePage</name>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
@@ -482,6 +572,25 @@
     </message>
 </context>
 <context>
+    <name>product_faq</name>
+    <message>
+        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>FAQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+8"/>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>product_frame</name>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
@@ -562,6 +671,90 @@
     <message>
         <location line="+49"/>
         <source>About Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>product_support</name>
+    <message>
+        <location filename="../Qml/product_support.qml" line="+19"/>
+        <source>Quick Start Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assist you to quickly understand and use the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The complete user manual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>FAQ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Knowledgebase and Customer Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Look up FAQ to help you solve the problems.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>eService Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Support &amp; Additional Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect to eService to report the problems.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To access the contact information for Service Support.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Log Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Attach log files can help customer service solve your problems faster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Support</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -13,10 +13,12 @@ import configparser
 import json
 import os
 import random
+import re
 import struct
 import subprocess
 import sys
 import time
+import urllib.parse
 import zlib
 
 import gi
@@ -395,6 +397,40 @@ class Screenshot:
                       + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+def shooter(program):
+    """With PORTVIEW_SHOTS=DIR, shoot(name) saves the frame as DIR/name.png."""
+    shots = os.environ.get("PORTVIEW_SHOTS")
+
+    def shoot(name):
+        if shots:
+            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
+    return shoot
+
+
+def stub_browser():
+    """A browser that only notes the addresses it is asked to open. Qt asks
+    xdg-open first and $BROWSER after it: both are the stub. Call it before
+    the program starts; the result lists the addresses opened so far."""
+    folder, record = os.path.join(ROOT, "browser"), os.path.join(ROOT, "opened.txt")
+    os.makedirs(folder, exist_ok=True)
+    script = os.path.join(folder, "xdg-open")
+    with open(script, "w") as out:
+        out.write(f'#!/bin/sh\necho "$1" >> "{record}"\n')
+    os.chmod(script, 0o755)
+    os.environ["PATH"] = folder + os.pathsep + os.environ["PATH"]
+    os.environ["BROWSER"] = script
+    return lambda: open(record).read().split() if os.path.exists(record) else []
+
+
+def web_pages(opened, count):
+    """Waits for `count` distinct https pages under example.com."""
+    pages = wait_for(f"{count} web pages", lambda: len(opened()) >= count and opened())
+    hosts = [urllib.parse.urlsplit(page) for page in pages]
+    assert len(set(pages)) == count and all(
+        url.scheme == "https" and url.hostname.endswith(".example.com") for url in hosts), pages
+    return pages
+
+
 # --- Flows -------------------------------------------------------------------------
 
 TWO_SWITCHES = (("switch", "model=QV5830,pid=0001"), ("other", "vid=046D,pid=C52B,product=Mouse"),
@@ -507,10 +543,85 @@ def flow_tray(program_exe, sim_exe):
 
 
 def flow_brand(program_exe, sim_exe):
-    """The sister brand's build: black title bar, logo bar "#272727"."""
+    """The sister brand's build: black title bar, logo bar "#272727"; its
+    Support page has no user manual, and its row 2 is a web page."""
+    opened = stub_browser()
     program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
     connected_cards(program, {"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
+
+    program.press("QV5830")
+    program.press("Skip")
+    program.press("Support")
+    program.find("text", "Knowledgebase and Customer Support")
+    assert not program.elements("text", "User Manual"), "the sister brand shows the user manual"
+    shooter(program)("support_hollin")
+    program.press("FAQ")
+    web_pages(opened, 1)
+    program.press("Support & Additional Contacts")
+    web_pages(opened, 2)
+    assert not program.elements("field", "Search"), "the sister brand opened the FAQ page"
+
+
+def flow_support(program_exe, sim_exe):
+    """The Support page and the FAQ with a QV5840: the rows, the web pages,
+    the questions naming the connected model, searches typed with real keys
+    (plain text, the model's name, texts that are no regular expression),
+    back to Support, and the guide reopened from there."""
+    opened = stub_browser()
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        "QV5840": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
+    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5840,pid=0002")))
+    connected_cards(program, {"QV5840": True})
+    shoot = shooter(program)
+    program.press("QV5840")
+    program.press("Support")
+    for title in ("Quick Start Guide", "User Manual", "FAQ", "eService Help"):
+        program.find("text", title)
+    assert not program.elements("text", "Log Export"), "the hidden row shows"
+    shoot("support")
+    program.press("User Manual")
+    program.press("eService Help")
+    web_pages(opened, 2)
+
+    program.press("FAQ")
+
+    def questions():
+        return [b.name for b in program.elements("button") if re.match(r"Q\d\. ", b.name)]
+    # All answers start open, so only the first entries are in view.
+    wait_for("the questions naming QV5840", lambda: questions() and all("QV5840" in q for q in questions()))
+    shoot("faq")
+
+    field = program.find("field", "Search")
+    assert field.getState().contains(program.pyatspi.STATE_FOCUSED), "the search field has no focus"
+    subprocess.run(["xdotool", "windowfocus", "--sync", program.windows()[0]], check=True)
+    asked, lane_answer = [], "Long press port selection button"
+    for typed, found in (("", None), ("LANE", [5]), ("(", []), ("QV5840", range(6)), ("[", [])):
+        subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+        if typed:
+            subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        if not typed:
+            # An empty search keeps all seven, closed: now they fit in view.
+            asked = wait_for("seven questions", lambda: len(questions()) == 7 and questions())
+            assert all("QV5840" in q for q in asked[:6]) and not [q for q in asked if "QV5830" in q], asked
+            continue
+        wait_for(f"the questions found by \"{typed}\"", lambda: questions() == [asked[i] for i in found])
+        if typed == "LANE":
+            assert not [t for t in program.elements("text") if t.name.startswith(lane_answer)], "not collapsed"
+            program.press(asked[5])
+            wait_for("the answer", lambda: [t for t in program.elements("text") if t.name.startswith(lane_answer)])
+            shoot("faq_open")
+
+    program.press("Back")
+    program.find("button", "Start")
+    program.press("Start")
+    program.find("text", "Hardware Overview")
+    program.press("Next")
+    program.press("Next")
+    program.press("Finish")
+    program.find("text", "Quick Start Guide")
+    assert not program.elements("text", "Switch Hotkey"), "the guide opened the frame on \"Device\""
 
 
 def flow_device(program_exe, sim_exe):
@@ -528,12 +639,7 @@ def flow_device(program_exe, sim_exe):
                            ("switch", "model=QV5840,pid=0002"), firmware=True)
     program = Program(program_exe, switch)
     connected_cards(program, {"QV5830": True, "QV5840": False})
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
-
+    shoot = shooter(program)
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
     program.find("text", "Hardware Overview")
@@ -743,7 +849,8 @@ def flow_prefs(program_exe, sim_exe, build_version):
     connected_cards(program, {"QV5830": True})
 
 
-FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device, "prefs": flow_prefs}
+FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
+         "prefs": flow_prefs, "support": flow_support}
 
 
 def main():

@@ -1,11 +1,13 @@
 import QtQuick 2.15
 import QtTest 1.15
 import "qrc:/Qml/Firmware.js" as Firmware
+import "qrc:/Qml/Faq.js" as Faq
 
 // What the end-to-end flows cannot arrange: a switch that will not open, a
 // list that comes back in another order, settings a person edited by hand,
-// a firmware file that does not open, the device page's rules and every
-// answer the firmware service can give.
+// a firmware file that does not open, the device page's rules, every
+// answer the firmware service can give, and FAQ searches for texts that the
+// FAQ's own entries do not hold.
 TestCase {
     name: "MainWindow"
     property var window: null
@@ -135,6 +137,21 @@ TestCase {
 
     function test_queryUrl(data) {
         compare(Firmware.queryUrl(data.base, data.override), data.url)
+    }
+
+    function test_faqMatches_data() {
+        return [
+            { tag: "an invalid expression as plain text", answer: "Press (and hold)", keywords: "(AND", hit: true },
+            { tag: "a lone bracket", answer: "See [1]", keywords: "[", hit: true },
+            { tag: "a trailing backslash", answer: "C:\\", keywords: "\\", hit: true },
+            { tag: "not there as plain text either", answer: "Press", keywords: "(", hit: false },
+            { tag: "escapes keep their case", answer: "1234", keywords: "\\D", hit: false },
+            { tag: "the model named", answer: "QV5830 only", keywords: "qv5840 only", hit: true },
+        ]
+    }
+
+    function test_faqMatches(data) {
+        compare(Faq.matches({ title: "", answer: data.answer }, data.keywords, "QV5840"), data.hit)
     }
 
     function test_devicePage() {

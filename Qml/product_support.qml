@@ -1,0 +1,143 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "Links.js" as Links
+
+// The Support page: the help resources, each with its button or launch icon.
+// One reopens the first-run guide, the maker's FAQ opens in the frame, the
+// rest are web pages in the default browser.
+Rectangle {
+    id: support_page
+    color: main.bgcolor
+
+    readonly property bool maker: main.company === "Vemo"
+
+    ListModel { id: support_model }
+
+    function loadkbfuncList(func_type) {
+        if (func_type !== "support")
+            return
+        support_model.append({ title: qsTr("Quick Start Guide"),
+                               content: qsTr("Assist you to quickly understand and use the device."),
+                               act_type: "button", act_name: qsTr("Start"), act_value: 0, show: 1 })
+        support_model.append({ title: qsTr("User Manual"), content: qsTr("The complete user manual."),
+                               act_type: "image", act_name: "ic_launch.png", act_value: 0, show: maker ? 1 : 0 })
+        support_model.append({ title: maker ? qsTr("FAQ") : qsTr("Knowledgebase and Customer Support"),
+                               content: qsTr("Look up FAQ to help you solve the problems."),
+                               act_type: "button", act_name: qsTr("FAQ"), act_value: 0, show: 1 })
+        support_model.append({ title: maker ? qsTr("eService Help") : qsTr("Support & Additional Contacts"),
+                               content: maker ? qsTr("Connect to eService to report the problems.")
+                                              : qsTr("To access the contact information for Service Support."),
+                               act_type: "image", act_name: "ic_launch.png", act_value: 0, show: 1 })
+        support_model.append({ title: qsTr("Log Export"),
+                               content: qsTr("Attach log files can help customer service solve your problems faster."),
+                               act_type: "button", act_name: qsTr("Export"), act_value: 0, show: 0 })
+    }
+
+    // What a row's button or icon does, by the row's index.
+    function rowAction(index) {
+        if (index === 0) {
+            // The guide's "Finish" then opens the frame on "Support" again.
+            setQml.para = "support"
+            main.loadPage(setQml, main.guidePage)
+            setQml.visible = true
+        } else if (index === 2 && maker) {
+            product_frame.switch_product_menu("product_faq.qml")
+        } else {
+            openPage(Links.supportPage(main.company, index))
+        }
+    }
+
+    function openPage(address) {
+        if (address === "")
+            return
+        console.log("open web page", address)
+        if (!Qt.openUrlExternally(address))
+            console.log("no browser took the web page", address)
+    }
+
+    Component.onCompleted: {
+        support_model.clear()
+        loadkbfuncList("support")
+        loadkbfuncList("system")
+    }
+
+    Flickable {
+        id: scroller
+        width: 614
+        height: parent.height
+        contentWidth: width
+        contentHeight: sections.height + 60
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+
+        Column {
+            id: sections
+            x: 53
+            y: 30
+            width: parent.width - 53 - 20
+            spacing: 30
+
+            StaticText {
+                text: qsTr("Support")
+                font.pixelSize: 20
+                font.bold: true
+                color: main.titlecolor
+            }
+
+            Repeater {
+                model: support_model
+                delegate: supportRow
+            }
+        }
+    }
+
+    Component {
+        id: supportRow
+        Item {
+            id: row
+            readonly property int rowIndex: index
+            visible: model.show === 1
+            width: sections.width
+            height: visible ? Math.max(texts.height, 29) : 0
+
+            RowTexts {
+                id: texts
+                width: 450
+                title: model.title
+                content: model.content
+            }
+
+            TextButton {
+                visible: model.act_type === "button"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                width: 94
+                height: 29
+                text: model.act_name
+                onClicked: support_page.rowAction(row.rowIndex)
+            }
+
+            IconButton {
+                visible: model.act_type === "image"
+                anchors.right: parent.right
+                anchors.rightMargin: 35
+                anchors.verticalCenter: parent.verticalCenter
+                width: 24
+                height: 24
+                name: model.title
+                source: model.act_type === "image" ? "../Images/" + model.act_name : ""
+                onClicked: support_page.rowAction(row.rowIndex)
+            }
+
+            SettingSwitch {
+                visible: model.act_type === "switch"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                name: model.title
+                checked: model.act_value === 1
+                onClicked: support_page.rowAction(row.rowIndex)
+            }
+        }
+    }
+}

@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 rm -rf build-test
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPORTVIEW_E2E_HOLLIN=ON
 cmake --build build-test -j"$(nproc)"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -397,16 +397,6 @@ class Screenshot:
                       + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
-def shooter(program):
-    """With PORTVIEW_SHOTS=DIR, shoot(name) saves the frame as DIR/name.png."""
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
-    return shoot
-
-
 def stub_browser():
     """A browser that only notes the addresses it is asked to open. Qt asks
     xdg-open first and $BROWSER after it: both are the stub. Call it before
@@ -542,20 +532,35 @@ def flow_tray(program_exe, sim_exe):
     assert current_sounds() == sounds, f"sounds after quitting: {current_sounds()}"
 
 
+def shoot(program, name):
+    """Saves the window as PORTVIEW_SHOTS/name.png when that folder is set."""
+    shots = os.environ.get("PORTVIEW_SHOTS")
+    if shots:
+        Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
+
+
 def flow_brand(program_exe, sim_exe):
     """The sister brand's build: black title bar, logo bar "#272727"; its
-    Support page has no user manual, and its row 2 is a web page."""
+    own guide; a device page without the maker's video row; a Support page
+    without the user manual, whose row 2 is a web page."""
     opened = stub_browser()
     program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
     connected_cards(program, {"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
-
+    shoot(program, "hollin_home")
     program.press("QV5830")
+    program.find("text", "Hardware Overview")
+    shoot(program, "hollin_guide")
     program.press("Skip")
+    program.find("button", "Device")
+    program.find("check", "USB Silent Removal")
+    assert not program.elements("check", "Video Fitwell"), "the maker's video row shows in the sister brand"
+    shoot(program, "hollin_device")
+
     program.press("Support")
     program.find("text", "Knowledgebase and Customer Support")
     assert not program.elements("text", "User Manual"), "the sister brand shows the user manual"
-    shooter(program)("support_hollin")
+    shoot(program, "hollin_support")
     program.press("FAQ")
     web_pages(opened, 1)
     program.press("Support & Additional Contacts")
@@ -573,13 +578,12 @@ def flow_support(program_exe, sim_exe):
         "QV5840": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
     program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5840,pid=0002")))
     connected_cards(program, {"QV5840": True})
-    shoot = shooter(program)
     program.press("QV5840")
     program.press("Support")
     for title in ("Quick Start Guide", "User Manual", "FAQ", "eService Help"):
         program.find("text", title)
     assert not program.elements("text", "Log Export"), "the hidden row shows"
-    shoot("support")
+    shoot(program, "support")
     program.press("User Manual")
     program.press("eService Help")
     web_pages(opened, 2)
@@ -590,7 +594,7 @@ def flow_support(program_exe, sim_exe):
         return [b.name for b in program.elements("button") if re.match(r"Q\d\. ", b.name)]
     # All answers start open, so only the first entries are in view.
     wait_for("the questions naming QV5840", lambda: questions() and all("QV5840" in q for q in questions()))
-    shoot("faq")
+    shoot(program, "faq")
 
     field = program.find("field", "Search")
     assert field.getState().contains(program.pyatspi.STATE_FOCUSED), "the search field has no focus"
@@ -611,7 +615,7 @@ def flow_support(program_exe, sim_exe):
             assert not [t for t in program.elements("text") if t.name.startswith(lane_answer)], "not collapsed"
             program.press(asked[5])
             wait_for("the answer", lambda: [t for t in program.elements("text") if t.name.startswith(lane_answer)])
-            shoot("faq_open")
+            shoot(program, "faq_open")
 
     program.press("Back")
     program.find("button", "Start")
@@ -639,14 +643,14 @@ def flow_device(program_exe, sim_exe):
                            ("switch", "model=QV5840,pid=0002"), firmware=True)
     program = Program(program_exe, switch)
     connected_cards(program, {"QV5830": True, "QV5840": False})
-    shoot = shooter(program)
+
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
     program.find("text", "Hardware Overview")
     assert not program.elements("button", "Back"), "\"Back\" shows on the first step"
     program.press("Next")
     program.find("text", "Installation")
-    shoot("guide")
+    shoot(program, "guide")
     program.press("Skip")
     program.find("button", "Device")
     _, frame_y, _, _ = program.frame()
@@ -655,14 +659,14 @@ def flow_device(program_exe, sim_exe):
     for key in ("Shift", "Alt", "S"):
         program.find("text", key)
     wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
-    shoot("device")
+    shoot(program, "device")
 
     # Video Fitwell asks before it turns on; turning it off sends at once.
     note = ("If you encounter any monitor compatibility issues when the Video Fitwell is enabled, "
             "please disable Video Fitwell.")
     program.press("Video Fitwell", role="check")
     program.find("text", note)
-    shoot("confirm")
+    shoot(program, "confirm")
     program.press("Cancel")
     program.gone("text", note)
     assert not program.checked("Video Fitwell")

@@ -753,12 +753,6 @@ def flow_prefs(program_exe, sim_exe, build_version):
     switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
     program = Program(program_exe, switch)
     connected_cards(program, {"QV5830": True})
-    shots = os.environ.get("PORTVIEW_SHOTS")
-
-    def shoot(name):
-        if shots:
-            Screenshot().save_png(os.path.join(shots, name + ".png"), *program.frame())
-
     # Never installed: the program writes its own log-on entry, naming itself.
     entry = os.path.join(os.environ["XDG_CONFIG_HOME"], "autostart", "Vemo Portview.desktop")
     wait_for("the log-on entry", lambda: os.path.exists(entry))
@@ -769,7 +763,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
     major, minor, patch = build_version.split(".")[:3]
     program.find("text", f" V{major}.{int(minor)}.{int(patch):03d}")
     program.find("text", "Run Vemo Portview automatically at startup.")
-    shoot("preferences")
+    shoot(program, "preferences")
     assert program.checked("Launch at Startup")
     program.press("Launch at Startup", role="check")
     wait_for("the entry removed", lambda: not os.path.exists(entry))
@@ -817,11 +811,11 @@ def flow_prefs(program_exe, sim_exe, build_version):
             program.gone("text", error)
         else:
             program.find("text", error)
-            shoot("editor_refused")
+            shoot(program, "editor_refused")
             program.click(program.find("button", "Save"))
             program.find("field", "Device Switch")
             assert config()["QV5830"]["hotkey"] == HOTKEY, f"{shown} was saved"
-    shoot("editor")
+    shoot(program, "editor")
     program.press("Save")
     program.gone("button", "Save")
     wait_for("the new hotkey stored", lambda: config()["QV5830"].get("hotkey") == "Ctrl + Alt + K")
@@ -843,7 +837,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
     program.click(program.find("item", "中文(繁體)"))
     wait_for("language = 1", lambda: config()["System"].get("language") == "1")
     program.find("text", "版本")
-    shoot("preferences_zh")
+    shoot(program, "preferences_zh")
     program.press("返回")
     wait_for("\"未偵測到裝置\"", lambda: [t for t in program.elements("text") if t.name.startswith("未偵測到裝置")])
     program.stop()

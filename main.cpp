@@ -100,6 +100,10 @@ int main(int argc, char *argv[])
     context->setContextProperty(QStringLiteral("show_mode"), showMode);
     // Replaces the firmware information services for tests and the demo.
     context->setContextProperty(QStringLiteral("firmware_url"), qEnvironmentVariable("PORTVIEW_FIRMWARE_URL"));
+    // Shortens the firmware download's stall time-out (milliseconds) for the
+    // same purpose; 0 or unset keeps the usual one.
+    context->setContextProperty(QStringLiteral("download_timeout"),
+                                qEnvironmentVariableIntValue("PORTVIEW_DOWNLOAD_TIMEOUT"));
 
     qmlRegisterType<MyMenu>("vemo.trayicon", 1, 0, "MyMenu");
     qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");

@@ -76,6 +76,9 @@ bool ProcessInfo::openProcess(QString path)
         qWarning().nospace() << "Does not exits: " << fullPath;
         return false;
     }
+    // A download arrives without the execute permission that POSIX systems
+    // need to start it (Windows starts an .exe as it is).
+    QFile::setPermissions(fullPath, QFile::permissions(fullPath) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     QProcess process;
     process.setProgram(QDir::toNativeSeparators(QDir::cleanPath(fullPath)));
     process.setWorkingDirectory(directory);

@@ -336,9 +336,13 @@ std::u16string stringValue(const std::vector<std::uint8_t> &resource, const Valu
 
 platform::FileVersionStrings readVersionStrings(const ByteSource &file, const std::vector<std::u16string> &keys)
 {
+    return stringsOf(loadVersionResource(file), keys);
+}
+
+platform::FileVersionStrings stringsOf(const VersionResource &resource, const std::vector<std::u16string> &keys)
+{
     using Status = platform::FileVersionStrings::Status;
     platform::FileVersionStrings result;
-    const VersionResource resource = loadVersionResource(file);
     if (resource.status == ResourceStatus::Missing) {
         result.status = Status::NoVersionResource;
         return result;

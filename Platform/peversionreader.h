@@ -75,5 +75,8 @@ std::u16string stringValue(const std::vector<std::uint8_t> &resource, const Valu
 
 // The whole read: the resource, its first translation, then each key.
 platform::FileVersionStrings readVersionStrings(const ByteSource &file, const std::vector<std::u16string> &keys);
+// The same, for a version block already loaded (from a PE resource or an
+// ELF section).
+platform::FileVersionStrings stringsOf(const VersionResource &resource, const std::vector<std::u16string> &keys);
 
 } // namespace pe

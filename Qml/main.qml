@@ -5,6 +5,7 @@ import com.vemo.HID 1.0
 import Qt.Quick.Monitor 1.0
 import vemo.trayicon 1.0
 import "Links.js" as Links
+import "Maintenance.js" as Maintenance
 
 // The main window: the application frame with its title bar, the home page
 // with one card per attached switch, the loaders every other page and dialog
@@ -47,7 +48,9 @@ Window {
     property string new_ver: ""
     property string upgrade_url: ""
     property bool isTestServer: false
-    property int timeout: 30000
+    // The download stall time-out; PORTVIEW_DOWNLOAD_TIMEOUT (ms) shortens it
+    // for tests and the demo.
+    property int timeout: typeof download_timeout === "number" && download_timeout > 0 ? download_timeout : 30000
     property string lastpath: ""
     property int windows_x: centredX()
     property int windows_y: centredY()
@@ -66,9 +69,9 @@ Window {
     })
     readonly property var theme: themes[company] !== undefined ? themes[company] : themes["Hollin"]
     readonly property bool maker: company === "Vemo"
-    // The sister brand's own guide and upgrade offer.
+    // The sister brand's own guide; the upgrade offer is the same for both.
     readonly property string guidePage: maker ? "device_guide.qml" : "device_guide_hollin.qml"
-    readonly property string upgradePage: maker ? "upgrade_info.qml" : "upgrade_info_hollin.qml"
+    readonly property string upgradePage: "upgrade_info.qml"
 
     flags: Qt.FramelessWindowHint | Qt.Window
     width: fullDesktop ? Screen.desktopAvailableWidth : frameWidth
@@ -354,9 +357,11 @@ Window {
         main.close()
     }
 
+    // The tool lies in the temporary folder under the plain name the upgrade
+    // page saved it as.
     function openUpgrade() {
-        var name = upgrade_url.substring(upgrade_url.lastIndexOf("/"))
-        if (!process.openProcess(name)) {
+        var name = Maintenance.plainFileName(upgrade_url)
+        if (name === "" || !process.openProcess("/" + name)) {
             showAlert({ title: qsTr("Error"), msg: qsTr("Firmware upgrade file open failed."),
                         dobtn: qsTr("OK"), dofunc: null, closefunc: null })
         }

@@ -349,31 +349,31 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+54"/>
+        <location filename="../Qml/main.qml" line="+57"/>
         <location line="+292"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-309"/>
         <location line="+292"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+420"/>
+        <location line="+422"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="-419"/>
+        <location line="-421"/>
         <source>Are you sure you want to quit @?</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
@@ -646,6 +646,110 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
 </context>
 <context>
+    <name>product_maintenance</name>
+    <message>
+        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location line="+1"/>
+        <location line="+42"/>
+        <location line="+114"/>
+        <source>Backup</source>
+        <translation>備份</translation>
+    </message>
+    <message>
+        <location line="-157"/>
+        <source>Make a local copy of your device settings.</source>
+        <translation>將裝置設定備份到本機。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+62"/>
+        <location line="+8"/>
+        <source>Restore Device</source>
+        <translation>還原裝置</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>Restore device settings from your backup.</source>
+        <translation>從備份還原裝置設定。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Input the file name</source>
+        <translation>輸入檔案名稱</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Backup successfully!</source>
+        <translation>備份成功！</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Failed to backup setting.</source>
+        <translation>無法備份設定。</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Failed to restore setting.</source>
+        <translation>無法還原設定。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Setting from [@] restored successfully!</source>
+        <translation>已成功從 [@] 還原設定！</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>List Files (*.kvm)</source>
+        <translation>設定檔 (*.kvm)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Firmware Version</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Checking</source>
+        <translation>正在檢查</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed, please confirm the network connection.</source>
+        <translation>檢查失敗，請確認網路連線。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check for latest version.</source>
+        <translation>檢查是否有最新版本。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>檢查</translation>
+    </message>
+</context>
+<context>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+28"/>
@@ -773,6 +877,96 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+49"/>
         <source>Support</source>
         <translation>支援</translation>
+    </message>
+</context>
+<context>
+    <name>upgrade_info</name>
+    <message>
+        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fail to download file.Please check your internet connection and try again later.</source>
+        <translation>無法下載檔案。請檢查網際網路連線，稍後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+26"/>
+        <source>Firmware upgrade file open failed.</source>
+        <translation>無法開啟韌體升級檔案。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Set upgrade mode failed, please check the device connection.</source>
+        <translation>無法進入升級模式，請檢查裝置的連接。</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>New Firmware Version</source>
+        <translation>新版韌體</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+156"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <source>Please read the following carefully before downloading.</source>
+        <translation>下載前請仔細閱讀以下內容。</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;韌體授權條款&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下列授權外，保留一切權利。&lt;/p&gt;&lt;p&gt;凡擁有此類切換器者，均可免費下載本韌體及其升級工具、將韌體安裝於該切換器，並為此目的保留兩者的副本。&lt;/p&gt;&lt;p&gt;本韌體與工具係&lt;b&gt;依現狀&lt;/b&gt;提供，不提供任何明示或默示的保證，包括適用於特定用途的保證。作者對於因使用本韌體與工具而產生的任何索賠、損害或其他責任，概不負責。&lt;/p&gt;&lt;p&gt;&lt;b&gt;開始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具回報完成之前，請保持切換器連接電源與本電腦。&lt;/li&gt;&lt;li&gt;寫入韌體期間請勿切換連接埠。&lt;/li&gt;&lt;li&gt;您的設定會保留；可在「維護」頁面備份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;選擇「下載」即表示您接受這些條款。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>About this version</source>
+        <translation>關於此版本</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Note: Only supports firmware updates for computers on Port 1.</source>
+        <translation>注意：僅支援從連接埠 1 的電腦更新韌體。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Skip this version</source>
+        <translation>略過此版本</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Remind me later</source>
+        <translation>稍後提醒我</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Downloading</source>
+        <translation>正在下載</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Download progress</source>
+        <translation>下載進度</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

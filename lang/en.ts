@@ -349,31 +349,31 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+54"/>
+        <location filename="../Qml/main.qml" line="+57"/>
         <location line="+292"/>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-309"/>
         <location line="+292"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+420"/>
+        <location line="+422"/>
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location line="-419"/>
+        <location line="-421"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -646,6 +646,110 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
 </context>
 <context>
+    <name>product_maintenance</name>
+    <message>
+        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location line="+1"/>
+        <location line="+42"/>
+        <location line="+114"/>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <location line="-157"/>
+        <source>Make a local copy of your device settings.</source>
+        <translation>Make a local copy of your device settings.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+62"/>
+        <location line="+8"/>
+        <source>Restore Device</source>
+        <translation>Restore Device</translation>
+    </message>
+    <message>
+        <location line="-70"/>
+        <source>Restore device settings from your backup.</source>
+        <translation>Restore device settings from your backup.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Input the file name</source>
+        <translation>Input the file name</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Backup successfully!</source>
+        <translation>Backup successfully!</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Failed to backup setting.</source>
+        <translation>Failed to backup setting.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Failed to restore setting.</source>
+        <translation>Failed to restore setting.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Setting from [@] restored successfully!</source>
+        <translation>Setting from [@] restored successfully!</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>List Files (*.kvm)</source>
+        <translation>List Files (*.kvm)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Firmware Version</source>
+        <translation>Firmware Version</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Checking</source>
+        <translation>Checking</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed, please confirm the network connection.</source>
+        <translation>Failed, please confirm the network connection.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check for latest version.</source>
+        <translation>Check for latest version.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+1"/>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+</context>
+<context>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+28"/>
@@ -773,6 +877,96 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <location line="+49"/>
         <source>Support</source>
         <translation>Support</translation>
+    </message>
+</context>
+<context>
+    <name>upgrade_info</name>
+    <message>
+        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fail to download file.Please check your internet connection and try again later.</source>
+        <translation>Fail to download file.Please check your internet connection and try again later.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+26"/>
+        <source>Firmware upgrade file open failed.</source>
+        <translation>Firmware upgrade file open failed.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Set upgrade mode failed, please check the device connection.</source>
+        <translation>Set upgrade mode failed, please check the device connection.</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>New Firmware Version</source>
+        <translation>New Firmware Version</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+156"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <source>Please read the following carefully before downloading.</source>
+        <translation>Please read the following carefully before downloading.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>About this version</source>
+        <translation>About this version</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Note: Only supports firmware updates for computers on Port 1.</source>
+        <translation>Note: Only supports firmware updates for computers on Port 1.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Skip this version</source>
+        <translation>Skip this version</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Remind me later</source>
+        <translation>Remind me later</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Download progress</source>
+        <translation>Download progress</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -2,15 +2,18 @@
 # Installs what is missing, builds, and starts the program. Unless a supported
 # switch is attached over USB, two virtual switches (a QV5830 and a QV5840)
 # are started for it, so the home page shows two cards, with a firmware
-# information service that offers the QV5830 a newer firmware; both are
-# stopped when the program ends. Arguments are passed on to the program ("-h" ...).
+# information service that offers the QV5830 a newer firmware: "Check" on its
+# Maintenance page shows the offer, "Download" fetches the virtual upgrade
+# tool with its progress, the switch enters upgrade mode, the tool flashes the
+# new version and the switch restarts with it (kvm-sim says so below). Both
+# are stopped when the program ends. Arguments are passed on to the program ("-h" ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # Only what the program needs: the tests build with the test command.
-cmake --build build -j"$(nproc)" --target vemo-portview kvm-sim device_catalogue portview_translations
+cmake --build build -j"$(nproc)" --target vemo-portview kvm-sim fw-upgrade-tool device_catalogue portview_translations
 
 # A real switch: vendor 1209 with a product ID of the catalogue's range.
 real_switch_attached() {

@@ -1,6 +1,6 @@
 #include "../fileversion.h"
 
-#include "../peversionreader.h"
+#include "../elfversionreader.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -55,8 +55,10 @@ private:
 
 FileVersionStrings readFileVersionStrings(const std::filesystem::path &file, const std::vector<std::u16string> &keys)
 {
+    // Programs built here carry their block in an ELF section; a Windows
+    // executable lying here is read from its resource.
     const FileBytes bytes(file);
-    return pe::readVersionStrings(bytes, keys);
+    return elf::readVersionStrings(bytes, keys);
 }
 
 bool programCarriesVersionResource()

@@ -228,7 +228,7 @@ class VirtualSwitch:
 # --- The program through the accessibility tree --------------------------------
 
 class Program:
-    def __init__(self, executable, switch, *args, wait_shown=True):
+    def __init__(self, executable, switch, *args, wait_shown=True, **extra_env):
         import pyatspi  # only now: it looks for the accessibility bus on this display
         self.pyatspi = pyatspi
         # Any warning ends the program: a QML error (a misnamed context
@@ -238,6 +238,7 @@ class Program:
         if switch:
             env["PORTVIEW_SIMULATOR"] = switch.socket
             env["PORTVIEW_FIRMWARE_URL"] = switch.firmware_url
+        env.update(extra_env)
         self.executable, self.env = executable, env
         self.process = spawn([executable, *args], "program", env=env)
         self._app = None
@@ -320,7 +321,7 @@ class Program:
         self.process.wait(10)
 
 
-ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window"),
+ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
          "check": ("check box",), "field": ("text", "entry"), "combo": ("combo box",),
          "item": ("list item",)}
 
@@ -847,8 +848,178 @@ def flow_prefs(program_exe, sim_exe, build_version):
     connected_cards(program, {"QV5830": True})
 
 
+def type_into_dialog(program, title, path, folder):
+    """Types `path` into the file dialog called `title`, which opened in
+    `folder`, and accepts it."""
+    wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
+    field = wait_for("the file name field", lambda: program.elements("field", "File name:"))[0]
+    program.find("combo", folder)
+    # The dialog has the keyboard focus, on its file name field.
+    subprocess.run(["xdotool", "type", "--delay", "10", path], check=True)
+    wait_for("the name typed", lambda: field.queryText().getText(0, -1) == path)
+    program.press("Save" if title == "Input the file name" else "Open")
+    program.gone("frame", title)
+
+
+def flow_maintenance(program_exe, sim_exe):
+    """The Maintenance page: a settings backup through the real file dialog,
+    a reset and the restore that brings the settings back, three files that
+    must not restore; then the firmware offer with its three answers, the
+    refused downloads, a file that is not the tool, a switch that refuses
+    upgrade mode, a stalled download, and the whole upgrade by the virtual
+    tool, after which the switch reports the new version."""
+    model, old, new = "QV5830", "V1.0.9", "V1.0.10"
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        model: dict(firstrun="0", hotkey="Ctrl + Alt + K", silent="1", autocheck="0")})
+    switch = VirtualSwitch(sim_exe, ("switch", f"model={model},pid=0001,fw={old},offer={new}"), firmware=True)
+    vemocrypt = os.path.join(os.path.dirname(os.path.dirname(sim_exe)), "vemocrypt", "vemocrypt")
+    program = Program(program_exe, switch, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
+    connected_cards(program, {model: True})
+
+    def open_maintenance():
+        program.press(model)
+        program.press("Maintenance")
+        program.find("text", "Check for latest version.")
+
+    def alert(message):
+        program.find("text", message, timeout=20)
+        program.press("OK")
+        program.gone("text", message)
+
+    open_maintenance()
+    program.find("text", "Firmware Version " + old)
+    shoot(program, "maintenance")
+
+    # Backup: the file dialog, the encrypted file, no plain copy left behind.
+    folder = os.path.join(os.environ["HOME"], "My Backups")
+    os.makedirs(folder)
+    backup = os.path.join(folder, "portview settings.kvm")
+    program.press("Backup")
+    type_into_dialog(program, "Input the file name", backup,
+                     os.path.join(os.environ["HOME"], "Documents", "Vemo", "Vemo Portview"))
+    alert("Backup successfully!")
+    plain = os.path.join(os.environ["TMPDIR"], "backup.json")
+    subprocess.run([vemocrypt, "decrypt", backup, plain], check=True)
+    with open(plain, encoding="utf-8") as text:
+        assert text.read() == ('{"modelname":"QV5830","settings":{"hotkey":"Ctrl + Alt + K","silent":1,"safely":0}}')
+    assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
+
+    # A reset changes the settings; the restore brings them back at once.
+    program.press("Device")
+    program.press("Reset")
+    program.elements("button", "Reset")[-1].queryAction().doAction(0)
+    alert("Reset to default successfully!")
+    assert config()[model]["hotkey"] == HOTKEY and config()[model]["silent"] == "0", config()
+    program.press("Maintenance")
+    program.press("Restore")
+    type_into_dialog(program, "Select a file", backup, folder)
+    alert("Setting from [portview settings.kvm] restored successfully!")
+    assert config()[model]["hotkey"] == "Ctrl + Alt + K" and config()[model]["silent"] == "1", config()
+    assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
+
+    # Files that must not restore: another model's backup, a damaged one, no container.
+    with open(plain, "w", encoding="utf-8") as text:
+        text.write('{"modelname":"QV5840","settings":{"hotkey":"Ctrl + Alt + W","silent":0,"safely":0}}')
+    other_model = os.path.join(folder, "other model.kvm")
+    subprocess.run([vemocrypt, "encrypt", plain, other_model], check=True)
+    damaged = os.path.join(folder, "damaged.kvm")
+    with open(backup, "rb") as source:
+        data = bytearray(source.read())
+    data[len(data) // 2:] = bytes(b ^ 0x5A for b in data[len(data) // 2:])
+    with open(damaged, "wb") as out:
+        out.write(data)
+    not_container = os.path.join(folder, "notes.kvm")
+    with open(not_container, "w", encoding="utf-8") as out:
+        out.write('{"modelname":"QV5830","settings":{"hotkey":"Ctrl + Alt + W","silent":0,"safely":0}}')
+    before = config()
+    for path in (other_model, damaged, not_container):
+        program.press("Restore")
+        type_into_dialog(program, "Select a file", path, folder)
+        alert("Failed to restore setting.")
+        assert config() == before, (path, config())
+
+    # The restored hotkey is the one the keyboard watch uses.
+    subprocess.run(["xdotool", "key", "ctrl+alt+k"], check=True)
+    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
+    connected_cards(program, {})
+    switch.ctl("set", "1", "port=1")
+    connected_cards(program, {model: True})
+
+    # The offer and its three answers, each stored for the next connection.
+    open_maintenance()
+
+    def offer():
+        program.press("Check")
+        program.find("text", "New Firmware Version")
+
+    for answer, role, stored in (("Remind me later", "button", "1"), ("Skip this version", "button", "0"),
+                                 ("Close", "button", "1")):
+        offer()
+        if answer == "Remind me later":
+            shoot(program, "upgrade")
+        # The offer's close cross lies above the frame's and comes after it.
+        program.elements(role, answer)[-1].queryAction().doAction(0)
+        program.gone("text", "New Firmware Version")
+        assert config()[model]["autocheck"] == stored, (answer, config())
+
+    def files_served():
+        with open(os.path.join(ROOT, switch.socket + ".log"), encoding="utf-8", errors="replace") as log:
+            return [line for line in log if line.startswith("kvm-sim firmware file:")]
+
+    def download(expect):
+        offer()
+        program.press("Download")
+        alert(expect)
+
+    # Addresses the tool is never fetched from: nothing requested, nothing written.
+    for url in ("/portline/files/..%2F..%2Fx", f"http://files.vemo.example.com/portline/files/{model}_{new}.exe"):
+        switch.ctl("set", "1", "offer-url=" + url)
+        download("Firmware upgrade file open failed.")
+        assert files_served() == [], files_served()
+    assert not os.path.exists(os.path.join(ROOT, "x")) and not os.path.exists(os.path.join(os.environ["TMPDIR"], "x"))
+    switch.ctl("set", "1", "offer-url=")
+
+    # "Cancel" stops the download and reports nothing.
+    stall = "Fail to download file.Please check your internet connection and try again later."
+    offer()
+    program.press("Download")
+    program.press("Cancel")
+    program.gone("text", "Downloading...")
+    assert not program.elements("text", stall), "Cancel reported a failed download"
+
+    # A file that is not the tool; a switch that refuses upgrade mode; a
+    # server that sends no length (the stall alert after the shortened time-out).
+    switch.ctl("set", "1", "offer-file=other")
+    download("Firmware upgrade file open failed.")
+    assert "update" not in switch.commands(1), switch.commands(1)
+    switch.ctl("set", "1", "offer-file=tool", "refuse-update=1")
+    download("Set upgrade mode failed, please check the device connection.")
+    assert not json.loads(switch.ctl("state", "1"))["upgrade"]
+    switch.ctl("set", "1", "refuse-update=0", "offer-file=nolength")
+    download(stall)
+    switch.ctl("set", "1", "offer-file=tool")
+
+    # The whole upgrade: progress, upgrade mode, the tool flashes the switch,
+    # which restarts with the new version.
+    offer()
+    program.press("Download")
+    program.find("text", f"{model}_{new}")
+    wait_for("some progress", lambda: [t for t in program.elements("text") if t.name.endswith("%")
+                                        and t.name not in ("0%", "")])
+    shoot(program, "progress")
+    wait_for("upgrade mode", lambda: "update" in switch.commands(1))
+    wait_for("the new firmware", lambda: json.loads(switch.ctl("state", "1"))["fw"] == new, timeout=20)
+    assert not json.loads(switch.ctl("state", "1"))["upgrade"]
+    connected_cards(program, {})
+    connected_cards(program, {model: True})
+    open_maintenance()
+    program.find("text", "Firmware Version " + new)
+    program.press("Check")
+    alert("Current firmware is the latest version.")
+
+
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
-         "prefs": flow_prefs, "support": flow_support}
+         "support": flow_support, "maintenance": flow_maintenance, "prefs": flow_prefs}
 
 
 def main():

@@ -1,7 +1,7 @@
-// Feeds arbitrary bytes to the PE version reader, both as a whole file and
-// as a bare version resource.
+// Feeds arbitrary bytes to the version readers: as a PE file, as an ELF
+// file with a version section, and as a bare version block.
 
-#include "Platform/peversionreader.h"
+#include "Platform/elfversionreader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const pe::MemoryBytes file(data, size);
     const platform::FileVersionStrings strings = pe::readVersionStrings(file, keys);
     if (strings.status == platform::FileVersionStrings::Status::Read && strings.values.size() != keys.size())
+        __builtin_trap();
+    const platform::FileVersionStrings elfStrings = elf::readVersionStrings(file, keys);
+    if (elfStrings.status == platform::FileVersionStrings::Status::Read && elfStrings.values.size() != keys.size())
         __builtin_trap();
 
     const std::vector<std::uint8_t> resource(data, data + size);

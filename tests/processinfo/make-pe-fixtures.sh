@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# make-pe-fixtures.sh SOURCE_DIR OUT_DIR
+# make-pe-fixtures.sh SOURCE_DIR OUT_DIR [VERSION_SECTION_CPP]
 # Builds small Windows executables from the resource scripts in
 # SOURCE_DIR/fixtures with the mingw-w64 tools: one NAME.exe per NAME.rc, and
-# product32.exe, the product fixture as a 32-bit (PE32) image. OUT_DIR holds
-# nothing else, so it also serves as the PE fuzzer's seed corpus.
+# product32.exe, the product fixture as a 32-bit (PE32) image. With a third
+# argument (a source written by versioninfo-section) it adds version-section.o,
+# a small ELF file with the version section. OUT_DIR holds nothing else, so
+# it also serves as the version fuzzer's seed corpus.
 set -euo pipefail
 source_dir=$1
 out_dir=$2
@@ -23,4 +25,7 @@ for rc in "$source_dir"/fixtures/*.rc; do
   "$prefix-gcc" -O2 -s -nostdlib -Wl,-e,entry "$work/entry.c" "$work/$name.o" -o "$out_dir/$name.exe"
 done
 "$prefix-objcopy" -O pei-i386 "$out_dir/product.exe" "$out_dir/product32.exe"
+if [ -n "${3:-}" ]; then
+  c++ -c -o "$out_dir/version-section.o" "$3"
+fi
 ls -l "$out_dir"

@@ -2,7 +2,7 @@
 // (values as the Windows version API reports them), hand-built version
 // resources for the lookup rules, and damaged files.
 
-#include "Platform/peversionreader.h"
+#include "Platform/elfversionreader.h"
 
 #include <QtTest>
 
@@ -275,6 +275,36 @@ private slots:
             QByteArray damaged = image;
             damaged[at] = char(~damaged[at]);
             const auto strings = readBytes(damaged);
+            QVERIFY(strings.status != platform::FileVersionStrings::Status::Read
+                    || strings.values.size() == kKeys.size());
+        }
+    }
+
+    // The virtual upgrade tool as built here: its strings in the ELF section,
+    // read through the same call the program makes; damaged copies give a
+    // clean result (the section table lies at the end of the file).
+    void theBuiltUpgradeToolCarriesItsStringsInAnElfSection()
+    {
+        const auto strings = readFile(QStringLiteral(UPGRADE_TOOL));
+        QCOMPARE(QString::fromStdU16String(strings.block), QStringLiteral("040904b0"));
+        QCOMPARE(valuesOf(strings).value("ProductName"), QStringLiteral("Firmware Upgrade Utility"));
+        QCOMPARE(valuesOf(strings).value("FileVersion"), QStringLiteral("1.0.0.0"));
+
+        const QByteArray image = readAll(QStringLiteral(UPGRADE_TOOL));
+        const auto readElf = [](const QByteArray &bytes) {
+            const pe::MemoryBytes source(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size()));
+            return elf::readVersionStrings(source, kKeys);
+        };
+        for (int size = 0; size < image.size(); size += 61) {
+            const auto cut = readElf(image.left(size));
+            QVERIFY(cut.status != platform::FileVersionStrings::Status::Read
+                    || valuesOf(cut).value("ProductName") == QStringLiteral("Firmware Upgrade Utility"));
+        }
+        for (int at = std::max(0, image.size() - 4096); at < image.size(); ++at) {
+            QByteArray damaged = image;
+            damaged[at] = char(~damaged[at]);
+            const auto strings = readElf(damaged);
             QVERIFY(strings.status != platform::FileVersionStrings::Status::Read
                     || strings.values.size() == kKeys.size());
         }

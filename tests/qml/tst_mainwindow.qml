@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import "qrc:/Qml/Firmware.js" as Firmware
+import "qrc:/Qml/Maintenance.js" as Maintenance
 import "qrc:/Qml/Faq.js" as Faq
 
 // What the end-to-end flows cannot arrange: a switch that will not open, a
@@ -137,6 +138,45 @@ TestCase {
 
     function test_queryUrl(data) {
         compare(Firmware.queryUrl(data.base, data.override), data.url)
+    }
+
+    // The file dialog's URLs as the encryption service needs them.
+    function test_localPath_data() {
+        return [
+            { tag: "Linux home", url: "file:///home/ann/Vemo%20backup/s%C3%A9tup.kvm", windows: false,
+              path: "/home/ann/Vemo backup/s\u00e9tup.kvm" },
+            { tag: "Linux, non-ASCII unescaped", url: "file:///home/ann/\u8a2d\u5b9a.kvm", windows: false,
+              path: "/home/ann/\u8a2d\u5b9a.kvm" },
+            { tag: "a prefix before an absolute path", url: "file:////home/ann/a.kvm", windows: false,
+              path: "/home/ann/a.kvm" },
+            { tag: "Windows drive", url: "file:///C:/Users/Ann/My%20Files/%E8%A8%AD.kvm", windows: true,
+              path: "C:/Users/Ann/My Files/\u8a2d.kvm" },
+            { tag: "Windows share", url: "file://server/share/a.kvm", windows: true, path: "//server/share/a.kvm" },
+            { tag: "a share means nothing on Linux", url: "file://server/share/a.kvm", windows: false, path: "" },
+            { tag: "a broken escape", url: "file:///home/ann/100%.kvm", windows: false, path: "" },
+            { tag: "another scheme", url: "https://example.com/a.kvm", windows: false, path: "" },
+        ]
+    }
+
+    function test_localPath(data) {
+        compare(Maintenance.localPath(data.url, data.windows), data.path)
+    }
+
+    // The tool's name must stay a plain name inside the temporary folder.
+    function test_plainFileName_data() {
+        return [
+            { tag: "plain", url: "https://fw.example.com/files/QV5830_V1.0.10.exe?k=1", name: "QV5830_V1.0.10.exe" },
+            { tag: "escaped space", url: "https://fw.example.com/a%20b.exe", name: "a b.exe" },
+            { tag: "escaped slashes", url: "https://fw.example.com/files/..%2F..%2Fx", name: "" },
+            { tag: "escaped backslash", url: "https://fw.example.com/..%5Cx.exe", name: "" },
+            { tag: "dot dot", url: "https://fw.example.com/files/%2E%2E", name: "" },
+            { tag: "NUL", url: "https://fw.example.com/x%00.exe", name: "" },
+            { tag: "empty", url: "https://fw.example.com/files/", name: "" },
+        ]
+    }
+
+    function test_plainFileName(data) {
+        compare(Maintenance.plainFileName(data.url), data.name)
     }
 
     function test_faqMatches_data() {

@@ -2,6 +2,7 @@
 
 #include "SimSwitch.h"
 
+#include <QFile>
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,6 +19,9 @@ namespace {
 constexpr int kMaxHeaderBytes = 16 * 1024;
 constexpr int kMaxBodyBytes = 64 * 1024;
 const char kQueryPath[] = "/portline/common/getFwInfo";
+const char kFilesPath[] = "/portline/files/";
+constexpr int kFilePieces = 10;
+constexpr int kPieceGapMs = 100;
 
 QByteArray reason(int status)
 {
@@ -109,16 +113,39 @@ FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel
         return answer;
     }
     const QString version = spec->offer.isEmpty() ? spec->fw : spec->offer;
-    const QJsonObject result{
-        {QStringLiteral("fwVersion"), version},
-        {QStringLiteral("firmwareFileUrl"),
-         QStringLiteral("%1/portline/files/%2_%3.exe").arg(base, model, version)}};
+    const QString url = spec->offerUrl.isEmpty()  ? QStringLiteral("%1%2%3_%4.exe").arg(base, kFilesPath, model, version)
+                        : spec->offerUrl.startsWith(QLatin1Char('/')) ? base + spec->offerUrl
+                                                                      : spec->offerUrl;
+    const QJsonObject result{{QStringLiteral("fwVersion"), version}, {QStringLiteral("firmwareFileUrl"), url}};
     answer.body = QJsonDocument(QJsonObject{{QStringLiteral("result"), result}}).toJson(QJsonDocument::Compact);
     return answer;
 }
 
-FirmwareService::FirmwareService(SpecByModel specOf, QObject *parent)
-    : QObject(parent), m_specOf(std::move(specOf)), m_server(new QTcpServer(this))
+FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &specOf, const QString &toolPath)
+{
+    if (request.method != "GET")
+        return plainAnswer(405, R"({"error":"GET only"})");
+    const QString name = QString::fromUtf8(request.path.mid(int(qstrlen(kFilesPath))));
+    const SwitchSpec *spec = specOf(name.section(QLatin1Char('_'), 0, -2));
+    const QString kind = spec ? spec->offerFile : QStringLiteral("tool");
+    FirmwareAnswer answer;
+    answer.model = spec ? spec->model : QString();
+    answer.contentType = "application/octet-stream";
+    answer.pieces = kFilePieces;
+    if (kind == QLatin1String("other")) {
+        answer.body = QByteArray("This is a firmware release note, not the upgrade tool.\n").repeated(200);
+        return answer;
+    }
+    QFile tool(toolPath);
+    if (!tool.open(QIODevice::ReadOnly))
+        return plainAnswer(404, R"({"error":"no upgrade tool to serve"})");
+    answer.body = tool.readAll();
+    answer.withLength = kind != QLatin1String("nolength");
+    return answer;
+}
+
+FirmwareService::FirmwareService(SpecByModel specOf, QString toolPath, QObject *parent)
+    : QObject(parent), m_specOf(std::move(specOf)), m_toolPath(std::move(toolPath)), m_server(new QTcpServer(this))
 {
     connect(m_server, &QTcpServer::newConnection, this, &FirmwareService::onNewConnection);
 }
@@ -156,11 +183,12 @@ void FirmwareService::onReadyRead(QTcpSocket *socket)
         return;
     // One request per connection: what follows it is not read.
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    const FirmwareAnswer answer = request.state == HttpRequest::Bad
-                                      ? plainAnswer(400, R"({"error":"bad request"})")
-                                      : answerFirmwareQuery(request, m_specOf, baseUrl());
-    std::fprintf(stderr, "kvm-sim firmware query: %s %s model=%s -> %d\n", request.method.constData(),
-                 request.path.constData(), qPrintable(answer.model), answer.status);
+    const bool file = request.state == HttpRequest::Complete && request.path.startsWith(kFilesPath);
+    const FirmwareAnswer answer = request.state == HttpRequest::Bad ? plainAnswer(400, R"({"error":"bad request"})")
+                                  : file ? answerFileRequest(request, m_specOf, m_toolPath)
+                                         : answerFirmwareQuery(request, m_specOf, baseUrl());
+    std::fprintf(stderr, "kvm-sim firmware %s: %s %s model=%s -> %d\n", file ? "file" : "query",
+                 request.method.constData(), request.path.constData(), qPrintable(answer.model), answer.status);
     std::fflush(stderr);
     if (answer.delayMs <= 0) {
         reply(socket, answer);
@@ -175,9 +203,26 @@ void FirmwareService::onReadyRead(QTcpSocket *socket)
 
 void FirmwareService::reply(QTcpSocket *socket, const FirmwareAnswer &answer)
 {
-    QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
-    response += "Content-Type: application/json\r\nConnection: close\r\n";
-    response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n\r\n" + answer.body;
-    socket->write(response);
-    socket->disconnectFromHost();
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
+    head += "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n";
+    if (answer.withLength)
+        head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+    socket->write(head + "\r\n");
+    sendPieces(socket, answer.body, answer.pieces);
+}
+
+void FirmwareService::sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces)
+{
+    const int size = pieces > 1 ? (body.size() + pieces - 1) / pieces : body.size();
+    socket->write(body.left(size));
+    if (pieces <= 1 || body.size() <= size) {
+        socket->disconnectFromHost();
+        return;
+    }
+    QPointer<QTcpSocket> guarded(socket);
+    const QByteArray rest = body.mid(size);
+    QTimer::singleShot(kPieceGapMs, this, [this, guarded, rest, pieces] {
+        if (guarded)
+            sendPieces(guarded, rest, pieces - 1);
+    });
 }

@@ -32,6 +32,9 @@ struct FirmwareAnswer
     QByteArray body;
     int delayMs = 0;
     QString model; // the model asked for, for the log
+    QByteArray contentType = "application/json";
+    bool withLength = true; // false: no Content-Length, the end of the body is the close
+    int pieces = 1;         // the body is sent in this many pieces, kPieceGapMs apart
 };
 
 // Looks a simulated switch up by its model name; null when none has it.
@@ -42,16 +45,24 @@ using SpecByModel = std::function<const SwitchSpec *(const QString &model)>;
 // service's own address, under which the offered files would lie.
 FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel &specOf, const QString &base);
 
+// The answer to a GET of an offered file (the path under "/portline/files/"
+// names the model before its last "_"): the upgrade tool read from
+// `toolPath`, or what the model's offer-file fault sends instead.
+FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &specOf, const QString &toolPath);
+
 // The firmware information service of the simulated switches, on a local
 // TCP port: a form-encoded POST of "model=NAME" to the query path is answered
-// with {"result":{"fwVersion":...,"firmwareFileUrl":...}}. Each request
+// with {"result":{"fwVersion":...,"firmwareFileUrl":...}}, and the offered
+// files are served under "/portline/files/", slowly enough that a receiver
+// shows its progress. Each request
 // served is logged on stderr.
 class FirmwareService : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit FirmwareService(SpecByModel specOf, QObject *parent = nullptr);
+    // `toolPath`: the upgrade tool served as the file of every offer.
+    FirmwareService(SpecByModel specOf, QString toolPath, QObject *parent = nullptr);
 
     bool listen(quint16 port, QString *error);
     QString baseUrl() const;
@@ -60,8 +71,10 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket *socket);
     void reply(QTcpSocket *socket, const FirmwareAnswer &answer);
+    void sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces);
 
     SpecByModel m_specOf;
+    QString m_toolPath;
     QTcpServer *m_server;
     QHash<QTcpSocket *, QByteArray> m_received;
 };

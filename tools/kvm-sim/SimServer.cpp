@@ -9,6 +9,8 @@
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
 QJsonObject failure(const QString &why = QString())
@@ -225,6 +227,8 @@ QJsonObject SimServer::control(const QStringList &args)
         return success({{simproto::kOutput, QStringLiteral("bye")}});
     if (verb == QLatin1String("clock")) // the trace's time base, for latency measurements
         return success({{simproto::kOutput, QString::number(static_cast<double>(m_clock.nsecsElapsed()) / 1e6, 'f', 3)}});
+    if (verb == QLatin1String("flash"))
+        return flashUpgrading();
     SimSwitch *simSwitch = switchAt(args.value(1));
     if (!simSwitch)
         return failure(QStringLiteral("no switch \"%1\"").arg(args.value(1)));
@@ -245,6 +249,32 @@ QJsonObject SimServer::control(const QStringList &args)
         return success({{simproto::kOutput, json}});
     }
     return failure(QStringLiteral("unknown command \"%1\"").arg(verb));
+}
+
+// The upgrade tool's request: every switch in upgrade mode takes its offered
+// firmware and restarts with it, leaving USB for a moment as real hardware
+// does, so the host finds it anew and reads the new version.
+QJsonObject SimServer::flashUpgrading()
+{
+    QStringList flashed;
+    for (size_t i = 0; i < m_switches.size(); ++i) {
+        SimSwitch &simSwitch = m_switches[i];
+        if (!simSwitch.upgradeMode() || !simSwitch.present())
+            continue;
+        simSwitch.flash();
+        simSwitch.setPlugged(false);
+        flashed << QStringLiteral("%1 %2").arg(simSwitch.spec().model, simSwitch.spec().fw);
+        QTimer::singleShot(kRestartMs, this, [this, i] {
+            m_switches[i].setPlugged(true);
+            announceChanges();
+        });
+    }
+    if (flashed.isEmpty())
+        return failure(QStringLiteral("no switch in upgrade mode"));
+    const QString output = QStringLiteral("flashed ") + flashed.join(QStringLiteral(", "));
+    std::fprintf(stderr, "kvm-sim: %s\n", qPrintable(output));
+    std::fflush(stderr);
+    return success({{simproto::kOutput, output}});
 }
 
 void SimServer::trace(const char *direction, const QByteArray &report)

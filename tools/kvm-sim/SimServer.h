@@ -66,12 +66,15 @@ private:
     QJsonObject send(int handle, const QByteArray &report);
     QJsonObject get(int handle);
     QJsonObject control(const QStringList &args);
+    QJsonObject flashUpgrading();
     SimSwitch *switchAt(const QString &oneBasedIndex);
     SimSwitch *switchOf(int handle);
 
     void trace(const char *direction, const QByteArray &report);
     // Compares presence with the last known and announces every change.
     void announceChanges();
+
+    static constexpr int kRestartMs = 1500; // a flashed switch is away from USB this long
 
     std::vector<SimSwitch> m_switches;
     std::vector<OtherDevice> m_others;

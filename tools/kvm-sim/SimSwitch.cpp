@@ -86,6 +86,13 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
     } else if (key == QLatin1String("offer-body")) {
         ok = value == QLatin1String("garbage") || value == QLatin1String("json");
         spec.offerGarbage = value == QLatin1String("garbage");
+    } else if (key == QLatin1String("offer-url")) {
+        spec.offerUrl = value;
+    } else if (key == QLatin1String("offer-file")) {
+        ok = value == QLatin1String("tool") || value == QLatin1String("other") || value == QLatin1String("nolength");
+        spec.offerFile = value;
+    } else if (key == QLatin1String("refuse-update")) {
+        spec.refuseUpdate = parseBool(value, &ok);
     } else if (key == QLatin1String("vanish-after")) {
         spec.vanishAfter = value.toInt(&ok);
         ok = ok && spec.vanishAfter >= 0;
@@ -190,13 +197,20 @@ QStringList SimSwitch::replyLines(const QString &command, bool *switchesAway, in
         m_lanes = 4;
         return {ok};
     }
-    if (command == QLatin1String("update")) {
+    if (command == QLatin1String("update") && !m_spec.refuseUpdate) {
         m_upgradeMode = true;
         return {ok};
     }
     if (command == QLatin1String("test"))
         return {ok};
     return {QStringLiteral("Unknown Command")};
+}
+
+void SimSwitch::flash()
+{
+    if (!m_spec.offer.isEmpty())
+        m_spec.fw = m_spec.offer;
+    m_upgradeMode = false;
 }
 
 QList<QByteArray> SimSwitch::cutIntoPieces(const QByteArray &bytes)

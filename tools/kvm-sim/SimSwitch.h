@@ -34,6 +34,15 @@ struct SwitchSpec
     int offerDelayMs = 0;
     int offerStatus = 200;
     bool offerGarbage = false; // answer with a body that is not JSON
+    // The offered file's address: empty for the service's own file of this
+    // model; a path starting with "/" lies under the service, anything else
+    // is offered as it stands.
+    QString offerUrl;
+    // What the service sends as the offered file: "tool" (the upgrade tool),
+    // "other" (a file that is not the tool), "nolength" (the tool without a
+    // Content-Length, so the receiver cannot tell its progress).
+    QString offerFile = QStringLiteral("tool");
+    bool refuseUpdate = false; // answer "update" (upgrade mode) as an unknown command
     int vanishAfter = 0; // unplugs itself once the N-th piece of a reply is read (0: never)
 };
 
@@ -65,6 +74,10 @@ public:
     QStringList interfaceNames() const;
 
     void setPlugged(bool plugged) { m_plugged = plugged; }
+    bool upgradeMode() const { return m_upgradeMode; }
+    // The upgrade tool wrote the offered firmware: the switch runs it and
+    // leaves upgrade mode.
+    void flash();
     bool set(const QString &pair, QString *error);
 
     // A command report from the host; the number of bytes taken or -1.

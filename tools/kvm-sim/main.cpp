@@ -6,6 +6,7 @@
 #include "SimulatorProtocol.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
@@ -16,13 +17,16 @@
 namespace {
 
 const char kUsage[] =
-    "usage: kvm-sim --socket NAME [--trace FILE] [--firmware-service PORT] [--switch SPEC]... [--other SPEC]...\n"
-    "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | clock | quit\n"
+    "usage: kvm-sim --socket NAME [--trace FILE] [--firmware-service PORT] [--upgrade-tool FILE]\n"
+    "               [--switch SPEC]... [--other SPEC]...\n"
+    "       kvm-sim --socket NAME ctl unplug I | plug I | set I key=value... | state I | flash | clock | quit\n"
     "switch SPEC: model=,vid=,pid=,fw=,port=1|2,host=1|2,mode=normal|faster,name1=,name2=,\n"
     "             port1=,port2=,extra=LINE,path=,\n"
     "             echo,silent,failsend,failread=N,delay=MS,split,vanish-after=N,\n"
-    "             offer=VERSION,offer-delay=MS,offer-status=N,offer-body=garbage\n"
+    "             offer=VERSION,offer-delay=MS,offer-status=N,offer-body=garbage,\n"
+    "             offer-url=URL|/PATH,offer-file=tool|other|nolength,refuse-update\n"
     "--firmware-service PORT: answer firmware queries on 127.0.0.1:PORT (0: a free one)\n"
+    "--upgrade-tool FILE: the file served for every offer (default: the built fw-upgrade-tool)\n"
     "other SPEC:  vid=,pid=,product=\n";
 
 int fail(const QString &message)
@@ -76,6 +80,15 @@ bool parseOther(const QString &text, int index, OtherDevice *device, QString *er
     return true;
 }
 
+// The upgrade tool installed beside kvm-sim, else the one of this build tree.
+QString defaultUpgradeTool()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/fw-upgrade-tool");
+    if (QFileInfo::exists(beside) || QFileInfo::exists(beside + QStringLiteral(".exe")))
+        return QFileInfo::exists(beside) ? beside : beside + QStringLiteral(".exe");
+    return QStringLiteral(KVM_SIM_BUILT_UPGRADE_TOOL);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,6 +99,7 @@ int main(int argc, char *argv[])
     QString socketName;
     QString tracePath;
     int firmwarePort = -1; // no firmware service
+    QString toolPath = defaultUpgradeTool();
     std::vector<SimSwitch> switches;
     std::vector<OtherDevice> others;
     std::vector<bool> order;
@@ -113,6 +127,8 @@ int main(int argc, char *argv[])
             firmwarePort = value.toInt(&ok);
             if (!ok || firmwarePort < 0 || firmwarePort > 65535)
                 return fail(QStringLiteral("bad port \"%1\"").arg(value));
+        } else if (arg == QLatin1String("--upgrade-tool")) {
+            toolPath = value;
         } else if (arg == QLatin1String("--switch")) {
             SwitchSpec spec;
             if (!applySpec(value, spec, &error))
@@ -138,7 +154,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot write trace %1: %2").arg(tracePath, error));
     if (!server.listen(socketName, &error))
         return fail(QStringLiteral("cannot listen on %1: %2").arg(socketName, error));
-    FirmwareService firmware([&server](const QString &model) { return server.specOfModel(model); });
+    FirmwareService firmware([&server](const QString &model) { return server.specOfModel(model); }, toolPath);
     if (firmwarePort >= 0 && !firmware.listen(static_cast<quint16>(firmwarePort), &error))
         return fail(QStringLiteral("cannot serve firmware queries on port %1: %2").arg(firmwarePort).arg(error));
     // Scripts and tests wait for this line before they start the program,

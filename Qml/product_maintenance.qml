@@ -1,0 +1,212 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3
+import "Maintenance.js" as Maintenance
+
+// The Maintenance page: the switch's firmware version with the check for a
+// newer one, and the backup and restore of this model's settings in an
+// encrypted ".kvm" file.
+Rectangle {
+    id: maintenance_page
+    objectName: "maintenance_page"
+    color: main.bgcolor
+
+    readonly property bool windows: Qt.platform.os === "windows"
+    // 0 idle, 1 query running, 2 query failed; the frame sets it back.
+    property int ischecking: 0
+    // 1 while the file dialog serves a backup, 0 for a restore.
+    property int backup: 0
+
+    ListModel { id: backup_model }
+    readonly property alias backupModel: backup_model
+
+    function loadkbfuncList(func_type) {
+        if (func_type !== "backup")
+            return
+        backup_model.append({ title: qsTr("Backup"), content: qsTr("Make a local copy of your device settings."),
+                              value: 1, act_type: "button", act_name: qsTr("Backup"), show: 1 })
+        backup_model.append({ title: qsTr("Restore Device"), content: qsTr("Restore device settings from your backup."),
+                              value: 1, act_type: "button", act_name: qsTr("Restore"), show: 1 })
+    }
+
+    function check() {
+        ischecking = 1
+        product_frame.checkfirmware()
+    }
+
+    function showResult(title, message) {
+        main.showAlert({ title: title, msg: message, dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+    }
+
+    // Backups and restores open where the last one of this run was made,
+    // else in the documents folder.
+    function openDialog(forBackup) {
+        backup = forBackup ? 1 : 0
+        file_Dialog.title = forBackup ? qsTr("Input the file name") : qsTr("Select a file")
+        file_Dialog.selectExisting = !forBackup
+        var folder = main.lastpath !== "" ? Maintenance.folderOf(main.lastpath)
+                                          : Maintenance.fileUrl(encrypt.get_userdocument_path())
+        file_Dialog.folder = folder
+        file_Dialog.open()
+        // The system's dialog exists only once it is open, and takes a folder
+        // set before that only for its next opening.
+        file_Dialog.folder = folder
+    }
+
+    function saveTolocal(path) {
+        io.source = encrypt.get_userappdata_path()
+        io.text = Maintenance.backupText(main.dev_model, main.hotkey_list, main.silent_remove, main.safely_remove)
+        io.write()
+        var local = Maintenance.localPath(path, windows)
+        var done = local !== "" && encrypt.encrypt_file(local)
+        // The settings never stay in clear text beside the encrypted copy,
+        // also when encrypting failed before it got to removing them.
+        encrypt.delete_tempfile()
+        if (done)
+            main.lastpath = path
+        else
+            console.log("backup failed:", path)
+        showResult(qsTr("Backup"), done ? qsTr("Backup successfully!") : qsTr("Failed to backup setting."))
+    }
+
+    function readBackup(local) {
+        if (local === "" || !encrypt.decrypt_file(local))
+            return null
+        io.source = encrypt.get_userappdata_path()
+        // A working file that cannot be read must not leave an earlier text
+        // to be taken for the backup.
+        io.text = ""
+        io.read()
+        encrypt.delete_tempfile()
+        return Maintenance.parseBackup(io.text, main.dev_model)
+    }
+
+    function loadFile(path) {
+        var local = Maintenance.localPath(path, windows)
+        var name = local.substring(local.lastIndexOf("/") + 1)
+        var settings = readBackup(local)
+        if (settings === null) {
+            console.log("restore failed:", path)
+            showResult(qsTr("Restore Device"), qsTr("Failed to restore setting."))
+            return
+        }
+        main.hotkey_list = settings.hotkey
+        main.silent_remove = settings.silent
+        main.safely_remove = settings.safely
+        main.applysetting()
+        main.lastpath = path
+        showResult(qsTr("Restore Device"), qsTr("Setting from [@] restored successfully!").replace("@", name))
+    }
+
+    Component.onCompleted: {
+        backup_model.clear()
+        loadkbfuncList("backup")
+    }
+
+    FileDialog {
+        id: file_Dialog
+        nameFilters: [qsTr("List Files (*.kvm)")]
+        onAccepted: {
+            if (maintenance_page.backup === 1)
+                maintenance_page.saveTolocal(fileUrl.toString())
+            else
+                maintenance_page.loadFile(fileUrl.toString())
+        }
+    }
+
+    Column {
+        id: sections
+        x: 53
+        y: 30
+        width: 614 - 53 - 20
+        spacing: 30
+
+        StaticText {
+            text: qsTr("About")
+            font.pixelSize: 20
+            font.bold: true
+            color: main.titlecolor
+        }
+
+        Item {
+            width: parent.width
+            height: version_texts.height
+            Column {
+                id: version_texts
+                width: 400
+                spacing: 4
+                StaticText {
+                    text: qsTr("Firmware Version") + " " + main.dev_version
+                    font.pixelSize: 15
+                    font.bold: true
+                    color: main.contentcolor
+                }
+                StaticText {
+                    text: maintenance_page.ischecking === 1 ? qsTr("Checking") + "..."
+                        : maintenance_page.ischecking === 2 ? qsTr("Failed, please confirm the network connection.")
+                                                            : qsTr("Check for latest version.")
+                    font.pixelSize: 13
+                    color: maintenance_page.ischecking === 2 ? "red" : main.contentcolor
+                    opacity: maintenance_page.ischecking === 2 ? 1 : 0.72
+                }
+            }
+            TextButton {
+                id: check_button
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                width: 94
+                height: 29
+                enabled: maintenance_page.ischecking !== 1
+                text: maintenance_page.ischecking === 1 ? "" : qsTr("Check")
+                Accessible.name: qsTr("Check")
+                onClicked: maintenance_page.check()
+                AnimatedImage {
+                    anchors.centerIn: parent
+                    width: 20
+                    height: 20
+                    visible: maintenance_page.ischecking === 1
+                    playing: visible
+                    source: "../Images/upload_progress.gif"
+                    Accessible.ignored: true
+                }
+            }
+        }
+
+        Rectangle {
+            width: parent.width
+            height: 1
+            color: main.titlecolor
+            opacity: 0.4
+        }
+
+        StaticText {
+            text: qsTr("Backup")
+            font.pixelSize: 20
+            font.bold: true
+            color: main.titlecolor
+        }
+
+        Repeater {
+            model: backup_model
+            delegate: Item {
+                visible: model.show === 1
+                width: sections.width
+                height: Math.max(row_texts.height, 29)
+                RowTexts {
+                    id: row_texts
+                    width: 400
+                    title: model.title
+                    content: model.content
+                }
+                TextButton {
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 94
+                    height: 29
+                    text: model.act_name
+                    onClicked: maintenance_page.openDialog(index === 0)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,386 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import com.vemo.quickdownload 1.0
+import "Links.js" as Links
+import "Maintenance.js" as Maintenance
+
+// The offer of a newer firmware: its licence terms, then the download of the
+// upgrade tool with its progress, the check that the file is the tool, and
+// the switch put into upgrade mode; the main window starts the tool.
+Item {
+    id: upgrade_rec
+    objectName: "upgrade_rec"
+
+    readonly property bool windows: Qt.platform.os === "windows"
+    // The tool's file name in the temporary folder ("" when the URL gives none
+    // that stays there).
+    property string name: ""
+    // Set when the page stops the download itself: the abort it reports then
+    // is no failure to show.
+    property bool stopping: false
+
+    function closeUI() {
+        upgrade_loader.visible = false
+        upgrade_loader.source = ""
+    }
+
+    function remember(autocheck) {
+        io.setIni(main.dev_model, "autocheck", autocheck)
+    }
+
+    function fail(message, loader) {
+        main.showAlert({ title: qsTr("Error"), msg: message, dobtn: qsTr("OK"), dofunc: null, closefunc: null }, loader)
+        closeUI()
+    }
+
+    function errorDialog() {
+        fail(qsTr("Fail to download file.Please check your internet connection and try again later."), dialog_loader)
+    }
+
+    // The tool's place in the temporary folder, as a URL; the name is
+    // escaped so that no character of it is taken for URL syntax.
+    function toolUrl() {
+        return io.gettempfilepath(encodeURIComponent(name))
+    }
+
+    function download() {
+        remember("1")
+        name = Maintenance.plainFileName(main.upgrade_url)
+        if (name === "" || !Maintenance.toolUrlAllowed(main.upgrade_url, firmware_url !== "")) {
+            console.log("refused to download the upgrade tool from", main.upgrade_url)
+            fail(qsTr("Firmware upgrade file open failed."), dialog_loader)
+            return
+        }
+        offer_card.visible = false
+        progress_card.visible = true
+        update_download.url = main.upgrade_url
+        update_download.destination = toolUrl()
+        update_download.start()
+        timeout_timer.start()
+    }
+
+    function stopDownload() {
+        stopping = true
+        update_download.stop()
+    }
+
+    function cancel() {
+        stopDownload()
+        closeUI()
+    }
+
+    function doupgarde() {
+        var info = process.getFileInfo(Maintenance.localPath(toolUrl(), windows))
+        console.log("fileName", info.ProductName)
+        if (info.ProductName !== "Firmware Upgrade Utility") {
+            console.log("Isn't upgrade file")
+            fail(qsTr("Firmware upgrade file open failed."), dialog_Qml)
+            return
+        }
+        if (!monitor.postCmd(8)) {
+            console.log("Can't into upgrade mode")
+            fail(qsTr("Set upgrade mode failed, please check the device connection."), dialog_loader)
+            return
+        }
+        // The main window starts the tool; its timer outlives this page.
+        open_timer.start()
+        closeUI()
+    }
+
+    Download {
+        id: update_download
+        followRedirects: true
+        overwrite: true
+        running: false
+        onStarted: console.log("Started download")
+        onRedirected: console.log("Redirected", redirectUrl)
+        // A failure the server or the network reported is shown at once,
+        // not only when the stall time-out runs out.
+        onError: {
+            console.log("error:", errorString)
+            if (upgrade_rec.stopping)
+                return
+            timeout_timer.stop()
+            upgrade_rec.errorDialog()
+        }
+        onProgressChanged: {
+            if (progress > 0) {
+                timeout_timer.restart()
+                progress_bar.value = progress * 100
+                console.log("progress:", progress)
+            } else if (!(progress >= 0)) {
+                // A server that gives no length: the fraction means nothing.
+                // The stall time-out then reports the failure. A first 0, before
+                // any byte arrived, is the start itself and stops nothing.
+                console.log("progress:", progress, "no length, download stopped")
+                upgrade_rec.stopDownload()
+            }
+        }
+        onFinished: {
+            console.log("download success, start upgrade")
+            timeout_timer.stop()
+            timer.start()
+        }
+    }
+
+    Timer {
+        id: timer
+        interval: 1000
+        repeat: false
+        onTriggered: upgrade_rec.doupgarde()
+    }
+
+    Timer {
+        id: timeout_timer
+        interval: main.timeout
+        repeat: false
+        onTriggered: upgrade_rec.errorDialog()
+    }
+
+    Mask { z: 0 }
+
+    // --- the offer -------------------------------------------------------------
+
+    Rectangle {
+        id: offer_card
+        width: 540
+        height: 520
+        anchors.centerIn: parent
+        radius: 5
+        color: "white"
+
+        StaticText {
+            anchors.left: parent.left
+            anchors.leftMargin: 45
+            anchors.verticalCenter: offer_close.verticalCenter
+            text: qsTr("New Firmware Version")
+            font.pixelSize: 18
+            font.bold: true
+            color: "black"
+        }
+        IconButton {
+            id: offer_close
+            name: qsTr("Close")
+            source: "../Images/icon_x.png"
+            width: 32
+            height: 32
+            anchors.top: parent.top
+            anchors.topMargin: 12
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            onClicked: {
+                upgrade_rec.remember("1")
+                upgrade_rec.closeUI()
+            }
+        }
+        StaticText {
+            id: read_first
+            x: 45
+            anchors.top: offer_close.bottom
+            anchors.topMargin: 10
+            text: qsTr("Please read the following carefully before downloading.")
+            font.pixelSize: 14
+            color: "#292929"
+        }
+        Rectangle {
+            id: terms_box
+            x: 45
+            anchors.top: read_first.bottom
+            anchors.topMargin: 12
+            width: 450
+            height: 270
+            color: "#fafafa"
+            border.color: "#bdbdbd"
+            Flickable {
+                id: terms_view
+                anchors.fill: parent
+                anchors.margins: 1
+                contentHeight: terms.height + 24
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
+                StaticText {
+                    id: terms
+                    x: 14
+                    y: 12
+                    width: terms_view.width - 34
+                    wrapMode: Text.WordWrap
+                    textFormat: Text.RichText
+                    font.pixelSize: 12
+                    color: "#292929"
+                    text: qsTr("<p><b>Firmware Licence</b></p>"
+                               + "<p>Copyright © @. All rights reserved except as granted below.</p>"
+                               + "<p>Permission is granted, free of charge, to anyone who owns a switch of this kind "
+                               + "to download this firmware and its upgrade tool, to install the firmware on that "
+                               + "switch and to keep copies of both for that purpose.</p>"
+                               + "<p>The firmware and the tool are provided <b>as is</b>, without warranty of any "
+                               + "kind, express or implied, including fitness for a particular purpose. In no event "
+                               + "shall the authors be liable for any claim, damages or other liability arising from "
+                               + "their use.</p>"
+                               + "<p><b>Before you start</b></p>"
+                               + "<ul><li>Keep the switch connected to power and to this computer until the tool "
+                               + "reports that it has finished.</li>"
+                               + "<li>Do not switch ports while the firmware is written.</li>"
+                               + "<li>Your settings stay in place; a backup on the Maintenance page keeps a copy.</li></ul>"
+                               + "<p>By choosing \"Download\" you accept these terms.</p>").replace("@", main.company)
+                }
+            }
+        }
+        StaticText {
+            id: about_link
+            x: 45
+            anchors.top: terms_box.bottom
+            anchors.topMargin: 12
+            text: qsTr("About this version")
+            font.pixelSize: 13
+            font.underline: true
+            // The card is white in both themes; the sister brand's green is
+            // too pale on it.
+            color: "#008cff"
+            Accessible.role: Accessible.Link
+            Accessible.onPressAction: upgrade_rec.openAbout()
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: upgrade_rec.openAbout()
+            }
+        }
+        StaticText {
+            x: 45
+            anchors.top: about_link.bottom
+            anchors.topMargin: 8
+            text: qsTr("Note: Only supports firmware updates for computers on Port 1.")
+            font.pixelSize: 13
+            color: "red"
+        }
+        Row {
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 28
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: 12
+            TextButton {
+                width: 140
+                height: 36
+                fill: "#f2f2f2"
+                labelColor: "#777777"
+                text: qsTr("Skip this version")
+                onClicked: {
+                    upgrade_rec.remember("0")
+                    upgrade_rec.closeUI()
+                }
+            }
+            TextButton {
+                width: 140
+                height: 36
+                fill: "#f2f2f2"
+                labelColor: "#777777"
+                text: qsTr("Remind me later")
+                onClicked: {
+                    upgrade_rec.remember("1")
+                    upgrade_rec.closeUI()
+                }
+            }
+            TextButton {
+                width: 100
+                height: 36
+                fill: "#85c12f"
+                text: qsTr("Download")
+                onClicked: upgrade_rec.download()
+            }
+        }
+    }
+
+    function openAbout() {
+        Qt.openUrlExternally(Links.site(main.company) + "products/" + encodeURIComponent(main.dev_model))
+    }
+
+    // --- the download ------------------------------------------------------------
+
+    Rectangle {
+        id: progress_card
+        visible: false
+        width: 540
+        height: 220
+        anchors.centerIn: parent
+        radius: 5
+        color: "white"
+
+        StaticText {
+            anchors.left: parent.left
+            anchors.leftMargin: 40
+            anchors.verticalCenter: progress_close.verticalCenter
+            text: qsTr("Downloading") + "..."
+            font.pixelSize: 18
+            font.bold: true
+            color: "black"
+        }
+        IconButton {
+            id: progress_close
+            name: qsTr("Close")
+            source: "../Images/icon_x.png"
+            width: 32
+            height: 32
+            anchors.top: parent.top
+            anchors.topMargin: 12
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            onClicked: upgrade_rec.cancel()
+        }
+        StaticText {
+            id: file_text
+            x: 40
+            anchors.top: progress_close.bottom
+            anchors.topMargin: 14
+            text: main.dev_model + "_" + main.new_ver
+            font.pixelSize: 14
+            color: "#292929"
+        }
+        ProgressBar {
+            id: progress_bar
+            x: 40
+            anchors.top: file_text.bottom
+            anchors.topMargin: 14
+            width: 460
+            height: 6
+            from: 0
+            to: 100
+            value: 0
+            Accessible.name: qsTr("Download progress")
+            background: Rectangle {
+                implicitWidth: 460
+                implicitHeight: 6
+                radius: 3
+                color: "#e6e6e6"
+            }
+            contentItem: Item {
+                implicitWidth: 460
+                implicitHeight: 6
+                Rectangle {
+                    width: progress_bar.visualPosition * parent.width
+                    height: parent.height
+                    radius: 3
+                    color: "#008cff"
+                }
+            }
+        }
+        StaticText {
+            anchors.right: progress_bar.right
+            anchors.top: progress_bar.bottom
+            anchors.topMargin: 8
+            text: Maintenance.percentText(update_download.progress)
+            font.pixelSize: 13
+            color: "#292929"
+        }
+        TextButton {
+            width: 120
+            height: 36
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 24
+            anchors.horizontalCenter: parent.horizontalCenter
+            fill: "#f2f2f2"
+            labelColor: "#777777"
+            text: qsTr("Cancel")
+            onClicked: upgrade_rec.cancel()
+        }
+    }
+}

@@ -1,10 +1,10 @@
 #include "DeviceCatalogue.h"
 
 #include "Brand.h"
+#include "DataFiles.h"
 #include "fileEncrypt.h"
 #include "fileio.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -79,15 +79,14 @@ QString loadText(int networkMode)
         return file.text();
     }
     fileEncrypt encryption;
-    const QString directory = QCoreApplication::applicationDirPath();
     const QString company = QLatin1String(kCompanyWord);
     file.setSource(QUrl(encryption.get_userappdata_path()));
-    if (encryption.decrypt_file(directory + QStringLiteral("/dev.") + company.toLower())) {
+    if (encryption.decrypt_file(dataFilePath(QStringLiteral("dev.") + company.toLower()))) {
         file.read();
         encryption.delete_tempfile();
         return file.text();
     }
-    file.setSource(QUrl::fromLocalFile(directory + QLatin1Char('/') + company + QStringLiteral(".json")));
+    file.setSource(QUrl::fromLocalFile(dataFilePath(company + QStringLiteral(".json"))));
     file.read();
     return file.text();
 }

@@ -37,8 +37,8 @@ QString idAfter(const QString &name, const QString &marker);
 
 // The catalogue text from the source `networkMode` selects: 1 the fetched
 // plain copy kvm.temp in the temporary folder; anything else the encrypted
-// dev.<word> beside the executable, or the plain <Word>.json there when that
-// cannot be decrypted. Empty when nothing could be read.
+// dev.<word> among the shipped data files (DataFiles.h), or the plain
+// <Word>.json found the same way when that cannot be decrypted. Empty when nothing could be read.
 QString loadText(int networkMode);
 
 // Vendor and product ID texts joined by "-" for every model a catalogue

@@ -2,6 +2,14 @@
 
 #include <hidapi.h>
 
+#include <QDebug>
+#include <QString>
+
+#ifdef __linux__
+#include <cerrno>
+#include <unistd.h>
+#endif
+
 namespace {
 
 class HidapiDevice : public HidDevice
@@ -14,6 +22,21 @@ public:
 hid_device *handleOf(HidDevice *device)
 {
     return static_cast<HidapiDevice *>(device)->handle;
+}
+
+// A switch of the catalogue that is listed but cannot be opened would
+// otherwise just not appear: the log names the node and hidapi's reason,
+// and where the node exists but this user may not use it, the remedy.
+void logOpenFailure(const char *path)
+{
+    const wchar_t *error = hid_error(nullptr);
+    QString reason = error ? QString::fromWCharArray(error) : QStringLiteral("unknown reason");
+#ifdef __linux__
+    if (::access(path, R_OK | W_OK) != 0 && errno == EACCES)
+        reason += QStringLiteral("; this user may not read and write the device node:"
+                                 " install 70-vemo-portview.rules (README, troubleshooting)");
+#endif
+    qInfo().noquote() << "Cannot open HID device" << QString::fromLocal8Bit(path) << "-" << reason;
 }
 
 } // namespace
@@ -41,7 +64,11 @@ void HidapiBackend::freeEnumeration(hid_device_info *devices)
 HidDevice *HidapiBackend::openPath(const char *path)
 {
     hid_device *handle = hid_open_path(path);
-    return handle ? new HidapiDevice(handle) : nullptr;
+    if (!handle) {
+        logOpenFailure(path);
+        return nullptr;
+    }
+    return new HidapiDevice(handle);
 }
 
 void HidapiBackend::close(HidDevice *device)

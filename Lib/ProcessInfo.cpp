@@ -2,6 +2,7 @@
 
 #include "AppDataPath.h"
 #include "Brand.h"
+#include "DataFiles.h"
 #include "NativePath.h"
 #include "Platform/autostart.h"
 #include "Platform/fileversion.h"
@@ -94,19 +95,11 @@ QString ProcessInfo::autorunMasterPath()
     if (!platform::autostartPlace().sharedMaster)
         return own;
     // The installation cannot write into each user's folder: it leaves the
-    // master in the shared data folders (found through XDG_DATA_DIRS) or, for
-    // any other prefix, in share/ beside bin/. A user's own copy wins.
+    // master with the program's other shipped data. A user's own copy wins.
     if (QFileInfo::exists(own))
         return own;
-    const QString shared = QStandardPaths::locate(QStandardPaths::AppDataLocation, fileName);
-    if (!shared.isEmpty())
-        return shared;
-    const QString besideExecutable = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/")
-                                     + QCoreApplication::organizationName() + QLatin1Char('/')
-                                     + QCoreApplication::applicationName() + QLatin1Char('/') + fileName;
-    if (QFileInfo::exists(besideExecutable))
-        return QDir::cleanPath(besideExecutable);
-    return own;
+    const QString shipped = dataFilePath(fileName);
+    return QFileInfo::exists(shipped) ? shipped : own;
 }
 
 QString ProcessInfo::autorunActivePath()

@@ -1,5 +1,7 @@
 #include "langswitch.h"
 
+#include "DataFiles.h"
+
 #include <QCoreApplication>
 #include <QQmlEngine>
 #include <QTranslator>
@@ -37,7 +39,7 @@ void LangSwitch::changeLang(int index)
     }
     currentTranslator = new QTranslator;
 
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/lang/") + languageFileName(index);
+    const QString path = dataFilePath(QStringLiteral("lang/") + languageFileName(index));
     if (!currentTranslator->load(path))
         return;
     QCoreApplication::installTranslator(currentTranslator);

@@ -10,7 +10,7 @@ class QQmlEngine;
 QString languageFileName(int index);
 
 // Switches the language of the whole interface at run time: loads the
-// compiled translation from the lang folder beside the executable, installs
+// compiled translation from the lang folder of the shipped data (DataFiles.h), installs
 // it in the application and has the QML engine re-evaluate its texts. One
 // translator serves the whole process, however many switches exist.
 class LangSwitch : public QObject

@@ -1,7 +1,7 @@
 # Runs at install time, when the final prefix is known: writes the master
 # copy of the log-on entry with the installed executable's path (quoted by
 # portview-autostart-entry) into the build folder and places it in
-# share/Vemo/Vemo Portview/, where every user's run finds it.
+# share/vemo-portview/, where every user's run finds it.
 set(bindir "${PORTVIEW_BINDIR}")
 if(NOT IS_ABSOLUTE "${bindir}")
   set(bindir "${CMAKE_INSTALL_PREFIX}/${bindir}")
@@ -17,4 +17,4 @@ execute_process(COMMAND "${PORTVIEW_AUTOSTART_TOOL}" "${bindir}/vemo-portview" "
 if(NOT written EQUAL 0)
   message(FATAL_ERROR "The log-on entry for ${bindir}/vemo-portview could not be written")
 endif()
-file(INSTALL "${entry}" DESTINATION "${datadir}/${PORTVIEW_BRAND_WORD}/${PORTVIEW_BRAND_WORD} Portview")
+file(INSTALL "${entry}" DESTINATION "${datadir}/vemo-portview")

@@ -1018,8 +1018,16 @@ def flow_maintenance(program_exe, sim_exe):
     alert("Current firmware is the latest version.")
 
 
+def flow_installed(program_exe, sim_exe):
+    """An installed or unpacked tree: the program finds its catalogue and
+    container library there, far from the build folder, and its switch."""
+    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
+    connected_cards(program, {"QV5830": True})
+
+
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
-         "support": flow_support, "maintenance": flow_maintenance, "prefs": flow_prefs}
+         "support": flow_support, "maintenance": flow_maintenance, "installed": flow_installed,
+         "prefs": flow_prefs}
 
 
 def main():

@@ -46,7 +46,7 @@ fi
 prefix="$scratch/$hardest"
 mkdir -p "$scratch/cwd"
 (cd "$scratch/cwd" && cmake --install "$build" --prefix "$prefix" >/dev/null)
-entry="$prefix/share/Vemo/Vemo Portview/Vemo Portview.desktop"
+entry="$prefix/share/vemo-portview/Vemo Portview.desktop"
 [ -f "$entry" ] || { echo "missing: $entry" >&2; exit 1; }
 grep -qx 'Type=Application' "$entry"
 expect_argv "$entry" "$prefix/bin/vemo-portview"

@@ -115,10 +115,10 @@ private slots:
 
     void theInstalledMasterServesAUserWithoutOne()
     {
-        QTemporaryDir shared;
-        const QString installed = shared.filePath(QStringLiteral("Vemo/Vemo Portview/Vemo Portview.desktop"));
+        // An installed tree's data folder, share/vemo-portview beside bin/.
+        const QString shared = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share"));
+        const QString installed = shared + QStringLiteral("/vemo-portview/Vemo Portview.desktop");
         QVERIFY(writeFile(installed, "[Desktop Entry]\nType=Application\nName=Installed\n"));
-        qputenv("XDG_DATA_DIRS", shared.path().toLocal8Bit());
         QFile::remove(appData() + QStringLiteral("/Vemo Portview.desktop"));
 
         ProcessInfo process;
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(writeFile(appData() + QStringLiteral("/Vemo Portview.desktop"), "[Desktop Entry]\nName=Own\n"));
         QCOMPARE(ProcessInfo::autorunMasterPath(), appData() + QStringLiteral("/Vemo Portview.desktop"));
         QFile::remove(appData() + QStringLiteral("/Vemo Portview.desktop"));
-        qunsetenv("XDG_DATA_DIRS");
+        QDir(shared).removeRecursively();
     }
 
     void programsStartDetachedInTheTemporaryFolder()

@@ -1,17 +1,8 @@
-#include "Download/quickdownload.h"
 #include "ProcessInfo.h"
 #include "QLogger.h"
 #include "QSingleApplication.h"
+#include "QmlRegistration.h"
 #include "UpgradeEventFilter.h"
-#include "SystemTrayIcon/systemtrayicon.h"
-#include "copyright.h"
-#include "fileEncrypt.h"
-#include "fileio.h"
-#include "hidEnumerate.h"
-#include "langswitch.h"
-#include "monitor.h"
-#include "regedit.h"
-#include "VersionText.h"
 #include "WindowFront.h"
 
 #include <QAbstractEventDispatcher>
@@ -29,17 +20,6 @@ namespace {
 
 // How long "-exit" waits for the other copies to end before starting normally.
 constexpr int kEndCopiesTimeoutMs = 30000;
-
-// The services the interface borrows. They are created after the engine but
-// must outlive it, so the interface never sees one of them destroyed.
-struct Services
-{
-    regedit registry;
-    fileEncrypt encrypt;
-    fileIo io;
-    comCopyright com;
-    ProcessInfo process;
-};
 
 } // namespace
 
@@ -65,50 +45,22 @@ int main(int argc, char *argv[])
             return 0;
     }
 
-    qmlRegisterType<hidEnumerate>("com.vemo.HID", 1, 0, "HidSocket");
-    qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
-    qmlRegisterType<Monitor>("Qt.Quick.Monitor", 1, 0, "Monitor");
+    registerQmlTypes();
 
-    std::optional<Services> services;
-    std::optional<LangSwitch> langSwitch;
+    // Declared before the engine: destroyed after it.
+    std::optional<InterfaceServices> services;
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
-    services.emplace();
+    services.emplace(&engine);
     // Lives as long as the process; the application's native messages pass it.
     auto *deviceEvents = new UpgradeEventFilter;
     QAbstractEventDispatcher::instance()->installNativeEventFilter(deviceEvents);
-
-    QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("regedit"), &services->registry);
-    context->setContextProperty(QStringLiteral("encrypt"), &services->encrypt);
-    context->setContextProperty(QStringLiteral("io"), &services->io);
-    context->setContextProperty(QStringLiteral("com"), &services->com);
-    context->setContextProperty(QStringLiteral("mainwindow"), &engine);
-    context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
-    context->setContextProperty(QStringLiteral("process"), &services->process);
-    context->setContextProperty(QStringLiteral("detect_event"), deviceEvents);
+    publishServices(engine.rootContext(), *services, deviceEvents, showMode);
 
     // A missing entry reads as 0, English.
-    const int languageIndex =
-        services->io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt();
-    langSwitch.emplace(&engine);
-    context->setContextProperty(QStringLiteral("lang"), &*langSwitch);
-    langSwitch->changeLang(languageIndex);
-
-    context->setContextProperty(QStringLiteral("ap_ver"), versionText(QCoreApplication::applicationVersion()));
-    context->setContextProperty(QStringLiteral("show_mode"), showMode);
-    // Replaces the firmware information services for tests and the demo.
-    context->setContextProperty(QStringLiteral("firmware_url"), qEnvironmentVariable("PORTVIEW_FIRMWARE_URL"));
-    // Shortens the firmware download's stall time-out (milliseconds) for the
-    // same purpose; 0 or unset keeps the usual one.
-    context->setContextProperty(QStringLiteral("download_timeout"),
-                                qEnvironmentVariableIntValue("PORTVIEW_DOWNLOAD_TIMEOUT"));
-
-    qmlRegisterType<MyMenu>("vemo.trayicon", 1, 0, "MyMenu");
-    qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");
-    qmlRegisterType<MySeparator>("vemo.trayicon", 1, 0, "MySeparator");
-    qmlRegisterType<SystemTrayIcon>("vemo.trayicon", 1, 0, "SystemTray");
+    services->lang.changeLang(
+        services->io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt());
 
     qDebug() << QCoreApplication::applicationFilePath();
 

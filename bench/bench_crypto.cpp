@@ -1,7 +1,8 @@
 // Encrypts and decrypts a 64 MiB file through the container library and
 // through `openssl enc -aes-128-ecb` in the same run; prints the medians.
 
-#include "CryptoTestSupport.h"
+#include "Lib/LibraryText.h"
+#include "TestFixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+
+using fixture::readAll;
 
 namespace {
 

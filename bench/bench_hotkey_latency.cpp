@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QLocalSocket>
 #include <QThread>
 
 #include <X11/Xlib.h>
@@ -21,10 +23,26 @@ namespace {
 
 // The offset between the trace's clock and this process's steady clock,
 // taken over a direct socket round trip.
+// The trace's clock now, in milliseconds, asked over the socket directly
+// (no process start in between); negative when there is no answer.
+double traceClockMs(const VirtualSwitch &sim)
+{
+    QLocalSocket socket;
+    socket.connectToServer(sim.socketName());
+    if (!socket.waitForConnected(2000))
+        return -1;
+    socket.write(R"({"op":"ctl","args":["clock"]})" "\n");
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(2000))
+            return -1;
+    }
+    return QJsonDocument::fromJson(socket.readLine()).object().value(QStringLiteral("output")).toString().toDouble();
+}
+
 double traceClockOffset(const VirtualSwitch &sim, QElapsedTimer &steady)
 {
     const double before = static_cast<double>(steady.nsecsElapsed()) / 1e6;
-    const double trace = sim.clockMs();
+    const double trace = traceClockMs(sim);
     const double after = static_cast<double>(steady.nsecsElapsed()) / 1e6;
     return (before + after) / 2 - trace;
 }

@@ -125,22 +125,6 @@ private slots:
         QVERIFY(!cut.contains(QLatin1String("Command")));
     }
 
-    void failingReportsGiveAnEmptyReply()
-    {
-        VirtualSwitch sim({QStringLiteral("failread=3"), QStringLiteral("failsend")});
-        QVERIFY(sim.startForThisProcess());
-        hidEnumerate link;
-        QVERIFY(link.openDevice(sim.path(1)));
-        QTest::ignoreMessage(QtDebugMsg, "Unable to get a feature report.");
-        QCOMPARE(link.sendCmd(QStringLiteral("read")), QString());
-        QCOMPARE(sim.trace().count(), 1 + 2); // the command and two good pieces
-
-        hidEnumerate refusing;
-        QVERIFY(refusing.openDevice(sim.path(2)));
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
-        QCOMPARE(refusing.sendCmd(QStringLiteral("test")), QString());
-    }
-
     void aSwitchThatGoesAwayEndsTheExchangeCleanly()
     {
         // Unplugged once the third piece of the reply has been read.
@@ -159,22 +143,6 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
         QCOMPARE(link.sendCmd(QStringLiteral("test")), QString());
         QVERIFY(link.closeDevice());
-    }
-
-    void anAcknowledgedPortSwitchHandsTheSwitchAway()
-    {
-        VirtualSwitch sim;
-        QVERIFY(sim.startForThisProcess());
-        hidEnumerate link;
-        QVERIFY(link.openDevice(sim.path(1)));
-        QVERIFY(link.sendCmd(QStringLiteral("sw i00")).contains(QLatin1String("Command OK")));
-        QVERIFY(sim.state(1).value(QStringLiteral("present")).toBool());
-        QVERIFY(link.sendCmd(QStringLiteral("sw i01")).contains(QLatin1String("Command OK")));
-        QCOMPARE(sim.state(1).value(QStringLiteral("port")).toInt(), 2);
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.");
-        QCOMPARE(link.sendCmd(QStringLiteral("test")), QString());
-        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("port=1")}));
-        QVERIFY(link.sendCmd(QStringLiteral("test")).contains(QLatin1String("Command OK")));
     }
 };
 

@@ -13,8 +13,7 @@ using platform::KeyEvent;
 namespace {
 
 // Input-event codes.
-enum : unsigned { kLeftCtrl = 29, kS = 31, kLeftShift = 42, kLeftAlt = 56, kF4 = 62, kF10 = 68,
-                  kRightCtrl = 97, kRightAlt = 100, kDelete = 111, kNoWindowsKey = 85 };
+enum : unsigned { kS = 31, kLeftShift = 42, kLeftAlt = 56, kRightAlt = 100, kNoWindowsKey = 85 };
 
 using Keys = QList<QPair<unsigned, bool>>; // (code, pressed)
 
@@ -102,33 +101,18 @@ private slots:
     {
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("shift alt s, released in reverse")
-            << Keys{{kLeftShift, true}, {kLeftAlt, true}, {kS, true}, {kS, false}, {kLeftAlt, false}, {kLeftShift, false}}
-            << "100/160/2a 104/164/38 104/83/1f 105/83/1f 101/164/38 101/160/2a";
+        // The sequences xdotool can type run through the real hook in
+        // tst_x11keys; these are the ones it cannot.
         QTest::newRow("alt released before the key")
-            << Keys{{kLeftAlt, true}, {kS, true}, {kLeftAlt, false}, {kS, false}}
-            << "104/164/38 104/83/1f 101/164/38 101/83/1f";
-        QTest::newRow("alt f4")
-            << Keys{{kLeftAlt, true}, {kF4, true}, {kF4, false}, {kLeftAlt, false}}
-            << "104/164/38 104/115/3e 105/115/3e 101/164/38";
-        QTest::newRow("ctrl alt delete is no system combination")
-            << Keys{{kLeftCtrl, true}, {kLeftAlt, true}, {kDelete, true}, {kDelete, false}, {kLeftAlt, false}, {kLeftCtrl, false}}
-            << "100/162/1d 100/164/38 100/46/53 101/46/53 101/164/38 101/162/1d";
-        QTest::newRow("ctrl let go while alt is held")
-            << Keys{{kLeftAlt, true}, {kRightCtrl, true}, {kRightCtrl, false}, {kLeftAlt, false}}
-            << "104/164/38 100/163/1d 105/163/1d 101/164/38";
+            << Keys{{kLeftAlt, true}, {kS, true}, {kLeftAlt, false}, {kS, false}} << "104/164/38 104/83/1f 101/164/38 101/83/1f";
         QTest::newRow("both alts: releasing one leaves the other held")
-            << Keys{{kLeftAlt, true}, {kRightAlt, true}, {kLeftAlt, false}, {kRightAlt, false}}
-            << "104/164/38 104/165/38 105/164/38 101/165/38";
-        QTest::newRow("f10 alone is a system key")
-            << Keys{{kF10, true}, {kF10, false}} << "104/121/44 105/121/44";
+            << Keys{{kLeftAlt, true}, {kRightAlt, true}, {kLeftAlt, false}, {kRightAlt, false}} << "104/164/38 104/165/38 105/164/38 101/165/38";
         QTest::newRow("releases of keys that are not down are dropped")
             << Keys{{kS, false}, {kLeftAlt, false}, {kS, true}, {kS, false}, {kS, false}} << "100/83/1f 101/83/1f";
         QTest::newRow("keys without a Windows code are dropped and leave the state alone")
             << Keys{{kNoWindowsKey, true}, {kS, true}, {kNoWindowsKey, false}, {kS, false}} << "100/83/1f 101/83/1f";
         QTest::newRow("a second press of a held key is another key down")
-            << Keys{{kLeftShift, true}, {kLeftShift, true}, {kLeftShift, false}, {kLeftShift, false}}
-            << "100/160/2a 100/160/2a 101/160/2a";
+            << Keys{{kLeftShift, true}, {kLeftShift, true}, {kLeftShift, false}, {kLeftShift, false}} << "100/160/2a 100/160/2a 101/160/2a";
     }
     void sequencesComeOutAsTheHookReportsThem()
     {

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
 #include <vector>
 
 using platform::KeyEvent;
@@ -104,23 +105,8 @@ int portSwitchesIn(const VirtualSwitch &sim, const QByteArray &command)
 }
 
 // Removes its hook however the test function ends.
-class Hook
-{
-public:
-    explicit Hook(platform::HookHandle handle) : m_handle(handle) {}
-    ~Hook() { platform::removeHook(m_handle); }
-    Hook(const Hook &) = delete;
-    Hook &operator=(const Hook &) = delete;
-    platform::HookHandle get() const { return m_handle; }
-    void remove()
-    {
-        platform::removeHook(m_handle);
-        m_handle = nullptr;
-    }
-
-private:
-    platform::HookHandle m_handle;
-};
+using Hook = std::unique_ptr<void, decltype(&platform::removeHook)>;
+Hook hook(platform::HookHandle handle) { return Hook(handle, &platform::removeHook); }
 
 } // namespace
 
@@ -176,17 +162,16 @@ private slots:
     {
         QFETCH(QString, keys);
         QFETCH(QString, expected);
-        Hook hook(platform::installKeyboardHook(recordFirst));
-        QVERIFY(hook.get());
-        QVERIFY(xdotool(keys));
+        const Hook first = hook(platform::installKeyboardHook(recordFirst));
+        QVERIFY(first && xdotool(keys));
         waitForEvents(g_first, std::size_t(expected.count(QLatin1Char(',')) + 1));
         QCOMPARE(describe(g_first), expected);
     }
 
     void everyHookCallsItsOwnHandlerUntilRemoved()
     {
-        Hook first(platform::installKeyboardHook(recordFirst));
-        Hook second(platform::installKeyboardHook(recordSecond));
+        Hook first = hook(platform::installKeyboardHook(recordFirst));
+        const Hook second = hook(platform::installKeyboardHook(recordSecond));
         QVERIFY(first.get() && second.get() && first.get() != second.get());
         QVERIFY(xdotool(QStringLiteral("keydown a keyup a")));
         QVERIFY(waitForEvents(g_second, 2));
@@ -194,7 +179,7 @@ private slots:
         QCOMPARE(describe(g_second), QStringLiteral("0:100 65 1e, 0:101 65 1e"));
         QCOMPARE(describe(g_first), describe(g_second));
 
-        first.remove();
+        first.reset();
         g_first.clear();
         g_second.clear();
         // The second hook seeing the keys shows they were delivered.
@@ -205,7 +190,7 @@ private slots:
 
     void aHandlerMayRemoveItsOwnHook()
     {
-        Hook witness(platform::installKeyboardHook(recordSecond));
+        const Hook witness = hook(platform::installKeyboardHook(recordSecond));
         g_selfRemoving = platform::installKeyboardHook(removeOwnHook);
         QVERIFY(witness.get() && g_selfRemoving);
         QVERIFY(waitForEvents(g_second, 4, QStringLiteral("keydown c keyup c keydown d keyup d")));
@@ -215,9 +200,8 @@ private slots:
     void aKeyHeldAtInstallationIsReleasedNormally()
     {
         QVERIFY(xdotool(QStringLiteral("keydown 108"))); // right Alt
-        Hook hook(platform::installKeyboardHook(recordFirst));
-        QVERIFY(hook.get());
-        QVERIFY(xdotool(QStringLiteral("keydown x keyup x keyup 108")));
+        const Hook first = hook(platform::installKeyboardHook(recordFirst));
+        QVERIFY(first && xdotool(QStringLiteral("keydown x keyup x keyup 108")));
         QVERIFY(waitForEvents(g_first, 3));
         QCOMPARE(describe(g_first), QStringLiteral("0:104 88 2d, 0:105 88 2d, 0:101 165 38"));
     }

@@ -1,54 +1,96 @@
-// ProcessInfo and comCopyright as the interface uses them: the log-on
-// entry in real folders, programs really started, the process listing with
-// a real process, and the version strings of built executables with the
-// log lines they leave.
+// ProcessInfo as the interface uses it and the PE version reader beneath:
+// the log-on entry in real folders, programs really started, the process
+// listing with a real process, version strings of executables built by the
+// mingw-w64 tools (as the Windows version API reports them) with the log
+// lines they leave, hand-built version resources, and damaged files.
 
-#include "TestFixture.h"
+#include "Platform/elfversionreader.h"
 #include "Platform/peversionreader.h"
 #include "Platform/processes.h"
 #include "ProcessInfo.h"
-#include "copyright.h"
+#include "TestFixture.h"
 
 #include <QtTest>
 
-#include <signal.h>
+using fixture::readAll;
 
 namespace {
 
-QStringList g_log;
+const std::vector<std::u16string> kKeys = {u"CompanyName", u"FileDescription", u"FileVersion", u"InternalName",
+                                           u"LegalCopyright", u"OriginalFilename", u"ProductName", u"ProductVersion"};
 
-void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    g_log << (type == QtWarningMsg ? QStringLiteral("warning: ") : QString()) + message;
-}
-
-QString peFixture(const char *name)
-{
-    return QStringLiteral(PE_FIXTURE_DIR "/") + QLatin1String(name);
-}
-
-QString appData()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-QString temp()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-}
+QString peFixture(const char *name) { return QStringLiteral(PE_FIXTURE_DIR "/") + QLatin1String(name); }
+QString temp() { return QStandardPaths::writableLocation(QStandardPaths::TempLocation); }
+QString appData() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 bool writeFile(const QString &path, const QByteArray &content)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    return fixture::writeAll(path, content);
 }
 
-QByteArray readFile(const QString &path)
+platform::FileVersionStrings readBytes(const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return pe::readVersionStrings(pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())), kKeys);
 }
+
+// Key -> value; "<missing>" for a key that was not found.
+QMap<QString, QString> valuesOf(const platform::FileVersionStrings &strings, const QMap<QString, QString> &found = {})
+{
+    QMap<QString, QString> values;
+    for (size_t i = 0; i < kKeys.size(); ++i) {
+        const QString key = QString::fromStdU16String(kKeys[i]);
+        values.insert(key, i < strings.values.size() && strings.values[i] ? QString::fromStdU16String(*strings.values[i]) : "<missing>");
+        if (!found.isEmpty())
+            values[key] = found.value(key, "<missing>");
+    }
+    return values;
+}
+
+// Version resource nodes as resource compilers lay them out: wLength,
+// wValueLength, wType, key, value, children, each aligned to four bytes.
+QByteArray utf16z(const QString &text) { return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2 + 2); }
+void pad4(QByteArray &bytes) { bytes.append((4 - bytes.size() % 4) % 4, '\0'); }
+void putU16(QByteArray &bytes, int at, quint16 value) { bytes[at] = char(value & 0xFF), bytes[at + 1] = char(value >> 8); }
+
+QByteArray node(const QString &key, const QByteArray &value, quint16 valueLength, quint16 type, const QList<QByteArray> &children = {})
+{
+    QByteArray bytes(6, '\0');
+    bytes += utf16z(key);
+    pad4(bytes);
+    bytes += value;
+    for (const QByteArray &child : children) {
+        pad4(bytes);
+        bytes += child;
+    }
+    putU16(bytes, 0, quint16(bytes.size()));
+    putU16(bytes, 2, valueLength);
+    putU16(bytes, 4, type);
+    return bytes;
+}
+
+QByteArray stringNode(const QString &key, const QString &value) { return node(key, utf16z(value), quint16(value.size() + 1), 1); }
+
+QByteArray resource(const QList<QByteArray> &strings, const QByteArray &translation = QByteArray("\x09\x04\xb0\x04", 4))
+{
+    return node("VS_VERSION_INFO", QByteArray(52, '\0'), 52, 0,
+                {node("StringFileInfo", {}, 0, 1, {node("040904B0", {}, 0, 1, strings)}),
+                 node("VarFileInfo", {}, 0, 1, {node("Translation", translation, quint16(translation.size()), 0)})});
+}
+
+std::vector<std::uint8_t> toVector(const QByteArray &bytes) { return std::vector<std::uint8_t>(bytes.begin(), bytes.end()); }
+
+QString query(const QByteArray &bytes, const QString &path)
+{
+    const std::vector<std::uint8_t> data = toVector(bytes);
+    const auto value = pe::queryValue(data, path.toStdU16String());
+    return value ? QString::fromStdU16String(pe::stringValue(data, *value)) : QStringLiteral("<none>");
+}
+
+const QMap<QString, QString> kProduct = {{"CompanyName", "Vemo Technology"}, {"FileDescription", "Firmware upgrade tool"},
+                                         {"FileVersion", "2.1.0.7"}, {"InternalName", "upgrade"},
+                                         {"LegalCopyright", QString(QChar(0xA9)) + " 2024 Vemo"}, {"OriginalFilename", ""},
+                                         {"ProductName", "Firmware Upgrade Utility"}};
 
 } // namespace
 
@@ -57,33 +99,153 @@ class ProcessInfoTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void initTestCase() { fixture::nameAsTheProgram(); }
+
+    void builtExecutablesReadAsWindowsReportsThem()
     {
-        fixture::nameAsTheProgram();
-        qInstallMessageHandler(recordMessage);
+        using Status = platform::FileVersionStrings::Status;
+        auto read = [](const QString &path) { return platform::readFileVersionStrings(QFile::encodeName(path).toStdString(), kKeys); };
+        for (const char *name : {"product.exe", "product32.exe"}) {
+            const auto strings = read(peFixture(name));
+            QCOMPARE(int(strings.status), int(Status::Read));
+            // Built from the translation entry, so lower case although the file says 040904B0.
+            QCOMPARE(QString::fromStdU16String(strings.block), QStringLiteral("040904b0"));
+            QCOMPARE(valuesOf(strings), valuesOf(strings, kProduct));
+        }
+        QCOMPARE(int(read(peFixture("noversion.exe")).status), int(Status::NoVersionResource));
+        const auto noTranslation = read(peFixture("notranslation.exe"));
+        QVERIFY(noTranslation.status == Status::Read && noTranslation.block.empty());
+        // The first translation entry names the block, not the first block in the file.
+        const auto twoLanguages = read(peFixture("twolanguages.exe"));
+        QCOMPARE(QString::fromStdU16String(twoLanguages.block), QStringLiteral("040704e4"));
+        QCOMPARE(valuesOf(twoLanguages), valuesOf(twoLanguages, {{"CompanyName", "Vemo Technik"}, {"FileDescription", "Aktualisiert die Firmware"},
+                                                                 {"ProductName", "Firmware-Aktualisierung"}}));
+        QCOMPARE(QString::fromStdU16String(*read(peFixture("tworesources.exe")).values[6]), QStringLiteral("English edition"));
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("notes.txt"), "MZ but nothing else of an executable"));
+        for (const QString &path : {dir.filePath("missing.exe"), dir.path(), dir.filePath("notes.txt"), QString()})
+            QCOMPARE(int(read(path).status), int(Status::NoVersionResource));
     }
 
-    void cleanupTestCase() { qInstallMessageHandler(nullptr); }
-
-    void init() { g_log.clear(); }
-
-    void theCompanyWordIsVemo()
+    void versionStringsReachTheInterfaceWithTheirLogLines()
     {
-        comCopyright com;
-        QString word;
-        QVERIFY(QMetaObject::invokeMethod(&com, "getCompanyName", Q_RETURN_ARG(QString, word)));
-        QCOMPARE(word, QStringLiteral("Vemo"));
+        ProcessInfo process;
+        QVariantMap product;
+        for (const std::u16string &key : kKeys)
+            product.insert(QString::fromStdU16String(key), kProduct.value(QString::fromStdU16String(key)));
+        MessageCapture log;
+        QCOMPARE(process.getFileInfo(peFixture("product.exe")), product);
+        QStringList lines{"dwonload file path \"" + peFixture("product.exe") + "\""};
+        for (auto it = kProduct.cbegin(); it != kProduct.cend(); ++it)
+            lines << "\"" + it.key() + "\" \"" + it.value() + "\"";
+        QCOMPARE(MessageCapture::take(), lines << "\"Get file ProductVersion error!\"");
+
+        // Cut inside the resource's data: found, but it cannot be read.
+        const QByteArray image = readAll(peFixture("product.exe"));
+        int cut = image.size();
+        while (cut > 0 && pe::loadVersionResource(pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(image.constData()), size_t(cut))).status
+                              != pe::ResourceStatus::Unreadable)
+            --cut;
+        QVERIFY(writeFile(temp() + "/truncated.exe", image.left(cut)));
+        QStringList notFound;
+        for (const std::u16string &key : kKeys)
+            notFound << "\"Get file " + QString::fromStdU16String(key) + " error!\"";
+        const QList<QPair<QString, QStringList>> failures = {{peFixture("noversion.exe"), {"get GetFileVersionInfoSize failed!"}},
+                                                             {peFixture("notranslation.exe"), notFound},
+                                                             {temp() + "/truncated.exe", {"get GetFileVersionInfo failed!"}},
+                                                             {temp() + "/none.exe", {"get GetFileVersionInfoSize failed!"}}};
+        for (const auto &f : failures) {
+            const QVariantMap info = process.getFileInfo(f.first);
+            QCOMPARE(info.keys(), product.keys());
+            for (const QVariant &value : info)
+                QCOMPARE(value.toString(), QString());
+            QCOMPARE(MessageCapture::take().mid(1), f.second);
+        }
     }
 
-    void theInterfaceSeesTheFourOperationsInOrder()
+    void resourcesAreSearchedAsVerQueryValueDoes_data()
     {
-        const QMetaObject &meta = ProcessInfo::staticMetaObject;
-        QStringList methods;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-            methods << QString::fromLatin1(meta.method(i).methodSignature());
-        QCOMPARE(methods, (QStringList {"getDriverProcess()", "openProcess(QString)", "setAPAutorun(int)",
-                                        "getFileInfo(QString)"}));
-        QCOMPARE(meta.method(meta.methodOffset()).methodType(), QMetaMethod::Slot);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("value");
+        const QByteArray tool = resource({stringNode("ProductName", "Tool"), stringNode("Comments", "")});
+        const QString name = QStringLiteral("\\StringFileInfo\\040904b0\\ProductName");
+        QTest::newRow("exact") << tool << name << "Tool";
+        QTest::newRow("any case") << tool << "\\stringfileinfo\\040904B0\\PRODUCTNAME" << "Tool";
+        QTest::newRow("doubled and trailing separators") << tool << "\\\\StringFileInfo\\\\040904b0\\ProductName\\" << "Tool";
+        QTest::newRow("empty value") << tool << "\\StringFileInfo\\040904b0\\Comments" << "";
+        QTest::newRow("prefix of a key") << tool << "\\StringFileInfo\\040904b0\\Product" << "<none>";
+        QTest::newRow("longer than a key") << tool << name + "X" << "<none>";
+        QTest::newRow("other block") << tool << "\\StringFileInfo\\040904e4\\ProductName" << "<none>";
+        // Declared without its terminator and followed by a sibling: the
+        // value ends with its node, never runs into the next one.
+        const QByteArray unterminated = resource({node("InternalName", QByteArray("a\0b\0", 4), 2, 1), stringNode("ProductName", "Tool")});
+        QTest::newRow("unterminated") << unterminated << "\\StringFileInfo\\040904b0\\InternalName" << "ab";
+        QTest::newRow("after an unterminated") << unterminated << name << "Tool";
+        QTest::newRow("length 0") << resource({node("FileVersion", {}, 0, 1)}) << "\\StringFileInfo\\040904b0\\FileVersion" << "";
+        QTest::newRow("text past the terminator")
+            << resource({node("FileVersion", utf16z("1.0") + utf16z("junk"), 9, 1)}) << "\\StringFileInfo\\040904b0\\FileVersion" << "1.0";
+        // A child of length 0 ends the search of its parent, as in Windows.
+        QTest::newRow("empty child") << resource({QByteArray(8, '\0'), stringNode("ProductName", "Tool")}) << name << "<none>";
+        QByteArray overlong = resource({stringNode("ProductName", "Firmware Upgrade Utility")});
+        putU16(overlong, 0, 0xFFFF);
+        QTest::newRow("length past the end") << overlong << name << "Firmware Upgrade Utility";
+        QTest::newRow("missing in an overlong") << overlong << "\\StringFileInfo\\040904b0\\Missing" << "<none>";
+    }
+    void resourcesAreSearchedAsVerQueryValueDoes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, path);
+        QFETCH(QString, value);
+        QCOMPARE(query(bytes, path), value);
+    }
+
+    void damagedResourcesAndExecutablesNeverReadOutsideTheirBytes()
+    {
+        QCOMPARE(pe::firstTranslationBlock(toVector(resource({}))), std::optional<std::u16string>(u"040904b0"));
+        QCOMPARE(pe::firstTranslationBlock(toVector(resource({}, QByteArray("\x09\x04", 2)))), std::nullopt);
+        const QByteArray good = resource({stringNode("ProductName", "Firmware Upgrade Utility")});
+        for (int size = 0; size < good.size(); ++size) {
+            const std::vector<std::uint8_t> data = toVector(good.left(size));
+            if (const auto value = pe::queryValue(data, u"\\StringFileInfo\\040904b0\\ProductName"))
+                QVERIFY(pe::stringValue(data, *value).size() <= 24);
+            pe::firstTranslationBlock(data);
+        }
+
+        // Cut short: the headers go first (no resource), then the resource's
+        // data (it cannot be read); a whole resource reads in full.
+        const QByteArray image = readAll(peFixture("product.exe"));
+        QVERIFY(!image.isEmpty());
+        int unreadable = 0;
+        for (int size = 0; size <= image.size(); ++size) {
+            const auto strings = readBytes(image.left(size));
+            unreadable += strings.status == platform::FileVersionStrings::Status::ReadFailed;
+            if (strings.status == platform::FileVersionStrings::Status::Read)
+                QCOMPARE(valuesOf(strings).value("ProductName"), QStringLiteral("Firmware Upgrade Utility"));
+        }
+        QVERIFY(unreadable > 0);
+        // Every byte in turn overwritten: whatever the result, it is one of the three.
+        for (int at = 0; at < image.size(); ++at) {
+            QByteArray damaged = image;
+            damaged[at] = char(~damaged[at]);
+            const auto strings = readBytes(damaged);
+            QVERIFY(strings.status != platform::FileVersionStrings::Status::Read || strings.values.size() == kKeys.size());
+        }
+
+        // The virtual upgrade tool as built here carries its strings in an
+        // ELF section; its damaged tail (the section table) reads cleanly.
+        const QByteArray tool = readAll(QStringLiteral(UPGRADE_TOOL));
+        const auto readElf = [](const QByteArray &bytes) {
+            return elf::readVersionStrings(
+                pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())), kKeys);
+        };
+        QCOMPARE(valuesOf(readElf(tool)).value("ProductName"), QStringLiteral("Firmware Upgrade Utility"));
+        for (int at = std::max(0, int(tool.size()) - 4096); at < tool.size(); ++at) {
+            QByteArray damaged = tool;
+            damaged[at] = char(~damaged[at]);
+            const auto strings = readElf(damaged);
+            QVERIFY(strings.status != platform::FileVersionStrings::Status::Read || strings.values.size() == kKeys.size());
+        }
     }
 
     void logOnStartIsSwitchedByCopyingTheMaster()
@@ -92,71 +254,51 @@ private slots:
         const QString master = appData() + QStringLiteral("/Vemo Portview.desktop");
         const QString active = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Vemo Portview.desktop");
         QCOMPARE(ProcessInfo::autorunActivePath(), active);
-
         // No master anywhere (a build tree): the entry names this executable.
-        QVERIFY(process.setAPAutorun(1));
-        QVERIFY(readFile(active).contains(QCoreApplication::applicationFilePath().toUtf8() + " -h\n"));
-        QVERIFY(process.setAPAutorun(0));
+        QVERIFY(process.setAPAutorun(1) && readAll(active).contains(QCoreApplication::applicationFilePath().toUtf8() + " -h\n")
+                && process.setAPAutorun(0));
 
         QVERIFY(writeFile(master, "[Desktop Entry]\nType=Application\nName=Mine\nExec=vemo-portview -h\n"));
         QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readFile(active), readFile(master));
+        QCOMPARE(readAll(active), readAll(master));
         QVERIFY(!process.setAPAutorun(1)); // a copy never overwrites
-        QVERIFY(process.setAPAutorun(0));
-        QVERIFY(!QFile::exists(active));
-        QVERIFY(process.setAPAutorun(0)); // off already
-        QVERIFY(QFile::exists(master));
+        QVERIFY(process.setAPAutorun(0) && !QFile::exists(active) && process.setAPAutorun(0) && QFile::exists(master));
+        QVERIFY(process.setAPAutorun(1) && process.setAPAutorun(2) && !QFile::exists(active)); // any value but 1 is off
+        QFile::remove(master);
 
-        // Any value but 1 switches it off.
-        QVERIFY(process.setAPAutorun(1));
-        QVERIFY(process.setAPAutorun(2));
-        QVERIFY(!QFile::exists(active));
-    }
-
-    void theInstalledMasterServesAUserWithoutOne()
-    {
-        // An installed tree's data folder, share/vemo-portview beside bin/.
+        // The installed master (share/vemo-portview beside bin/) serves a
+        // user without one; the user's own comes first.
         const QString shared = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share"));
         const QString installed = shared + QStringLiteral("/vemo-portview/Vemo Portview.desktop");
         QVERIFY(writeFile(installed, "[Desktop Entry]\nType=Application\nName=Installed\n"));
-        QFile::remove(appData() + QStringLiteral("/Vemo Portview.desktop"));
-
-        ProcessInfo process;
         QCOMPARE(ProcessInfo::autorunMasterPath(), installed);
         QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readFile(ProcessInfo::autorunActivePath()), readFile(installed));
+        QCOMPARE(readAll(active), readAll(installed));
         QVERIFY(process.setAPAutorun(0));
-
-        // The user's own copy comes first.
-        QVERIFY(writeFile(appData() + QStringLiteral("/Vemo Portview.desktop"), "[Desktop Entry]\nName=Own\n"));
-        QCOMPARE(ProcessInfo::autorunMasterPath(), appData() + QStringLiteral("/Vemo Portview.desktop"));
-        QFile::remove(appData() + QStringLiteral("/Vemo Portview.desktop"));
+        QVERIFY(writeFile(master, "[Desktop Entry]\nName=Own\n"));
+        QCOMPARE(ProcessInfo::autorunMasterPath(), master);
+        QFile::remove(master);
         QDir(shared).removeRecursively();
     }
 
-    void programsStartDetachedInTheTemporaryFolder()
+    void programsStartDetachedAndShowInTheProcessList()
     {
         ProcessInfo process;
+        MessageCapture log;
         QVERIFY(!process.openProcess(QStringLiteral("/upgrade.exe")));
-        QCOMPARE(g_log, QStringList {"warning: Does not exits: \"" + temp() + "//upgrade.exe\""});
+        QCOMPARE(MessageCapture::take(), QStringList{"warning: Does not exits: \"" + temp() + "//upgrade.exe\""});
         QVERIFY(!process.openProcess(QString())); // the folder itself is no program
 
         // The tool reports its folder and where its output goes.
-        const QString report = temp() + QStringLiteral("/report.txt");
         const QString tool = temp() + QStringLiteral("/tool.sh");
-        QVERIFY(writeFile(tool, "#!/bin/sh\n"
-                                "out=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
-                                "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\n"
-                                "mv report.part report.txt\n"));
+        QVERIFY(writeFile(tool, "#!/bin/sh\nout=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
+                                "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\nmv report.part report.txt\n"));
         QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(process.openProcess(QStringLiteral("/tool.sh")));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(report), 10000);
-        QCOMPARE(QString::fromLocal8Bit(readFile(report)).split('\n'),
-                 (QStringList {QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
-    }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
+        QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
+                 (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
 
-    void theProcessListShowsRunningPrograms()
-    {
         // A program whose name holds "test", as the driver's does.
         const QString driver = temp() + QStringLiteral("/vemo-test-driver");
         QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), driver));
@@ -164,84 +306,14 @@ private slots:
         running.start(driver, {QStringLiteral("60")});
         QVERIFY(running.waitForStarted());
         const QByteArray line = "vemo-test-driver " + QByteArray::number(running.processId()) + '\n';
-
         std::string listing;
-        QVERIFY(platform::listProcesses(30000, listing));
-        QVERIFY(QByteArray::fromStdString(listing).contains(line));
-        ProcessInfo process;
+        QVERIFY(platform::listProcesses(30000, listing) && QByteArray::fromStdString(listing).contains(line));
         QVERIFY(process.getDriverProcess());
-
         running.kill();
         QVERIFY(running.waitForFinished());
-        QVERIFY(platform::listProcesses(30000, listing));
-        QVERIFY(!QByteArray::fromStdString(listing).contains(line));
-        // Our own process, by its executable's name.
-        QVERIFY(QByteArray::fromStdString(listing).contains(
-            QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit() + ' '
-            + QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
-    }
-
-    void versionStringsAreReturnedAndLogged()
-    {
-        ProcessInfo process;
-        const QVariantMap info = process.getFileInfo(peFixture("product.exe"));
-        QVariantMap expected {{"CompanyName", "Vemo Technology"},
-                              {"FileDescription", "Firmware upgrade tool"},
-                              {"FileVersion", "2.1.0.7"},
-                              {"InternalName", "upgrade"},
-                              {"LegalCopyright", QString(QChar(0xA9)) + " 2024 Vemo"},
-                              {"OriginalFilename", ""},
-                              {"ProductName", "Firmware Upgrade Utility"},
-                              {"ProductVersion", ""}};
-        QCOMPARE(info, expected);
-        QCOMPARE(g_log, (QStringList {"dwonload file path \"" + peFixture("product.exe") + "\"",
-                                      "\"CompanyName\" \"Vemo Technology\"",
-                                      "\"FileDescription\" \"Firmware upgrade tool\"",
-                                      "\"FileVersion\" \"2.1.0.7\"",
-                                      "\"InternalName\" \"upgrade\"",
-                                      QString("\"LegalCopyright\" \"") + QChar(0xA9) + " 2024 Vemo\"",
-                                      "\"OriginalFilename\" \"\"",
-                                      "\"ProductName\" \"Firmware Upgrade Utility\"",
-                                      "\"Get file ProductVersion error!\""}));
-    }
-
-    void filesWithoutUsableStringsGiveEightEmptyValues()
-    {
-        const QStringList keys {"CompanyName",    "FileDescription",  "FileVersion", "InternalName",
-                                "LegalCopyright", "OriginalFilename", "ProductName", "ProductVersion"};
-        QVariantMap empty;
-        for (const QString &key : keys)
-            empty.insert(key, QString());
-        ProcessInfo process;
-
-        QCOMPARE(process.getFileInfo(peFixture("noversion.exe")), empty);
-        QCOMPARE(g_log.mid(1), QStringList {"get GetFileVersionInfoSize failed!"});
-
-        g_log.clear();
-        QCOMPARE(process.getFileInfo(peFixture("notranslation.exe")), empty);
-        QStringList notFound;
-        for (const QString &key : keys)
-            notFound << "\"Get file " + key + " error!\"";
-        QCOMPARE(g_log.mid(1), notFound);
-
-        // Cut inside the resource's data: found, but it cannot be read.
-        const QByteArray image = readFile(peFixture("product.exe"));
-        int cut = image.size();
-        for (; cut > 0; --cut) {
-            const pe::MemoryBytes bytes(reinterpret_cast<const std::uint8_t *>(image.constData()), size_t(cut));
-            if (pe::loadVersionResource(bytes).status == pe::ResourceStatus::Unreadable)
-                break;
-        }
-        QVERIFY(cut > 0);
-        const QString truncated = temp() + QStringLiteral("/truncated.exe");
-        QVERIFY(writeFile(truncated, image.left(cut)));
-        g_log.clear();
-        QCOMPARE(process.getFileInfo(truncated), empty);
-        QCOMPARE(g_log.mid(1), QStringList {"get GetFileVersionInfo failed!"});
-
-        g_log.clear();
-        QCOMPARE(process.getFileInfo(temp() + QStringLiteral("/none.exe")), empty);
-        QCOMPARE(g_log.mid(1), QStringList {"get GetFileVersionInfoSize failed!"});
+        QVERIFY(platform::listProcesses(30000, listing) && !QByteArray::fromStdString(listing).contains(line));
+        QVERIFY(QByteArray::fromStdString(listing).contains(QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit()
+                                                            + ' ' + QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
     }
 };
 

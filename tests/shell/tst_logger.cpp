@@ -71,7 +71,7 @@ private slots:
 
     void cleanupTestCase() { QLogger::finish(); }
 
-    void eachTypeWritesItsOwnLine()
+    void eachTypeWritesItsOwnLineAndWarningsNone()
     {
         const QByteArray before = readLog();
         const QDateTime start = QDateTime::currentDateTime().addMSecs(-1000);
@@ -80,7 +80,10 @@ private slots:
         const int debugLine = __LINE__; qDebug("Unable to send a feature report.");
         const int infoLine = __LINE__; qInfo() << QStringLiteral("a QString") << 7;
         const int criticalLine = __LINE__; qCritical("%s", "critical text");
+        const int breakLine = __LINE__; qDebug("first half\nsecond half");
         // clang-format on
+        qWarning("A warning.");
+        qWarning() << QStringLiteral("Another one");
         QMessageLogger().debug("from a library without context");
         QMessageLogger().info("info without context");
         const QDateTime end = QDateTime::currentDateTime();
@@ -89,6 +92,7 @@ private slots:
             QStringLiteral(", Debug: Unable to send a feature report. (%1:%2)").arg(kSource).arg(debugLine),
             QStringLiteral(", Info: \"a QString\" 7 (%1:%2, %3)").arg(kSource).arg(infoLine).arg(function),
             QStringLiteral(", Critical: critical text (%1:%2, %3)").arg(kSource).arg(criticalLine).arg(function),
+            QStringLiteral(", Debug: first half\nsecond half (%1:%2)").arg(kSource).arg(breakLine),
             QStringLiteral(", Debug: from a library without context ((null):0)"),
             QStringLiteral(", Info: info without context ((null):0, (null))"),
         };
@@ -98,25 +102,7 @@ private slots:
             QCOMPARE(lines.at(i).second, expected.at(i));
             QVERIFY(lines.at(i).first >= start && lines.at(i).first <= end);
         }
-    }
-
-    void warningsLeaveTheFileAlone()
-    {
-        const QByteArray before = readLog();
-        qWarning("A warning.");
-        qWarning() << QStringLiteral("Another one");
-        QCOMPARE(readLog(), before);
-    }
-
-    void aLineBreakInsideAMessageIsKept()
-    {
-        const QByteArray before = readLog();
-        // clang-format off
-        const int line = __LINE__; qDebug("first half\nsecond half");
-        // clang-format on
-        const QByteArray added = readLog().mid(before.size());
-        QVERIFY(added.startsWith("Date: "));
-        QCOMPARE(added.mid(25), QStringLiteral(", Debug: first half\nsecond half (%1:%2)\n").arg(kSource).arg(line).toLocal8Bit());
+        QVERIFY(readLog().endsWith(")\n"));
     }
 
     void withoutItsFolderAMessageIsLostQuietly()

@@ -1,19 +1,14 @@
 // Several copies of the real program under an X server of their own: what a
-// later copy hands over, what the first copy logs, and whether the first
-// copy's window really comes to the front.
+// later copy hands over, what the first copy logs, whether the first copy's
+// window really takes the focus from a window covering the screen, a first
+// copy that was killed, and "-exit" ending the copy that runs.
 
-#include "TestFixture.h"
-#include "ProgramRun.h"
 #include "QSingleApplication.h"
-#include "XServerProbe.h"
+#include "TestFixture.h"
 
-#include <QElapsedTimer>
-#include <QFile>
 #include <QRegularExpression>
-#include <QThread>
+#include <QWindow>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 
@@ -22,20 +17,50 @@ const QString kStartLine = kDate + QStringLiteral(R"(Debug: ".*/vemo-portview" \
 
 QString valueLine(const QString &word)
 {
-    return kDate + QStringLiteral(R"(Debug: "The value is: %1" \(Lib/QSingleApplication\.cpp:\d+\))")
-                       .arg(QRegularExpression::escape(word));
+    return kDate + QStringLiteral(R"(Debug: "The value is: %1" \(Lib/QSingleApplication\.cpp:\d+\))").arg(QRegularExpression::escape(word));
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 10000)
+QStringList logLines()
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
+    return QString::fromLocal8Bit(fixture::readAll(fixture::appData() + QStringLiteral("/log.txt"))).split('\n', Qt::SkipEmptyParts);
+}
+
+int count(const QStringList &lines, const QString &pattern)
+{
+    return lines.filter(QRegularExpression(QRegularExpression::anchoredPattern(pattern))).size();
+}
+
+// What xdotool answers; an empty text when it finds nothing.
+QString xdotool(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    process.waitForFinished(10000);
+    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+}
+
+QString shownWindowOf(const QProcess &program)
+{
+    return xdotool({"search", "--onlyvisible", "--pid", QString::number(program.processId()), "--name", "."});
+}
+
+bool start(QProcess &program, const QStringList &arguments = {})
+{
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(PORTVIEW_EXECUTABLE), arguments);
+    return program.waitForStarted();
+}
+
+bool runToEnd(const QStringList &arguments)
+{
+    QProcess later;
+    return start(later, arguments) && later.waitForFinished(20000) && later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
+}
+
+void stop(QProcess &program)
+{
+    program.kill();
+    program.waitForFinished(5000);
 }
 
 } // namespace
@@ -44,134 +69,73 @@ class SingleInstanceTest : public QObject
 {
     Q_OBJECT
 
-private:
-    XServerProbe m_x;
-
-    // Waits for the first copy to show its window and returns it.
-    Window shownWindowOf(const QProcess &program)
-    {
-        Window window = 0;
-        waitUntil([&] {
-            window = m_x.windowOf(program.processId());
-            return window && m_x.isViewable(window);
-        });
-        return window;
-    }
-
-    bool isInFront(Window window) const
-    {
-        return window && m_x.isViewable(window) && m_x.topmostViewable() == window && m_x.focus() == window;
-    }
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_x.isOpen());
-        fixture::nameAsTheProgram();
-    }
+    void initTestCase() { fixture::nameAsTheProgram(); }
 
-    void laterCopiesHandOverTheirLastArgumentAndShowNothing()
+    void laterCopiesHandOverTheirLastArgumentAndBringTheFirstForward()
     {
         QProcess first;
-        QVERIFY(ProgramRun::start(first));
-        const Window window = shownWindowOf(first);
-        QVERIFY(window);
+        QVERIFY(start(first, {QStringLiteral("-h")}));
+        QTRY_COMPARE_WITH_TIMEOUT(count(logLines(), kStartLine), 1, 10000);
+        QVERIFY(shownWindowOf(first).isEmpty());
 
-        const struct
-        {
-            QStringList arguments;
-            QString logged;
-        } copies[] = {
+        QWindow cover;
+        cover.setGeometry(0, 0, 1280, 1024);
+        const struct { QStringList arguments; QString logged; } copies[] = {
             {{QStringLiteral("-h")}, QStringLiteral("-h")},
             {{QStringLiteral("-h"), QStringLiteral("--verbose"), QStringLiteral("last")}, QStringLiteral("last")},
             {{QStringLiteral("first word")}, QStringLiteral("first")},
             {{}, QString()},
         };
         for (const auto &copy : copies) {
-            const int linesBefore = ProgramRun::logLines().size();
-            m_x.takeMappedWindows();
-            QProcess later;
-            QVERIFY(ProgramRun::runToEnd(later, copy.arguments));
-            QCOMPARE(later.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(later.exitCode(), 0);
-
-            const QString line = ProgramRun::waitForLogLine(valueLine(copy.logged), 10000, linesBefore);
-            QVERIFY2(!line.isEmpty(), qPrintable(ProgramRun::logLines().mid(linesBefore).join('\n')));
-            const QStringList added = ProgramRun::logLines().mid(linesBefore);
-            QCOMPARE(added.filter(QRegularExpression(QStringLiteral("The value is:"))).size(), 1);
-            QCOMPARE(added.filter(QRegularExpression(QRegularExpression::anchoredPattern(
-                                      kDate
-                                      + QStringLiteral(R"(Debug: Have already connected to server\. )"
-                                                       R"(\(Lib/QSingleApplication\.cpp:\d+\))"))))
-                         .size(),
-                     1);
-            // The later copy never mapped a window of its own.
-            QCOMPARE(m_x.takeMappedWindows(), QList<Window>());
+            cover.show();
+            const QString id = QString::number(cover.winId());
+            QTRY_VERIFY(cover.isExposed());
+            xdotool({"windowraise", id, "windowfocus", "--sync", id});
+            QTRY_COMPARE(xdotool({"getwindowfocus"}), id);
+            const int before = logLines().size();
+            QVERIFY(runToEnd(copy.arguments));
+            QTRY_COMPARE_WITH_TIMEOUT(count(logLines().mid(before), valueLine(copy.logged)), 1, 10000);
+            const QStringList added = logLines().mid(before);
+            QCOMPARE(added.filter(QStringLiteral("The value is:")).size(), 1);
+            QCOMPARE(count(added, kDate + R"(Debug: Have already connected to server\. \(Lib/QSingleApplication\.cpp:\d+\))"), 1);
+            QCOMPARE(count(added, kStartLine), 1); // the later copy's own start
+            // The first copy's window shows and has the focus.
+            QTRY_VERIFY_WITH_TIMEOUT(!shownWindowOf(first).isEmpty(), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getwindowfocus"}), shownWindowOf(first), 10000);
             QCOMPARE(first.state(), QProcess::Running);
         }
-        ProgramRun::stop(first);
-    }
-
-    void eachLaterCopyBringsTheFirstToTheFront()
-    {
-        QProcess first;
-        const int linesBefore = ProgramRun::logLines().size();
-        QVERIFY(ProgramRun::start(first, {QStringLiteral("-h")}));
-        QVERIFY(!ProgramRun::waitForLogLine(kStartLine, 10000, linesBefore).isEmpty());
-        QThread::msleep(500);
-        const Window hidden = m_x.windowOf(first.processId());
-        QVERIFY(!hidden || !m_x.isViewable(hidden));
-
-        for (int copy = 2; copy <= 3; ++copy) {
-            m_x.coverScreen();
-            QCOMPARE(m_x.topmostViewable(), m_x.cover());
-            QCOMPARE(m_x.focus(), m_x.cover());
-
-            QProcess later;
-            QVERIFY(ProgramRun::runToEnd(later, {}));
-            QCOMPARE(later.exitCode(), 0);
-            const bool inFront = waitUntil([&] { return isInFront(m_x.windowOf(first.processId())); });
-            const Window window = m_x.windowOf(first.processId());
-            QVERIFY2(inFront, qPrintable(QStringLiteral("copy %1 did not bring the first forward: window %2 "
-                                                        "viewable %3, topmost %4, focus %5, cover %6")
-                                             .arg(copy)
-                                             .arg(window)
-                                             .arg(m_x.isViewable(window))
-                                             .arg(m_x.topmostViewable())
-                                             .arg(m_x.focus())
-                                             .arg(m_x.cover())));
-        }
-        QCOMPARE(first.state(), QProcess::Running);
-        ProgramRun::stop(first);
+        stop(first);
     }
 
     void aCopyThatDiedDoesNotBlockTheNext()
     {
         QProcess dead;
-        const int linesBefore = ProgramRun::logLines().size();
-        QVERIFY(ProgramRun::start(dead));
-        QVERIFY(shownWindowOf(dead));
+        QVERIFY(start(dead));
+        QTRY_VERIFY_WITH_TIMEOUT(!shownWindowOf(dead).isEmpty(), 10000);
         dead.kill();
         QVERIFY(dead.waitForFinished(5000));
         QVERIFY(QFile::exists(QSingleApplication::serverName()));
-        const QStringList earlierRun = ProgramRun::logLines();
+        const QStringList earlierRun = logLines();
 
         QProcess next;
-        QVERIFY(ProgramRun::start(next));
-        QVERIFY(shownWindowOf(next));
-        QProcess later;
-        QVERIFY(ProgramRun::runToEnd(later, {QStringLiteral("again")}));
-        QCOMPARE(later.exitCode(), 0);
-        QVERIFY(!ProgramRun::waitForLogLine(valueLine(QStringLiteral("again")), 10000, earlierRun.size()).isEmpty());
-
+        QVERIFY(start(next));
+        QTRY_VERIFY_WITH_TIMEOUT(!shownWindowOf(next).isEmpty(), 10000);
+        QVERIFY(runToEnd({QStringLiteral("again")}));
+        QTRY_COMPARE_WITH_TIMEOUT(count(logLines().mid(earlierRun.size()), valueLine(QStringLiteral("again"))), 1, 10000);
         // Both runs wrote to the same file; the earlier lines stayed.
-        const QStringList lines = ProgramRun::logLines();
-        QCOMPARE(lines.mid(0, earlierRun.size()), earlierRun);
-        QCOMPARE(lines.mid(linesBefore).filter(QRegularExpression(QRegularExpression::anchoredPattern(kStartLine))).size(),
-                 3);
-        ProgramRun::stop(next);
+        QCOMPARE(logLines().mid(0, earlierRun.size()), earlierRun);
+        stop(next);
+    }
+
+    void exitEndsTheCopyThatRuns()
+    {
+        QProcess first;
+        QVERIFY(start(first) && !first.waitForFinished(1000));
+        QVERIFY(runToEnd({QStringLiteral("-exit")}));
+        QVERIFY(first.waitForFinished(5000));
     }
 };
 
-QTEST_GUILESS_MAIN(SingleInstanceTest)
+QTEST_MAIN(SingleInstanceTest)
 #include "tst_singleinstance.moc"

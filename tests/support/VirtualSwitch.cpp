@@ -8,10 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QLocalSocket>
 
 namespace {
 QAtomicInt g_counter;
+const QString kExecutable = QStringLiteral(KVM_SIM_EXECUTABLE);
 }
 
 VirtualSwitch::VirtualSwitch(const QStringList &switchSpecs, const QStringList &otherSpecs)
@@ -32,15 +32,10 @@ VirtualSwitch::~VirtualSwitch()
     QFile::remove(m_tracePath);
 }
 
-QString VirtualSwitch::executable()
-{
-    return QStringLiteral(KVM_SIM_EXECUTABLE);
-}
-
 bool VirtualSwitch::start()
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(executable(), m_arguments);
+    m_process.start(kExecutable, m_arguments);
     if (!m_process.waitForStarted(5000))
         return false;
     while (!m_process.canReadLine()) {
@@ -56,11 +51,6 @@ void VirtualSwitch::kill()
         m_process.kill();
         m_process.waitForFinished(5000);
     }
-}
-
-bool VirtualSwitch::isRunning() const
-{
-    return m_process.state() == QProcess::Running;
 }
 
 void VirtualSwitch::connectSeam() const
@@ -91,26 +81,12 @@ QProcessEnvironment VirtualSwitch::environment() const
 bool VirtualSwitch::control(const QStringList &args, QString *output) const
 {
     QProcess ctl;
-    ctl.start(executable(), QStringList{QStringLiteral("--socket"), m_socketName, QStringLiteral("ctl")} + args);
+    ctl.start(kExecutable, QStringList{QStringLiteral("--socket"), m_socketName, QStringLiteral("ctl")} + args);
     if (!ctl.waitForFinished(10000))
         return false;
     if (output)
         *output = QString::fromUtf8(ctl.readAllStandardOutput()).trimmed();
     return ctl.exitStatus() == QProcess::NormalExit && ctl.exitCode() == 0;
-}
-
-double VirtualSwitch::clockMs() const
-{
-    QLocalSocket socket;
-    socket.connectToServer(m_socketName);
-    if (!socket.waitForConnected(2000))
-        return -1;
-    socket.write(R"({"op":"ctl","args":["clock"]})" "\n");
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(2000))
-            return -1;
-    }
-    return QJsonDocument::fromJson(socket.readLine()).object().value(QStringLiteral("output")).toString().toDouble();
 }
 
 QJsonObject VirtualSwitch::state(int switchIndex) const

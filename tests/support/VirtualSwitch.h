@@ -23,10 +23,7 @@ public:
     // Starts the process and waits until it listens.
     bool start();
     void kill();
-    bool isRunning() const;
-
     QString socketName() const { return m_socketName; }
-    QString tracePath() const { return m_tracePath; }
 
     // Points this process's HID seam at the virtual switch.
     void connectSeam() const;
@@ -36,16 +33,11 @@ public:
     QProcessEnvironment environment() const;
 
     bool control(const QStringList &args, QString *output = nullptr) const;
-    // The trace's clock now, in milliseconds, asked over the socket directly
-    // (no process start in between); negative when there is no answer.
-    double clockMs() const;
     QJsonObject state(int switchIndex) const;
     // The interface path of switch `switchIndex`, as the seam opens it.
     QByteArray path(int switchIndex = 1) const;
     QList<TraceLine> trace() const;
     QList<QByteArray> commandReports() const; // the "to-switch" reports in order
-
-    static QString executable();
 
 private:
     QStringList m_arguments;

@@ -2,6 +2,7 @@
 #include "QLogger.h"
 #include "QSingleApplication.h"
 #include "QmlRegistration.h"
+#include "fileio.h"
 #include "UpgradeEventFilter.h"
 #include "WindowFront.h"
 
@@ -45,6 +46,14 @@ int main(int argc, char *argv[])
             return 0;
     }
 
+    qDebug() << QCoreApplication::applicationFilePath();
+    // A copy that has handed over to the running one ends before anything
+    // that writes: the services' construction records the sound defaults in
+    // config.ini, and the running copy may be writing that file meanwhile.
+    if (app.isRunning())
+        return 0;
+    fileIo::removeStaleTemporaries();
+
     registerQmlTypes();
 
     // Declared before the engine: destroyed after it.
@@ -61,11 +70,6 @@ int main(int argc, char *argv[])
     // A missing entry reads as 0, English.
     services->lang.changeLang(
         services->io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt());
-
-    qDebug() << QCoreApplication::applicationFilePath();
-
-    if (app.isRunning())
-        return 0;
 
     engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
     QObject::connect(&app, &QSingleApplication::activeAP, &app, [&engine] { bringMainWindowToFront(engine); });

@@ -6,6 +6,7 @@
 
 #include "ContainerFormat.h"
 #include "FileContainer.h"
+#include "Lib/ReadableFile.h"
 
 #include <QDebug>
 #include <QDir>
@@ -101,6 +102,9 @@ int32_t Decrypt_File(const EncryptChar *distFilePath)
     // Only a run that ended half-way leaves temp.kvm behind; it must not
     // block every later decryption.
     QFile::remove(sealed);
+    // Catalogues and backups are small; a pipe or a huge file is not one.
+    if (QFileInfo::exists(source) && !readable::isRegularWithinLimit(source))
+        return 0;
     if (!QFile::copy(source, sealed)) {
         qDebug() << " decrypt_file: copy file failed";
         return 0;

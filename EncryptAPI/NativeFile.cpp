@@ -142,9 +142,14 @@ File::~File()
         std::fclose(m_file);
 }
 
+// Only regular files are read: opening a named pipe would wait for a
+// writer for ever.
 bool File::open(const fs::path &path, Mode mode)
 {
     close();
+    std::error_code error;
+    if (mode == Read && !fs::is_regular_file(path, error))
+        return false;
     m_file = openFile(path, mode);
     return m_file != nullptr;
 }

@@ -15,6 +15,13 @@
 // values as their text.
 QByteArray iniDocument(const QVariantMap &settings);
 
+// `document` with the setting at `fullKey` ("group/key", as iniSettingsKey
+// forms it) set to the string `value`, every other byte as it was: the line
+// that QSettings would take the value from gets the new value, or the key is
+// added to its section, or the section to the end. Values the program does
+// not understand (typed values, bytes that are not UTF-8, comments) survive.
+QByteArray iniWithValue(const QByteArray &document, const QString &fullKey, const QString &value);
+
 // One key or section name, escaped as QSettings expects.
 QByteArray iniEscapedKey(const QString &key);
 

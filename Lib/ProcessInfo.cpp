@@ -45,6 +45,17 @@ QStandardPaths::StandardLocation locationOf(platform::AutostartBase base)
                                                          : QStandardPaths::GenericConfigLocation;
 }
 
+// The file that `fullPath` names once ".." and symbolic links are resolved,
+// when that is a regular file directly inside `directory`; else empty.
+QString programInside(const QString &directory, const QString &fullPath)
+{
+    const QString folder = QFileInfo(directory).canonicalFilePath();
+    const QFileInfo target(QFileInfo(fullPath).canonicalFilePath());
+    if (folder.isEmpty() || !target.isFile() || target.absolutePath() != folder)
+        return QString();
+    return target.filePath();
+}
+
 } // namespace
 
 ProcessInfo::ProcessInfo(QObject *parent) : QObject(parent) {}
@@ -69,19 +80,26 @@ void ProcessInfo::useBuildVersion(const QString &buildVersion)
         QCoreApplication::setApplicationVersion(buildVersion);
 }
 
+// Only a program that the download put into the temporary folder is ever
+// started: a name that leads elsewhere, through "..", a symbolic link or a
+// subfolder, starts nothing, whatever lies there.
 bool ProcessInfo::openProcess(QString path)
 {
     const QString directory = tempDir();
     const QString fullPath = directory + QLatin1Char('/') + path;
-    if (!QFileInfo(fullPath).isFile()) {
-        qWarning().nospace() << "Does not exits: " << fullPath;
+    const QString program = programInside(directory, fullPath);
+    if (program.isEmpty()) {
+        if (QFileInfo::exists(fullPath))
+            qWarning().nospace() << "Not a program inside the temporary folder: " << fullPath;
+        else
+            qWarning().nospace() << "Does not exits: " << fullPath;
         return false;
     }
     // A download arrives without the execute permission that POSIX systems
     // need to start it (Windows starts an .exe as it is).
-    QFile::setPermissions(fullPath, QFile::permissions(fullPath) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     QProcess process;
-    process.setProgram(QDir::toNativeSeparators(QDir::cleanPath(fullPath)));
+    process.setProgram(QDir::toNativeSeparators(program));
     process.setWorkingDirectory(directory);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());

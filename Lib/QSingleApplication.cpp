@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTextStream>
 
 namespace {
@@ -41,17 +40,31 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
         listen();
 }
 
-// On Unix the server is a socket file. In the user's private runtime folder
-// it belongs to that user alone; under a plain name it would lie in the
-// shared /tmp, where one user's copy would keep every other user's copies
-// from finding each other.
+// On Unix the server is a socket file, kept in a folder that only this user
+// can enter: the session's runtime folder, or one inside the application-data
+// folder. In a shared folder another user's listener would receive every
+// later start's argument, or keep the program from starting. Empty when no
+// such folder can be had; the copy then runs without the guard.
 QString QSingleApplication::serverName()
 {
     const QString name = QCoreApplication::organizationName() + QCoreApplication::applicationName();
     if (!platform::localServerIsSocketFile())
         return name;
-    const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtimeDir.isEmpty() ? name : runtimeDir + QLatin1Char('/') + name;
+    const std::string folder = platform::privateSocketFolder(
+        QFile::encodeName(qEnvironmentVariable("XDG_RUNTIME_DIR")).toStdString(),
+        QFile::encodeName(ensureAppDataPath() + QStringLiteral("/run")).toStdString());
+    if (folder.empty())
+        return QString();
+    return QFile::decodeName(QByteArray::fromStdString(folder)) + QLatin1Char('/') + name;
+}
+
+// Another user's socket file is never connected to nor removed.
+bool QSingleApplication::isOurs(const QString &server)
+{
+    if (platform::socketIsOurs(QFile::encodeName(server).toStdString()))
+        return true;
+    qDebug().noquote() << QStringLiteral("Not our single-instance socket: ") + server;
+    return false;
 }
 
 bool QSingleApplication::isRunning()
@@ -61,8 +74,11 @@ bool QSingleApplication::isRunning()
 
 bool QSingleApplication::tellRunningCopy()
 {
+    const QString server = serverName();
+    if (server.isEmpty() || !isOurs(server))
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(serverName(), QIODevice::ReadWrite);
+    socket.connectToServer(server, QIODevice::ReadWrite);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
 
@@ -77,15 +93,20 @@ bool QSingleApplication::tellRunningCopy()
 
 void QSingleApplication::listen()
 {
+    const QString server = serverName();
+    if (server.isEmpty()) {
+        qDebug() << "No private folder for the single-instance socket.";
+        return;
+    }
     m_localServer = new QLocalServer(this);
     connect(m_localServer, &QLocalServer::newConnection, this, &QSingleApplication::newLocalConnection);
-    if (m_localServer->listen(serverName()))
+    if (m_localServer->listen(server))
         return;
     // A copy that died leaves its socket file behind; nobody answered on it.
-    if (m_localServer->serverError() == QAbstractSocket::AddressInUseError
-        && QFile::exists(serverName())) {
-        QLocalServer::removeServer(serverName());
-        m_localServer->listen(serverName());
+    if (m_localServer->serverError() == QAbstractSocket::AddressInUseError && QFile::exists(server)
+        && isOurs(server)) {
+        QLocalServer::removeServer(server);
+        m_localServer->listen(server);
     }
 }
 

@@ -19,6 +19,8 @@ public:
 
     bool isRunning();
 
+    // The local server's name; on Unix the socket file's path in a folder
+    // only this user can enter, empty when there is none.
     static QString serverName();
 
 signals:
@@ -29,6 +31,7 @@ private slots:
 
 private:
     static int &withNamesSet(int &argc);
+    static bool isOurs(const QString &server);
     bool tellRunningCopy();
     void listen();
 

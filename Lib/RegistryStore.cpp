@@ -2,6 +2,7 @@
 
 #include "Brand.h"
 #include "Platform/registry.h"
+#include "ReadableFile.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -37,13 +38,24 @@ QString emulationFile()
         + QStringLiteral("/" PORTVIEW_BRAND_WORD "/registry.ini");
 }
 
+// The emulated registry is a file like any other that could be replaced by
+// a pipe; it is then neither read nor written.
+static bool usable()
+{
+    return platform::hasNativeRegistry() || readable::isMissingOrRegular(emulationFile());
+}
+
 QVariant value(const QString &keyPath, const QString &name, const QVariant &defaultValue)
 {
+    if (!usable())
+        return defaultValue;
     return openKey(keyPath)->value(valueKey(keyPath, name), defaultValue);
 }
 
 void setValue(const QString &keyPath, const QString &name, const QVariant &value)
 {
+    if (!usable())
+        return;
     const std::unique_ptr<QSettings> key = openKey(keyPath);
     key->setValue(valueKey(keyPath, name), value);
     key->sync();

@@ -2,6 +2,7 @@
 
 #include "AppDataPath.h"
 #include "Brand.h"
+#include "FileUrl.h"
 #include "LibraryText.h"
 
 #include "EncryptApi.h"
@@ -14,12 +15,11 @@
 
 namespace {
 
-const QString kFileUrlPrefix = QStringLiteral("file:///");
 const QString kCompany = QLatin1String(kCompanyWord);
 
-QString withoutUrlPrefix(const QString &url)
+QString workingFilePath()
 {
-    return url.startsWith(kFileUrlPrefix) ? url.mid(kFileUrlPrefix.size()) : url;
+    return appDataPath() + QStringLiteral("/kvm.temp");
 }
 
 } // namespace
@@ -38,7 +38,7 @@ bool fileEncrypt::decrypt_file(const QString &distFilePath)
 
 void fileEncrypt::delete_tempfile()
 {
-    QFile::remove(withoutUrlPrefix(get_userappdata_path()));
+    QFile::remove(workingFilePath());
 }
 
 QString fileEncrypt::get_userdocument_path()
@@ -47,14 +47,12 @@ QString fileEncrypt::get_userdocument_path()
                            QLatin1Char('/') + kCompany + QLatin1Char('/') + kCompany +
                            QStringLiteral(" Portview/");
     QDir().mkpath(folder);
-    return kFileUrlPrefix + folder;
+    return fileUrlText(folder);
 }
 
 QString fileEncrypt::get_userappdata_path()
 {
-    const QUrl url(kFileUrlPrefix + appDataPath() +
-                       QStringLiteral("/kvm.temp"),
-                   QUrl::TolerantMode);
-    QDir().mkpath(QFileInfo(url.toLocalFile()).absolutePath());
-    return url.toString();
+    const QString path = workingFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return fileUrlText(path);
 }

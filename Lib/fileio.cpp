@@ -2,12 +2,15 @@
 
 #include "IniText.h"
 #include "AppDataPath.h"
+#include "FileUrl.h"
+#include "ReadableFile.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -82,7 +85,7 @@ void fileIo::read()
         qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    if (!readable::isRegularWithinLimit(path) || !file.open(QIODevice::ReadOnly))
         return;
     QTextStream stream(&file);
     m_text = stream.readAll();
@@ -104,9 +107,9 @@ void fileIo::write()
 QString fileIo::gettempfilepath(QString filename)
 {
     const QString tempDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    const QUrl url(QStringLiteral("file:///") + tempDir + QLatin1Char('/') + filename, QUrl::TolerantMode);
-    createParentDirectory(url.toLocalFile());
-    return url.toString();
+    const QString path = tempDir + QLatin1Char('/') + filename;
+    createParentDirectory(path);
+    return fileUrlText(path);
 }
 
 bool fileIo::copyFile(QString srcPath)
@@ -133,10 +136,26 @@ QString fileIo::configPath()
     return ensureAppDataPath() + QStringLiteral("/config.ini");
 }
 
+void fileIo::removeStaleTemporaries()
+{
+    // The six-character suffix is the one the save file's temporary name takes.
+    static const QRegularExpression temporary(QStringLiteral("^config\\.ini\\.[A-Za-z0-9]{6}$"));
+    QDir folder(appDataPath());
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporary.match(entry.fileName()).hasMatch() && !entry.isSymLink()) {
+            qDebug().noquote() << QStringLiteral("Removing a stale temporary file: ") + entry.fileName();
+            QFile::remove(entry.filePath());
+        }
+    }
+}
+
 QVariantMap fileIo::loadIni(QString groupName, QString titleName)
 {
     Q_UNUSED(titleName) // the whole group is always returned
-    QSettings settings(configPath(), QSettings::IniFormat);
+    const QString path = configPath();
+    if (!readable::isMissingOrRegular(path))
+        return {};
+    QSettings settings(path, QSettings::IniFormat);
     settings.setIniCodec("UTF8");
     settings.beginGroup(groupName);
     QVariantMap values;
@@ -145,7 +164,9 @@ QVariantMap fileIo::loadIni(QString groupName, QString titleName)
     return values;
 }
 
-// config.ini is rewritten whole through a temporary file, never in place.
+// config.ini is rewritten whole through a temporary file, never in place,
+// and only the one value changes: every other byte, values the program does
+// not understand included, is written back as it was read.
 void fileIo::setIni(QString groupName, QString titleName, QString value)
 {
     const QString key = iniSettingsKey(groupName, titleName);
@@ -154,8 +175,14 @@ void fileIo::setIni(QString groupName, QString titleName, QString value)
         return;
     }
     const QString path = configPath();
-    QVariantMap settings = readIniFile(path);
-    settings.insert(key, value);
-    if (!writeWholeFile(path, iniDocument(settings), WriteMode::WholeOnly))
+    QFile file(path);
+    if (!readable::isMissingOrRegular(path) || (file.exists() && !file.open(QIODevice::ReadOnly))) {
+        qDebug() << "Unable to write config.ini.";
+        return;
+    }
+    const QByteArray before = file.isOpen() ? file.readAll() : QByteArray();
+    file.close();
+    const QByteArray after = iniWithValue(before, key, value);
+    if (after != before && !writeWholeFile(path, after, WriteMode::WholeOnly))
         qDebug() << "Unable to write config.ini.";
 }

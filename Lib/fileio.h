@@ -28,6 +28,9 @@ public:
 
     // config.ini in the application-data folder, which is created if missing.
     static QString configPath();
+    // Removes the temporary siblings config.ini.XXXXXX that a write cut off
+    // by a crash leaves behind. Only for the one running copy, at its start.
+    static void removeStaleTemporaries();
 
 signals:
     void sourceChanged(QUrl arg);

@@ -1,5 +1,7 @@
 #include "quickdownload.h"
 
+#include "PendingFile.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -30,6 +31,11 @@ double fraction(qint64 bytesReceived, qint64 bytesTotal)
 bool isRedirect(const QNetworkReply *reply)
 {
     return !reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl().isEmpty();
+}
+
+QString overwriteRefusal(const QString &path)
+{
+    return QStringLiteral("Overwriting not allowed for destination file \"%1\"").arg(path);
 }
 
 } // namespace
@@ -174,13 +180,13 @@ void QuickDownload::begin(const QUrl &url, int redirectsFollowed)
 
     const QString path = destinationPath();
     if (QFile::exists(path) && !m_overwrite) {
-        emit error(ErrorDestination, QStringLiteral("Overwriting not allowed for destination file \"%1\"").arg(path));
+        emit error(ErrorDestination, overwriteRefusal(path));
         return;
     }
 
     discardSaveFile();
-    m_saveFile = new QSaveFile(path);
-    if (!m_saveFile->open(QIODevice::WriteOnly)) {
+    m_saveFile = new PendingFile(path);
+    if (!m_saveFile->open()) {
         const QString reason = m_saveFile->errorString();
         discardSaveFile();
         emit error(ErrorDestination, reason);
@@ -263,7 +269,8 @@ void QuickDownload::followRedirect(const QUrl &target)
 
 void QuickDownload::commit()
 {
-    if (m_saveFile && m_saveFile->commit()) {
+    const PendingFile::Commit result = m_saveFile ? m_saveFile->commit(m_overwrite) : PendingFile::Commit::Failed;
+    if (result == PendingFile::Commit::Done) {
         delete m_saveFile;
         m_saveFile = nullptr;
         setProgress(1.0);
@@ -272,7 +279,11 @@ void QuickDownload::commit()
         emit finished();
         return;
     }
-    fail(ErrorDestination, QStringLiteral("Error while writing \"%1\"").arg(destinationPath()));
+    // A file that took the destination's name meanwhile is kept.
+    if (result == PendingFile::Commit::DestinationExists)
+        fail(ErrorDestination, overwriteRefusal(destinationPath()));
+    else
+        fail(ErrorDestination, QStringLiteral("Error while writing \"%1\"").arg(destinationPath()));
 }
 
 // Releases the request and the unfinished file before telling anyone, so a
@@ -301,8 +312,8 @@ void QuickDownload::releaseReply()
     m_reply = nullptr;
 }
 
-// An uncommitted save file removes its temporary file when deleted, so a
-// discarded download leaves nothing behind.
+// An uncommitted file is removed when deleted, so a discarded download
+// leaves nothing behind.
 void QuickDownload::discardSaveFile()
 {
     if (!m_saveFile)
@@ -314,5 +325,7 @@ void QuickDownload::discardSaveFile()
 
 QString QuickDownload::destinationPath() const
 {
-    return m_destination.toDisplayString(QUrl::PreferLocalFile);
+    // A file URL stands for its whole path, whatever characters it holds.
+    return m_destination.isLocalFile() ? m_destination.toLocalFile()
+                                       : m_destination.toDisplayString(QUrl::PreferLocalFile);
 }

@@ -7,8 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+class PendingFile;
 class QNetworkAccessManager;
-class QSaveFile;
 
 // Holds the one network access manager that every download of the process
 // shares. Created on the first download and kept until the application ends.
@@ -34,8 +34,9 @@ private:
 };
 
 // A QML component that downloads one URL into one local file. The file is
-// written through a save file: the destination appears only once the whole
-// body has arrived and been committed, never partly written.
+// written beside the destination and takes its name only once the whole
+// body has arrived, never partly written; without `overwrite` it never
+// replaces a file, not even one that appeared during the download.
 class QuickDownload : public QObject, public QQmlParserStatus
 {
     Q_OBJECT
@@ -114,7 +115,7 @@ private:
     bool m_followRedirects = false;
     bool m_overwrite = false;
     QPointer<QNetworkReply> m_reply; // cleared should the manager delete it
-    QSaveFile *m_saveFile = nullptr;
+    PendingFile *m_saveFile = nullptr;
     bool m_componentComplete = false;
     int m_redirectsFollowed = 0; // in the chain that led to the current request
 };

@@ -20,11 +20,6 @@ QString valueLine(const QString &word)
     return kDate + QStringLiteral(R"(Debug: "The value is: %1" \(Lib/QSingleApplication\.cpp:\d+\))").arg(QRegularExpression::escape(word));
 }
 
-QStringList logLines()
-{
-    return QString::fromLocal8Bit(fixture::readAll(fixture::appData() + QStringLiteral("/log.txt"))).split('\n', Qt::SkipEmptyParts);
-}
-
 int count(const QStringList &lines, const QString &pattern)
 {
     return lines.filter(QRegularExpression(QRegularExpression::anchoredPattern(pattern))).size();
@@ -44,25 +39,6 @@ QString shownWindowOf(const QProcess &program)
     return xdotool({"search", "--onlyvisible", "--pid", QString::number(program.processId()), "--name", "."});
 }
 
-bool start(QProcess &program, const QStringList &arguments = {})
-{
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(PORTVIEW_EXECUTABLE), arguments);
-    return program.waitForStarted();
-}
-
-bool runToEnd(const QStringList &arguments)
-{
-    QProcess later;
-    return start(later, arguments) && later.waitForFinished(20000) && later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
-}
-
-void stop(QProcess &program)
-{
-    program.kill();
-    program.waitForFinished(5000);
-}
-
 } // namespace
 
 class SingleInstanceTest : public QObject
@@ -75,8 +51,8 @@ private slots:
     void laterCopiesHandOverTheirLastArgumentAndBringTheFirstForward()
     {
         QProcess first;
-        QVERIFY(start(first, {QStringLiteral("-h")}));
-        QTRY_COMPARE_WITH_TIMEOUT(count(logLines(), kStartLine), 1, 10000);
+        QVERIFY(fixture::startProgram(first, {QStringLiteral("-h")}));
+        QTRY_COMPARE_WITH_TIMEOUT(count(fixture::programLog(), kStartLine), 1, 10000);
         QVERIFY(shownWindowOf(first).isEmpty());
 
         QWindow cover;
@@ -93,10 +69,10 @@ private slots:
             QTRY_VERIFY(cover.isExposed());
             xdotool({"windowraise", id, "windowfocus", "--sync", id});
             QTRY_COMPARE(xdotool({"getwindowfocus"}), id);
-            const int before = logLines().size();
-            QVERIFY(runToEnd(copy.arguments));
-            QTRY_COMPARE_WITH_TIMEOUT(count(logLines().mid(before), valueLine(copy.logged)), 1, 10000);
-            const QStringList added = logLines().mid(before);
+            const int before = fixture::programLog().size();
+            QVERIFY(fixture::runProgramToEnd(copy.arguments));
+            QTRY_COMPARE_WITH_TIMEOUT(count(fixture::programLog().mid(before), valueLine(copy.logged)), 1, 10000);
+            const QStringList added = fixture::programLog().mid(before);
             QCOMPARE(added.filter(QStringLiteral("The value is:")).size(), 1);
             QCOMPARE(count(added, kDate + R"(Debug: Have already connected to server\. \(Lib/QSingleApplication\.cpp:\d+\))"), 1);
             QCOMPARE(count(added, kStartLine), 1); // the later copy's own start
@@ -105,34 +81,34 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getwindowfocus"}), shownWindowOf(first), 10000);
             QCOMPARE(first.state(), QProcess::Running);
         }
-        stop(first);
+        fixture::stopProgram(first);
     }
 
     void aCopyThatDiedDoesNotBlockTheNext()
     {
         QProcess dead;
-        QVERIFY(start(dead));
+        QVERIFY(fixture::startProgram(dead));
         QTRY_VERIFY_WITH_TIMEOUT(!shownWindowOf(dead).isEmpty(), 10000);
         dead.kill();
         QVERIFY(dead.waitForFinished(5000));
         QVERIFY(QFile::exists(QSingleApplication::serverName()));
-        const QStringList earlierRun = logLines();
+        const QStringList earlierRun = fixture::programLog();
 
         QProcess next;
-        QVERIFY(start(next));
+        QVERIFY(fixture::startProgram(next));
         QTRY_VERIFY_WITH_TIMEOUT(!shownWindowOf(next).isEmpty(), 10000);
-        QVERIFY(runToEnd({QStringLiteral("again")}));
-        QTRY_COMPARE_WITH_TIMEOUT(count(logLines().mid(earlierRun.size()), valueLine(QStringLiteral("again"))), 1, 10000);
+        QVERIFY(fixture::runProgramToEnd({QStringLiteral("again")}));
+        QTRY_COMPARE_WITH_TIMEOUT(count(fixture::programLog().mid(earlierRun.size()), valueLine(QStringLiteral("again"))), 1, 10000);
         // Both runs wrote to the same file; the earlier lines stayed.
-        QCOMPARE(logLines().mid(0, earlierRun.size()), earlierRun);
-        stop(next);
+        QCOMPARE(fixture::programLog().mid(0, earlierRun.size()), earlierRun);
+        fixture::stopProgram(next);
     }
 
     void exitEndsTheCopyThatRuns()
     {
         QProcess first;
-        QVERIFY(start(first) && !first.waitForFinished(1000));
-        QVERIFY(runToEnd({QStringLiteral("-exit")}));
+        QVERIFY(fixture::startProgram(first) && !first.waitForFinished(1000));
+        QVERIFY(fixture::runProgramToEnd({QStringLiteral("-exit")}));
         QVERIFY(first.waitForFinished(5000));
     }
 };

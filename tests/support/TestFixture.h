@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 
 #include <utility>
@@ -37,6 +38,33 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The real program as the tests start it, and the lines of its log.
+inline bool startProgram(QProcess &program, const QStringList &arguments = {})
+{
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(PORTVIEW_EXECUTABLE), arguments);
+    return program.waitForStarted();
+}
+
+// A later copy run to its end: true when it ended by itself with status 0.
+inline bool runProgramToEnd(const QStringList &arguments)
+{
+    QProcess later;
+    return startProgram(later, arguments) && later.waitForFinished(20000) && later.exitStatus() == QProcess::NormalExit
+           && later.exitCode() == 0;
+}
+
+inline void stopProgram(QProcess &program)
+{
+    program.kill();
+    program.waitForFinished(5000);
+}
+
+inline QStringList programLog()
+{
+    return QString::fromLocal8Bit(readAll(appData() + QStringLiteral("/log.txt"))).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace fixture

@@ -65,8 +65,17 @@ int encrypt(const QString &source, const QString &destination)
     return 0;
 }
 
+// A named pipe or a device would keep the tool waiting for ever; a missing
+// file is reported by the library as before.
+bool isRegular(const QString &path)
+{
+    return !QFileInfo::exists(path) || QFileInfo(path).isFile();
+}
+
 int decrypt(const QString &source, const QString &destination)
 {
+    if (!isRegular(source))
+        return fail(QStringLiteral("%1 is not a regular file").arg(source));
     if (!fitsLibrary(source) || !fitsLibrary(destination))
         return fail(QStringLiteral("path too long for the container library"));
     switch (DecryptByFilePath(libraryPath(source).data(), libraryPath(destination).data())) {
@@ -96,6 +105,8 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("decrypt") && args.size() == 3)
         return decrypt(args.at(1), args.at(2));
     if (command == QLatin1String("check") && args.size() == 2) {
+        if (!isRegular(args.at(1)))
+            return fail(QStringLiteral("%1 is not a regular file").arg(args.at(1)));
         std::printf("%d\n", CheckAcpFileVer(libraryPath(args.at(1)).data()));
         return 0;
     }

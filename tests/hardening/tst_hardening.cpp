@@ -1,0 +1,295 @@
+// The services and the program met as an attacker or an unlucky user meets
+// them: other local users' sockets, names that lead out of a folder, files
+// that appear during a download, odd characters in the home folder, named
+// pipes in place of files, oversized catalogues and crash leftovers.
+
+#include "CatalogueFiles.h"
+#include "DeviceCatalogue.h"
+#include "Download/quickdownload.h"
+#include "LocalHttpServer.h"
+#include "ProcessInfo.h"
+#include "RegistryStore.h"
+#include "TestFixture.h"
+#include "fileEncrypt.h"
+#include "fileio.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kSocketName = QStringLiteral("VemoVemo Portview");
+
+QString root()
+{
+    return qEnvironmentVariable("PORTVIEW_TEST_ROOT");
+}
+
+bool makeFifo(const QString &path)
+{
+    QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+uid_t nobody()
+{
+    const passwd *entry = ::getpwnam("nobody");
+    return entry ? entry->pw_uid : 0;
+}
+
+bool giveToNobody(const QString &path)
+{
+    return ::chown(QFile::encodeName(path).constData(), nobody(), nobody()) == 0;
+}
+
+uid_t ownerOf(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_uid : uid_t(-1);
+}
+
+bool logHas(const QString &text)
+{
+    return fixture::programLog().filter(text).size() > 0;
+}
+
+// A listener planted by another user: it must never hear from the program.
+struct PlantedListener
+{
+    QLocalServer server;
+    bool plant(const QString &path)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return server.listen(path) && giveToNobody(path);
+    }
+    bool heardNothing()
+    {
+        QCoreApplication::processEvents();
+        return !server.hasPendingConnections() && !server.waitForNewConnection(0);
+    }
+};
+
+} // namespace
+
+class HardeningTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        fixture::nameAsTheProgram();
+        QVERIFY(!root().isEmpty());
+    }
+
+    void openProcessStartsOnlyFilesDirectlyInTheTemporaryFolder()
+    {
+        const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+        const QString marks = root() + QStringLiteral("/marks");
+        QDir().mkpath(marks);
+        auto script = [&](const QString &path, const QString &mark) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QVERIFY(fixture::writeAll(path, "#!/bin/sh\ntouch '" + marks.toUtf8() + '/' + mark.toUtf8() + "'\n"));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        };
+        script(root() + QStringLiteral("/escape.sh"), QStringLiteral("escape"));
+        script(root() + QStringLiteral("/home/evil.sh"), QStringLiteral("evil"));
+        script(temp + QStringLiteral("/sub/inner.sh"), QStringLiteral("inner"));
+        script(temp + QStringLiteral("/upgrade.sh"), QStringLiteral("upgrade"));
+        QVERIFY(QFile::link(root() + QStringLiteral("/escape.sh"), temp + QStringLiteral("/link.sh")));
+
+        ProcessInfo process;
+        const struct
+        {
+            const char *name;
+            bool starts;
+        } cases[] = {
+            {"../escape.sh", false}, {"sub/../../escape.sh", false}, {"../home/evil.sh", false},
+            {"link.sh", false},      {"sub/inner.sh", false},        {"/upgrade.sh", true},
+        };
+        for (const auto &c : cases)
+            QVERIFY2(process.openProcess(QString::fromLatin1(c.name)) == c.starts, c.name);
+        QTRY_VERIFY(QFile::exists(marks + QStringLiteral("/upgrade")));
+        QTest::qWait(300); // the refused ones would have run before the last one
+        QCOMPARE(QDir(marks).entryList(QDir::Files), QStringList{QStringLiteral("upgrade")});
+    }
+
+    void aFileThatAppearsDuringTheDownloadIsKept()
+    {
+        LocalHttpServer server;
+        QVERIFY(server.start());
+        LocalHttpServer::Response slow = LocalHttpServer::ok(QByteArray(5000, 'x'));
+        slow.pauseMs = 500;
+        server.route("/tool.bin", slow);
+        const QString destination = root() + QStringLiteral("/tool.bin");
+
+        QuickDownload download;
+        download.componentComplete();
+        download.setDestination(QUrl::fromLocalFile(destination));
+        QSignalSpy errors(&download, &QuickDownload::error);
+        QSignalSpy finished(&download, &QuickDownload::finished);
+        download.start(server.url(QStringLiteral("/tool.bin")));
+        QVERIFY(fixture::writeAll(destination, "the user's own file"));
+        QTRY_COMPARE(errors.size(), 1);
+        QCOMPARE(errors.at(0).at(0).toInt(), int(QuickDownload::ErrorDestination));
+        QVERIFY(errors.at(0).at(1).toString().startsWith(QStringLiteral("Overwriting not allowed")));
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(fixture::readAll(destination), QByteArray("the user's own file"));
+        QCOMPARE(QDir(root()).entryList({QStringLiteral("tool.bin*")}, QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void oddHomeFoldersFindTheirCatalogue()
+    {
+        const QByteArray json = CatalogueFiles::catalogue({{QStringLiteral("ABCD"), QStringLiteral("KVM")}});
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME"), temp = qgetenv("TMPDIR");
+        for (const char *name : {"a#b", "a?b", "a%41b", "a\"b", "a%zzb"}) {
+            const QString home = root() + QStringLiteral("/odd/") + QLatin1String(name);
+            qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
+            qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
+            QVERIFY(QDir().mkpath(home + QStringLiteral("/tmp")));
+            QVERIFY(CatalogueFiles::placeEncrypted(json));
+            QCOMPARE(DeviceCatalogue::loadText(0).toUtf8(), json);
+            QVERIFY2(!QFile::exists(fixture::appData() + QStringLiteral("/kvm.temp")), name);
+            fileIo io;
+            QCOMPARE(localFileOf(io.gettempfilepath(QStringLiteral("kvm.temp"))), home + QStringLiteral("/tmp/kvm.temp"));
+            QVERIFY(fixture::writeAll(home + QStringLiteral("/tmp/kvm.temp"), json));
+            QCOMPARE(DeviceCatalogue::loadText(1).toUtf8(), json);
+        }
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("TMPDIR", temp);
+        CatalogueFiles::removeAll();
+    }
+
+    // Each is a failure with a log line, never a hang.
+    void pipesAndOversizedFilesAreRefused()
+    {
+        const QString fifo = root() + QStringLiteral("/pipe");
+        QVERIFY(makeFifo(fifo));
+        for (const QStringList &arguments : {QStringList{QStringLiteral("check"), fifo},
+                                             {QStringLiteral("decrypt"), fifo, root() + QStringLiteral("/out")}}) {
+            QProcess tool;
+            tool.start(QStringLiteral(VEMOCRYPT_EXECUTABLE), arguments);
+            QVERIFY2(tool.waitForFinished(10000), qPrintable(arguments.first()));
+            tool.kill();
+            QCOMPARE(tool.exitCode(), 1);
+            QVERIFY(tool.readAllStandardError().contains("is not a regular file"));
+        }
+        const QByteArray json = CatalogueFiles::catalogue({{QStringLiteral("ABCD"), QStringLiteral("KVM")}});
+        const QByteArray oversized = QByteArray(17 * 1024 * 1024, ' ') + json;
+        const struct
+        {
+            bool encryptedIsPipe;
+            QByteArray plain; // empty: a pipe
+            QByteArray expected;
+            QString logged;
+        } cases[] = {
+            {true, json, json, QStringLiteral("Not a regular file: ") + CatalogueFiles::encryptedPath()},
+            {false, QByteArray(), QByteArray(), QStringLiteral("Not a regular file: ") + CatalogueFiles::plainPath()},
+            {false, oversized, QByteArray(), QStringLiteral("Too large to read: ") + CatalogueFiles::plainPath()},
+        };
+        for (const auto &c : cases) {
+            CatalogueFiles::removeAll();
+            QVERIFY(!c.encryptedIsPipe || makeFifo(CatalogueFiles::encryptedPath()));
+            QVERIFY(c.plain.isEmpty() ? makeFifo(CatalogueFiles::plainPath()) : CatalogueFiles::placePlain(c.plain));
+            MessageCapture capture;
+            QCOMPARE(DeviceCatalogue::loadText(0).toUtf8(), c.expected);
+            QVERIFY2(MessageCapture::lines().contains(c.logged), qPrintable(MessageCapture::lines().join('\n')));
+        }
+        CatalogueFiles::removeAll();
+        const QString backup = root() + QStringLiteral("/big.kvm");
+        QVERIFY(fixture::writeAll(backup, oversized));
+        MessageCapture capture;
+        QVERIFY(!fileEncrypt().decrypt_file(backup));
+        QVERIFY(MessageCapture::lines().contains(QStringLiteral("Too large to read: ") + backup));
+    }
+
+    // XDG_RUNTIME_DIR unusable, Qt's runtime-<user> taken by another user,
+    // whose listener waits in the shared temporary folder. config.ini holds
+    // values the program does not understand and a crash leftover lies
+    // beside it; a second copy hands over and writes nothing.
+    void theProgramStartsPrivatelyAndKeepsWhatItDoesNotChange()
+    {
+        if (::geteuid() != 0)
+            QSKIP("Simulating another user needs root: the folder and socket are given to nobody.");
+        const QString temp = QDir::tempPath();
+        QVERIFY(QDir().mkpath(temp + QStringLiteral("/runtime-root")));
+        QVERIFY(giveToNobody(temp + QStringLiteral("/runtime-root")));
+        PlantedListener planted;
+        QVERIFY(planted.plant(temp + QLatin1Char('/') + kSocketName));
+
+        const QString config = fixture::appData() + QStringLiteral("/config.ini");
+        const QByteArray kept = "[Typed]\nsize=@Size(10 20)\nvariant=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3)\n"
+                                "bytes=@ByteArray(abc)\nraw=caf\xe9 \xff\n; a comment\n";
+        QVERIFY(QDir().mkpath(fixture::appData()));
+        QVERIFY(fixture::writeAll(config, kept));
+        QVERIFY(fixture::writeAll(config + QStringLiteral(".Ab12Cd"), "[System]\nlanguage=3\n"));
+
+        qunsetenv("XDG_RUNTIME_DIR");
+        QProcess first;
+        QVERIFY(fixture::startProgram(first));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture::readAll(config).contains("language="), 20000);
+        QTest::qWait(500);
+        QVERIFY(planted.heardNothing());
+        QCOMPARE(first.state(), QProcess::Running);
+        const QByteArray afterStart = fixture::readAll(config);
+        QVERIFY2(afterStart.startsWith(kept), afterStart.constData());
+        QVERIFY(!QFile::exists(config + QStringLiteral(".Ab12Cd")));
+        const QString folder = fixture::appData() + QStringLiteral("/run");
+        QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFile::Permissions());
+        QVERIFY(QFileInfo::exists(folder + QLatin1Char('/') + kSocketName));
+
+        // The system's default sound changed: only a running copy records it.
+        RegistryStore::setValue(QStringLiteral("HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\DeviceConnect\\.Default"),
+                                QStringLiteral("."), QStringLiteral("changed.wav"));
+        const QDateTime modified = QFileInfo(config).lastModified();
+        QVERIFY(fixture::runProgramToEnd({QStringLiteral("-h")}));
+        QTRY_VERIFY_WITH_TIMEOUT(logHas(QStringLiteral("The value is: -h")), 10000);
+        QCOMPARE(fixture::readAll(config), afterStart);
+        QCOMPARE(QFileInfo(config).lastModified(), modified);
+        QVERIFY(planted.heardNothing());
+        fixture::stopProgram(first);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root() + QStringLiteral("/runtime")));
+    }
+
+    // Another user's socket in the runtime folder, named pipes in place of
+    // config.ini and registry.ini: the program starts, says why, and touches
+    // none of them.
+    void theProgramLeavesOthersSocketsAndPipesAlone()
+    {
+        if (::geteuid() != 0)
+            QSKIP("Simulating another user needs root: the socket is given to nobody.");
+        const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + kSocketName;
+        PlantedListener planted;
+        QVERIFY(planted.plant(socket));
+        const QString config = fixture::appData() + QStringLiteral("/config.ini");
+        QVERIFY(makeFifo(config));
+        QVERIFY(makeFifo(RegistryStore::emulationFile()));
+
+        QProcess program;
+        QVERIFY(fixture::startProgram(program));
+        for (const QString &line : {QStringLiteral("Not our single-instance socket: ") + socket,
+                                    QStringLiteral("Not a regular file: ") + config,
+                                    QStringLiteral("Not a regular file: ") + RegistryStore::emulationFile()})
+            QTRY_VERIFY2_WITH_TIMEOUT(logHas(line), qPrintable(line), 20000);
+        QVERIFY(planted.heardNothing());
+        QCOMPARE(program.state(), QProcess::Running);
+        QCOMPARE(ownerOf(socket), nobody());
+        QVERIFY(!QFileInfo(config).isFile());
+        fixture::stopProgram(program);
+    }
+
+private:
+    static QString localFileOf(const QString &url) { return QDir::cleanPath(QUrl(url).toLocalFile()); }
+};
+
+QTEST_GUILESS_MAIN(HardeningTest)
+#include "tst_hardening.moc"

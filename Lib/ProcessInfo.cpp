@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <string>
@@ -129,14 +130,44 @@ QString ProcessInfo::autorunActivePath()
 bool ProcessInfo::setAPAutorun(int flag)
 {
     const QString active = autorunActivePath();
-    if (flag == 1) {
-        // A fresh account may not have the folder yet.
-        QDir().mkpath(QFileInfo(active).absolutePath());
-        return QFile::copy(autorunMasterPath(), active);
+    if (flag != 1) {
+        if (!QFileInfo::exists(active))
+            return true;
+        return QFile::remove(active);
     }
-    if (!QFileInfo::exists(active))
-        return true;
-    return QFile::remove(active);
+    // Like a file copy, never over an entry that is there already.
+    if (QFileInfo::exists(active))
+        return false;
+    const QByteArray entry = autorunEntry();
+    if (entry.isEmpty())
+        return false;
+    // A fresh account may not have the folder yet; written whole or not at all.
+    QDir().mkpath(QFileInfo(active).absolutePath());
+    QSaveFile out(active);
+    if (!out.open(QIODevice::WriteOnly) || out.write(entry) != entry.size() || !out.commit()) {
+        qInfo().nospace() << "Cannot write the log-on entry " << active << ": " << out.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray ProcessInfo::autorunEntry()
+{
+    const QString master = autorunMasterPath();
+    QFile file(master);
+    if (file.exists()) {
+        if (file.open(QIODevice::ReadOnly))
+            return file.readAll();
+        qInfo().nospace() << "Cannot read the log-on entry " << master << ": " << file.errorString();
+        return QByteArray();
+    }
+    // Run from where it was built: nothing was installed, so the entry
+    // names this executable.
+    const std::string entry = platform::autostartEntryFor(
+        QCoreApplication::applicationFilePath().toStdString(), PORTVIEW_BRAND_WORD);
+    if (entry.empty())
+        qInfo().nospace() << "No log-on entry for " << QCoreApplication::applicationFilePath();
+    return QByteArray::fromStdString(entry);
 }
 
 QVariantMap ProcessInfo::getFileInfo(QString fullName)

@@ -28,6 +28,10 @@ public:
     static QString autorunMasterPath();
     static QString autorunActivePath();
 
+    // The text of the log-on entry: the master copy, or for a program that
+    // was never installed one written for this executable; empty on failure.
+    static QByteArray autorunEntry();
+
     // Ends every running copy of the program ("-exit"); true when that
     // finished within `timeoutMs`. On Windows the calling copy ends with them.
     static bool endRunningCopies(int timeoutMs);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace platform {
 
 // The standard folders an autostart folder can lie in.
@@ -22,5 +24,11 @@ struct AutostartPlace
 };
 
 AutostartPlace autostartPlace();
+
+// The entry that starts `programUtf8` hidden at log-on, for a program run
+// from where it was built, when no installation left a master copy. Empty
+// where the system's entries are not text (Windows shortcuts) or when the
+// path cannot be written into one.
+std::string autostartEntryFor(const std::string &programUtf8, const std::string &brandWord);
 
 } // namespace platform

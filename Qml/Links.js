@@ -24,6 +24,27 @@ function firmwareService(isTestServer, company) {
     return company === "Vemo" ? firmwareServices["Vemo"] : firmwareServices["Hollin"]
 }
 
+// What "About Us" shows of each brand: its legal name and its pages on the
+// social networks, in the order of the icons.
+var about = {
+    "Vemo": {
+        legalName: "Vemo Example Technology Co., Ltd.",
+        networks: ["https://facebook.example.com/vemo", "https://youtube.example.com/vemo",
+                   "https://linkedin.example.com/company/vemo", "https://twitter.example.com/vemo",
+                   "https://instagram.example.com/vemo"]
+    },
+    "Hollin": {
+        legalName: "Hollin Example Peripherals Inc.",
+        networks: ["https://facebook.example.com/hollin", "https://youtube.example.com/hollin",
+                   "https://linkedin.example.com/company/hollin", "https://twitter.example.com/hollin",
+                   "https://instagram.example.com/hollin"]
+    }
+}
+
+function aboutOf(company) {
+    return about[company] !== undefined ? about[company] : about["Hollin"]
+}
+
 // The web pages of the Support page, by its row: the user manual (the maker)
 // or the brand's web site (the sister brand), the knowledge base (the sister
 // brand; the maker has its FAQ page instead) and the service contact page.

@@ -1,6 +1,7 @@
 # Runs at install time, when the final prefix is known: writes the master
-# copy of the log-on entry with the installed executable's path and places
-# it in share/Vemo/Vemo Portview/, where every user's run finds it.
+# copy of the log-on entry with the installed executable's path (quoted by
+# portview-autostart-entry) into the build folder and places it in
+# share/vemo-portview/, where every user's run finds it.
 set(bindir "${PORTVIEW_BINDIR}")
 if(NOT IS_ABSOLUTE "${bindir}")
   set(bindir "${CMAKE_INSTALL_PREFIX}/${bindir}")
@@ -9,10 +10,11 @@ set(datadir "${PORTVIEW_DATADIR}")
 if(NOT IS_ABSOLUTE "${datadir}")
   set(datadir "${CMAKE_INSTALL_PREFIX}/${datadir}")
 endif()
-set(PORTVIEW_AUTOSTART_EXEC "${bindir}/vemo-portview")
-if(PORTVIEW_AUTOSTART_EXEC MATCHES " ")
-  set(PORTVIEW_AUTOSTART_EXEC "\"${PORTVIEW_AUTOSTART_EXEC}\"")
+set(entry "${PORTVIEW_AUTOSTART_WORKDIR}/autostart/${PORTVIEW_BRAND_WORD} Portview.desktop")
+file(MAKE_DIRECTORY "${PORTVIEW_AUTOSTART_WORKDIR}/autostart")
+execute_process(COMMAND "${PORTVIEW_AUTOSTART_TOOL}" "${bindir}/vemo-portview" "${PORTVIEW_BRAND_WORD}" "${entry}"
+                RESULT_VARIABLE written)
+if(NOT written EQUAL 0)
+  message(FATAL_ERROR "The log-on entry for ${bindir}/vemo-portview could not be written")
 endif()
-configure_file("${PORTVIEW_AUTOSTART_TEMPLATE}" "${CMAKE_CURRENT_BINARY_DIR}/autostart/Vemo Portview.desktop" @ONLY)
-file(INSTALL "${CMAKE_CURRENT_BINARY_DIR}/autostart/Vemo Portview.desktop"
-     DESTINATION "${datadir}/vemo-portview")
+file(INSTALL "${entry}" DESTINATION "${datadir}/vemo-portview")

@@ -310,8 +310,20 @@ class Program:
         return self.find("check", name).getState().contains(self.pyatspi.STATE_CHECKED)
 
 
+    def click(self, element):
+        """A real mouse click in the middle of the element."""
+        x, y, width, height = self.extents(element)
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                       check=True)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
 ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
-         "check": ("check box",), "field": ("text", "entry"), "combo": ("combo box",)}
+         "check": ("check box",), "field": ("text", "entry"), "combo": ("combo box",),
+         "item": ("list item",)}
 
 
 # --- Files the program writes -----------------------------------------------------
@@ -717,6 +729,125 @@ def flow_device(program_exe, sim_exe):
     connected_cards(program, {"QV5830": False})
 
 
+def exec_argv(entry):
+    """The program and arguments a desktop starts from a log-on entry: the
+    Exec line as GLib reads it, after the "%%" field code."""
+    keys = GLib.KeyFile()
+    keys.load_from_file(entry, GLib.KeyFileFlags.NONE)
+    return GLib.shell_parse_argv(keys.get_string("Desktop Entry", "Exec").replace("%%", "%"))[1]
+
+
+def press_keys(*keys):
+    """Holds the keys down in order, then lets them go in reverse."""
+    args = [a for key in keys for a in ("keydown", key)] + [a for key in reversed(keys) for a in ("keyup", key)]
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def flow_prefs(program_exe, sim_exe, build_version):
+    """The preferences page and the hotkey editor as a user walks them: the
+    version, start at log-on off and on again from a build tree, every kind
+    of capture in the editor with real key presses, the saved hotkey handing
+    the switch over, then Traditional Chinese at once and after a restart."""
+    write_ini(os.path.join(data_dir(), "config.ini"), {
+        "System": dict(autorun="1", language="0"),
+        "QV5830": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
+    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
+    program = Program(program_exe, switch)
+    connected_cards(program, {"QV5830": True})
+    # Never installed: the program writes its own log-on entry, naming itself.
+    entry = os.path.join(os.environ["XDG_CONFIG_HOME"], "autostart", "Vemo Portview.desktop")
+    wait_for("the log-on entry", lambda: os.path.exists(entry))
+    assert exec_argv(entry) == [os.path.realpath(program_exe), "-h"], open(entry).read()
+
+    program.press("Preferences")
+    program.find("text", "Version")
+    major, minor, patch = build_version.split(".")[:3]
+    program.find("text", f" V{major}.{int(minor)}.{int(patch):03d}")
+    program.find("text", "Run Vemo Portview automatically at startup.")
+    shoot(program, "preferences")
+    assert program.checked("Launch at Startup")
+    program.press("Launch at Startup", role="check")
+    wait_for("the entry removed", lambda: not os.path.exists(entry))
+    wait_for("autorun = 0", lambda: config()["System"].get("autorun") == "0")
+    assert not program.checked("Launch at Startup")
+    program.press("Launch at Startup", role="check")
+    wait_for("the entry back", lambda: os.path.exists(entry))
+    assert config()["System"].get("autorun") == "1"
+    assert exec_argv(entry) == [os.path.realpath(program_exe), "-h"]
+    program.press("Back")
+
+    # The editor: a valid capture cancelled changes nothing.
+    program.press("QV5830")
+    program.press("Edit")
+    field = program.find("field", "Device Switch")
+
+    def capture(*keys):
+        program.click(field)
+        press_keys(*keys)
+
+    def field_text():
+        pump()
+        return field.queryText().getText(0, -1)
+
+    assert field_text() == HOTKEY, field_text()
+    error = "Please enter combination key."
+    capture("ctrl", "alt", "k")
+    wait_for("Ctrl + Alt + K", lambda: field_text() == "Ctrl + Alt + K")
+    program.press("Cancel")
+    program.gone("button", "Save")
+    assert config()["QV5830"]["hotkey"] == HOTKEY, config()
+    program.press("Edit")
+    field = program.find("field", "Device Switch")
+    assert field_text() == HOTKEY, f"Cancel changed the hotkey to {field_text()}"
+
+    # Every capture that is no combination is refused, and a click on "Save"
+    # then does nothing; a sixth key is dropped.
+    for keys, shown, accepted in ((("k",), "K", False), (("k", "ctrl"), "K + Ctrl", False),
+                                  (("ctrl", "alt"), "Ctrl + Alt", False),
+                                  (("ctrl", "shift", "alt", "super", "a", "b"), "Ctrl + Shift + Alt + Win + A", True),
+                                  (("ctrl", "alt", "k"), "Ctrl + Alt + K", True)):
+        capture(*keys)
+        wait_for(shown, lambda: field_text() == shown)
+        if accepted:
+            program.gone("text", error)
+        else:
+            program.find("text", error)
+            shoot(program, "editor_refused")
+            program.click(program.find("button", "Save"))
+            program.find("field", "Device Switch")
+            assert config()["QV5830"]["hotkey"] == HOTKEY, f"{shown} was saved"
+    shoot(program, "editor")
+    program.press("Save")
+    program.gone("button", "Save")
+    wait_for("the new hotkey stored", lambda: config()["QV5830"].get("hotkey") == "Ctrl + Alt + K")
+    for key in ("Ctrl", "Alt", "K"):
+        program.find("text", key)
+
+    # Only the new hotkey hands the switch over.
+    subprocess.run(["xdotool", "key", "shift+alt+s"], check=True)
+    beats = switch.commands(1).count("test")
+    wait_for("two heartbeats", lambda: switch.commands(1).count("test") >= beats + 2)
+    assert not [c for c in switch.commands(1) if c.startswith("sw ")], switch.commands(1)
+    subprocess.run(["xdotool", "key", "ctrl+alt+k"], check=True)
+    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
+    connected_cards(program, {})
+
+    # Traditional Chinese: the page and the home page at once, and after a restart.
+    program.press("Preferences")
+    program.click(program.find("combo", "Language"))
+    program.click(program.find("item", "中文(繁體)"))
+    wait_for("language = 1", lambda: config()["System"].get("language") == "1")
+    program.find("text", "版本")
+    shoot(program, "preferences_zh")
+    program.press("返回")
+    wait_for("\"未偵測到裝置\"", lambda: [t for t in program.elements("text") if t.name.startswith("未偵測到裝置")])
+    program.stop()
+    switch.ctl("set", "1", "port=1")
+    program = Program(program_exe, switch)
+    program.find("text", "選擇裝置")
+    connected_cards(program, {"QV5830": True})
+
+
 def type_into_dialog(program, title, path, folder):
     """Types `path` into the file dialog called `title`, which opened in
     `folder`, and accepts it."""
@@ -895,7 +1026,8 @@ def flow_installed(program_exe, sim_exe):
 
 
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
-         "support": flow_support, "maintenance": flow_maintenance, "installed": flow_installed}
+         "support": flow_support, "maintenance": flow_maintenance, "installed": flow_installed,
+         "prefs": flow_prefs}
 
 
 def main():
@@ -904,7 +1036,7 @@ def main():
     program_exe, sim_exe, flow = sys.argv[1:4]
     try:
         start_desktop()
-        FLOWS[flow](program_exe, sim_exe)
+        FLOWS[flow](program_exe, sim_exe, *sys.argv[4:])
     finally:
         stop_all()
     print(f"{flow}: passed")

@@ -1,0 +1,228 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// The hotkey editor. The keyboard hook of the command worker records the
+// keys (monitor.restartHotkey) and names each one through `keyname`; the
+// editor builds the hotkey text from those names and judges it once the
+// first key is released.
+Item {
+    id: keys_item
+    readonly property bool maker: main.company === "Vemo"
+    readonly property var modifiers: ["Ctrl", "Shift", "Alt", "Win"]
+    readonly property int maxKeys: 5
+    readonly property color errorColour: "red"
+    readonly property color doneColour: "#292929"
+
+    anchors.fill: parent
+
+    function keysOf(text) {
+        return text === "" ? [] : text.split(" + ")
+    }
+
+    // A hotkey is one or more modifiers followed by one other key.
+    function acceptable(text) {
+        var keys = keysOf(text)
+        if (keys.length < 2 || modifiers.indexOf(keys[0]) < 0)
+            return false
+        var last = keys[keys.length - 1]
+        console.log("endkey", last)
+        return modifiers.indexOf(last) < 0
+    }
+
+    function showError(message) {
+        tips_txt.text = message
+        tips_txt.visible = true
+        border_bg.border.color = errorColour
+        ok_btn.enabled = false
+        monitor.restartHotkey(2)
+    }
+
+    function startCapture() {
+        if (tips_txt.visible)
+            key_txt.text = ""
+        monitor.restartHotkey(1)
+        if (key_txt.text !== "")
+            key_txt.selectAll()
+        tips_txt.visible = false
+        ok_btn.enabled = key_txt.text !== ""
+        border_bg.border.color = main.btncolor
+    }
+
+    function keyReported(name) {
+        if (name === "") {
+            showError(qsTr("Not support key."))
+        } else if (name === "-3") {
+            key_txt.text = ""
+        } else if (name === "-2") {
+            key_txt.text = ""
+            tips_txt.visible = false
+            // Nothing is captured yet, so there is nothing to save.
+            ok_btn.enabled = false
+            border_bg.border.color = main.btncolor
+            monitor.restartHotkey(1)
+        } else if (name === "-1") {
+            showError(qsTr("Conflict to system hotkey."))
+        } else if (name === "-4") {
+            if (acceptable(key_txt.text)) {
+                ok_btn.enabled = true
+                border_bg.border.color = doneColour
+                monitor.restartHotkey(0)
+            } else {
+                showError(qsTr("Please enter combination key."))
+            }
+        } else if (keysOf(key_txt.text).length < maxKeys) {
+            key_txt.text = key_txt.text === "" ? name : key_txt.text + " + " + name
+        }
+    }
+
+    function save() {
+        var text = key_txt.text
+        if (!acceptable(text)) {
+            showError(qsTr("Please enter combination key."))
+            return
+        }
+        if (!monitor.setHotkey(text)) {
+            tips_txt.text = qsTr("Conflict to system hotkey.")
+            tips_txt.visible = true
+            border_bg.border.color = errorColour
+            return
+        }
+        main.hotkey_list = text
+        if (parent && parent.parent && typeof parent.parent.createhotkeyUI === "function")
+            parent.parent.createhotkeyUI()
+        io.setIni(main.dev_model, "hotkey", text)
+        closePage()
+    }
+
+    function closePage() {
+        var loader = parent
+        loader.visible = false
+        loader.source = ""
+    }
+
+    Connections {
+        target: monitor
+        function onKeyPressed() { keys_item.keyReported(monitor.keyname) }
+    }
+
+    Component.onCompleted: monitor.restartHotkey(main.hotkey_list === "" ? 1 : 0)
+
+    Mask { z: 0 }
+
+    Rectangle {
+        id: card
+        width: 554
+        height: 260
+        anchors.centerIn: parent
+        radius: 6
+        color: keys_item.maker ? "#ffffff" : "#1d1d1d"
+
+        StaticText {
+            anchors.left: parent.left
+            anchors.leftMargin: 30
+            anchors.verticalCenter: close_cross.verticalCenter
+            text: qsTr("Hotkey Edit")
+            font.pixelSize: 17
+            font.bold: true
+            color: main.contentcolor
+        }
+
+        IconButton {
+            id: close_cross
+            name: qsTr("Close")
+            source: "../Images/icon_x.png"
+            width: 30
+            height: 30
+            anchors.top: parent.top
+            anchors.topMargin: 10
+            anchors.right: parent.right
+            anchors.rightMargin: 10
+            onClicked: keys_item.closePage()
+        }
+
+        StaticText {
+            id: hint
+            anchors.top: close_cross.bottom
+            anchors.topMargin: 10
+            anchors.left: parent.left
+            anchors.leftMargin: 30
+            text: qsTr("Click the box to type the shortcut key.")
+            font.pixelSize: 14
+            opacity: 0.72
+            color: main.contentcolor
+        }
+
+        StaticText {
+            id: field_label
+            anchors.verticalCenter: border_bg.verticalCenter
+            anchors.left: parent.left
+            anchors.leftMargin: 30
+            text: qsTr("Device Switch")
+            font.pixelSize: 14
+            font.bold: true
+            color: main.contentcolor
+        }
+
+        Rectangle {
+            id: border_bg
+            anchors.top: hint.bottom
+            anchors.topMargin: 24
+            anchors.left: field_label.right
+            anchors.leftMargin: 20
+            width: 300
+            height: 30
+            radius: 3
+            color: "transparent"
+            border.width: 1
+            border.color: main.btncolor
+
+            TextField {
+                id: key_txt
+                anchors.fill: parent
+                readOnly: true
+                text: main.hotkey_list
+                placeholderText: qsTr("Not set")
+                font.family: "Arial"
+                font.pixelSize: 14
+                color: main.contentcolor
+                selectByMouse: false
+                background: null
+                Accessible.name: qsTr("Device Switch")
+                onPressed: keys_item.startCapture()
+            }
+        }
+
+        StaticText {
+            id: tips_txt
+            visible: false
+            anchors.top: border_bg.bottom
+            anchors.topMargin: 8
+            anchors.left: border_bg.left
+            font.pixelSize: 14
+            color: "red"
+        }
+
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 30
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 24
+            spacing: 16
+            TextButton {
+                width: 104
+                height: 33
+                text: qsTr("Cancel")
+                fill: keys_item.maker ? "#f2f2f2" : "#b5b5b5"
+                labelColor: keys_item.maker ? "#777777" : "#505050"
+                onClicked: keys_item.closePage()
+            }
+            TextButton {
+                id: ok_btn
+                width: 104
+                height: 33
+                text: qsTr("Save")
+                onClicked: keys_item.save()
+            }
+        }
+    }
+}

@@ -1,0 +1,222 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "Links.js" as Links
+
+// The preferences page: the program's version, start at log-on, the
+// interface language and who makes the program. The main window keeps it in
+// `load_setting` for the whole run and shows or hides it.
+Rectangle {
+    id: setting
+    readonly property bool maker: main.company === "Vemo"
+    readonly property var about: Links.aboutOf(main.company)
+    readonly property string productName: main.company + " Portview"
+    readonly property var networkIcons: ["facebook", "youtube", "linkedin", "twitter", "instagram"]
+    readonly property var networkNames: ["Facebook", "YouTube", "LinkedIn", "Twitter", "Instagram"]
+
+    color: maker ? "#f4f4f4" : "black"
+
+    ListModel {
+        id: items
+        ListElement { value: "0"; text: "English" }
+        ListElement { value: "1"; text: "中文(繁體)" }
+    }
+
+    // Registering with the system may be refused; the switch then stays.
+    function toggleAutorun() {
+        var flag = main.auto_run === 1 ? 0 : 1
+        if (!process.setAPAutorun(flag)) {
+            main.showAlert({ title: qsTr("Launch at Startup"),
+                             msg: qsTr("Failed to launch at startup, please try again."),
+                             dobtn: qsTr("OK"), dofunc: null, closefunc: null })
+            return
+        }
+        io.setIni("System", "autorun", String(flag))
+        main.auto_run = flag
+    }
+
+    function changeLanguage() {
+        var index = language_box.currentIndex
+        io.setIni("System", "language", String(index))
+        main.language = index
+        lang.changeLang(index)
+    }
+
+    // Swallows presses, so nothing of the home page beneath reacts.
+    MouseArea {
+        anchors.fill: parent
+        onWheel: wheel.accepted = true
+    }
+
+    Item {
+        id: back_strip
+        width: parent.width
+        height: 50
+
+        IconButton {
+            id: back_arrow
+            name: qsTr("Back")
+            source: "../Images/btn_back.png"
+            width: 24
+            height: 24
+            anchors.left: parent.left
+            anchors.leftMargin: 25
+            anchors.verticalCenter: parent.verticalCenter
+            onClicked: main.goHome()
+        }
+        StaticText {
+            anchors.left: back_arrow.right
+            anchors.leftMargin: 10
+            anchors.verticalCenter: parent.verticalCenter
+            text: setting.productName
+            font.pixelSize: 16
+            font.bold: true
+            color: main.contentcolor
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: main.goHome()
+            }
+        }
+    }
+
+    Column {
+        anchors.top: back_strip.bottom
+        anchors.topMargin: 30
+        x: 80
+        width: parent.width - 160
+        spacing: 36
+
+        PreferenceRow {
+            title: qsTr("Version")
+            StaticText {
+                text: " V" + ap_ver
+                font.pixelSize: 14
+                color: main.contentcolor
+            }
+        }
+
+        PreferenceRow {
+            title: qsTr("Launch at Startup")
+            Item {
+                width: 600
+                height: 20
+                StaticText {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("Run @ automatically at startup.").replace("@", setting.productName)
+                    font.pixelSize: 14
+                    opacity: 0.72
+                    color: main.contentcolor
+                }
+                SettingSwitch {
+                    anchors.right: parent.right
+                    name: qsTr("Launch at Startup")
+                    checked: main.auto_run === 1
+                    onClicked: setting.toggleAutorun()
+                }
+            }
+        }
+
+        PreferenceRow {
+            title: qsTr("Language")
+            ComboBox {
+                id: language_box
+                width: 270
+                height: 30
+                model: items
+                textRole: "text"
+                currentIndex: main.language
+                focusPolicy: Qt.NoFocus
+                Accessible.name: qsTr("Language")
+                font.family: notosans.name
+                font.pixelSize: 14
+                indicator: Image {
+                    x: language_box.width - width - 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 16
+                    height: 16
+                    source: "../Images/icon_dropdown.png"
+                    Accessible.ignored: true
+                }
+                background: Rectangle {
+                    radius: 3
+                    color: setting.maker ? "white" : "#1d1d1d"
+                    border.color: setting.maker ? "#d6d6d6" : "#838383"
+                }
+                contentItem: Text {
+                    leftPadding: 10
+                    verticalAlignment: Text.AlignVCenter
+                    text: language_box.displayText
+                    font: language_box.font
+                    color: main.contentcolor
+                }
+                delegate: ItemDelegate {
+                    width: language_box.width
+                    height: 30
+                    highlighted: language_box.highlightedIndex === index
+                    text: model.text
+                    font: language_box.font
+                    background: Rectangle {
+                        color: parent.highlighted ? (setting.maker ? "#cbcbcb" : "#292929")
+                                                  : (setting.maker ? "white" : "#1d1d1d")
+                    }
+                    contentItem: Text {
+                        text: model.text
+                        font: language_box.font
+                        verticalAlignment: Text.AlignVCenter
+                        color: main.contentcolor
+                    }
+                }
+                onActivated: {
+                    if (index !== main.language)
+                        setting.changeLanguage()
+                    focus = false
+                }
+            }
+        }
+
+        PreferenceRow {
+            title: qsTr("About Us")
+            Column {
+                spacing: 12
+                // logo.png is the sister brand's; the maker shows its icon
+                // and its word.
+                Row {
+                    spacing: 8
+                    IconButton {
+                        name: setting.about.legalName
+                        source: setting.maker ? "../Images/app.png" : "../Images/logo.png"
+                        height: 32
+                        width: setting.maker ? 32 : implicitWidth * height / Math.max(1, implicitHeight)
+                        onClicked: Qt.openUrlExternally(Links.site(main.company))
+                    }
+                    StaticText {
+                        visible: setting.maker
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: main.company
+                        font.pixelSize: 22
+                        font.bold: true
+                        color: "#08375e"
+                    }
+                }
+                StaticText {
+                    text: setting.about.legalName
+                    font.pixelSize: 14
+                    color: main.contentcolor
+                }
+                Row {
+                    spacing: 16
+                    Repeater {
+                        model: setting.networkIcons.length
+                        IconButton {
+                            name: setting.networkNames[index]
+                            source: "../Images/iconmonstr-" + setting.networkIcons[index] + ".png"
+                            width: 20
+                            height: 20
+                            onClicked: Qt.openUrlExternally(setting.about.networks[index])
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -7,7 +7,7 @@ import vemo.trayicon 1.0
 // Every context property and QML type the pages in Qml/ use: a name the
 // program does not publish is a ReferenceError, an unknown type an error.
 QtObject {
-    property var services: [regedit, encrypt, io, com, process, detect_event]
-    property var texts: [show_mode, firmware_url, download_timeout]
+    property var services: [regedit, encrypt, io, com, process, detect_event, lang]
+    property var texts: [show_mode, firmware_url, download_timeout, ap_ver]
     property list<QtObject> types: [HidSocket {}, Download {}, Monitor {}, MyMenu {}, MyAction {}, MySeparator {}, SystemTray {}]
 }

@@ -33,10 +33,10 @@ private slots:
         QVERIFY2(object, qPrintable(probe.errorString()));
         // A binding that meets a missing name leaves its list empty.
         const QVariantList published = object->property("services").toList();
-        QCOMPARE(published.size(), 6);
+        QCOMPARE(published.size(), 7);
         for (const QVariant &service : published)
             QVERIFY(service.value<QObject *>());
-        QCOMPARE(object->property("texts").toList(), (QVariantList{QStringLiteral("hide"), QString(), 0}));
+        QCOMPARE(object->property("texts").toList(), (QVariantList{QStringLiteral("hide"), QString(), 0, versionText(QCoreApplication::applicationVersion())}));
 
         const QStringList pages = QDir(QStringLiteral(":/Qml")).entryList({QStringLiteral("*.qml")});
         QVERIFY(pages.contains(QStringLiteral("main.qml")));

@@ -846,6 +846,9 @@ def flow_prefs(program_exe, sim_exe, build_version):
     program = Program(program_exe, switch)
     program.find("text", "選擇裝置")
     connected_cards(program, {"QV5830": True})
+    program.press("QV5830")
+    program.find("button", "裝置")
+    shoot(program, "device_zh")
 
 
 def type_into_dialog(program, title, path, folder):

@@ -1,4 +1,4 @@
-// The download component against real HTTP and HTTPS servers on 127.0.0.1:
+// The download component against a real HTTP server on 127.0.0.1:
 // what it reports, when the destination file appears, and which redirects
 // it follows.
 
@@ -6,11 +6,9 @@
 #include "LocalHttpServer.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSignalSpy>
-#include <QSslConfiguration>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -315,52 +313,6 @@ private slots:
         QCOMPARE(declared.finished.count(), 1);
         QCOMPARE(m_server.requests().size(), before + 1);
         QCOMPARE(contents("declared.bin"), pattern(1500));
-    }
-
-    void secureDownloadsNeverContinueInPlainText()
-    {
-        // A certificate of this test's own, trusted by this process only, so
-        // the component's ordinary certificate checks stay on.
-        QProcess openssl;
-        openssl.setWorkingDirectory(m_dir.path());
-        openssl.start(QStringLiteral("openssl"), {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "tls.key", "-out", "tls.crt",
-                                                  "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
-        QVERIFY(openssl.waitForFinished(60000) && openssl.exitCode() == 0);
-        QFile certificateFile(m_dir.filePath("tls.crt"));
-        QFile keyFile(m_dir.filePath("tls.key"));
-        QVERIFY(certificateFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly));
-        const QSslCertificate certificate(&certificateFile);
-        const QSslKey key(&keyFile, QSsl::Rsa);
-        certificateFile.remove();
-        keyFile.remove();
-        QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
-        trusting.setCaCertificates(trusting.caCertificates() << certificate);
-        QSslConfiguration::setDefaultConfiguration(trusting);
-
-        LocalHttpServer secure;
-        QVERIFY(secure.startTls(certificate, key));
-        m_server.route("/plain.exe", LocalHttpServer::ok(pattern(4000)));
-        secure.route("/tool.exe", LocalHttpServer::ok(pattern(4000)));
-        secure.route("/same", LocalHttpServer::redirect("/tool.exe"));
-        secure.route("/down", LocalHttpServer::redirect(url("/plain.exe").toEncoded()));
-
-        auto download = watch("tool.exe", "Download { followRedirects: true }");
-        expectCommitLine();
-        (*download)->start(secure.url(QStringLiteral("/same")));
-        QTRY_VERIFY_WITH_TIMEOUT(download->ended(), 20000);
-        QCOMPARE(download->finished.count(), 1);
-        QCOMPARE(contents("tool.exe"), pattern(4000));
-        QFile::remove(m_dir.filePath("tool.exe"));
-
-        const int plainRequests = m_server.requests().size();
-        expectRefusalLine();
-        (*download)->start(secure.url(QStringLiteral("/down")));
-        QTRY_VERIFY_WITH_TIMEOUT(download->errors.count() == 1, 20000);
-        QCOMPARE(download->redirects.last().first().toUrl(), url("/plain.exe"));
-        QCOMPARE(download->lastError(), QStringLiteral("3 Re-directs not allowed"));
-        QCOMPARE(m_server.requests().size(), plainRequests);
-        QCOMPARE(files(), QStringList());
-        QCOMPARE(secure.requests(), (QStringList{"/same", "/tool.exe", "/down"}));
     }
 };
 

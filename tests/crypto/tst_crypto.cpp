@@ -1,6 +1,6 @@
 // The encryption library, its container file and the services over it:
 // published vectors, the container's exact bytes, files built to break the
-// reader, the backup service over real files, and the command-line tool.
+// reader, the backup service replacing a backup, and the command-line tool.
 
 #include "ContainerFormat.h"
 #include "ContentKey.h"
@@ -129,6 +129,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir.path())); // the RSA key files live in the current folder
         fixture::nameAsTheProgram();
         m_appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(QDir().mkpath(m_appData));
     }
 
     void publishedVectors_data()
@@ -366,40 +367,6 @@ private slots:
         QCOMPARE(CheckAcpFileVer(libraryText(longName.chopped(1)).data()), 4);
     }
 
-    void backupsThroughTheService()
-    {
-        QDir(m_appData).removeRecursively();
-        QCOMPARE(m_service.get_userappdata_path(), QStringLiteral("file:///") + workingFile());
-        QVERIFY(QFileInfo(m_appData).isDir() && !QFile::exists(workingFile()));
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(m_service.get_userdocument_path(), QStringLiteral("file:///") + documents + QStringLiteral("/Vemo/Vemo Portview/"));
-        QVERIFY(QFileInfo(documents + QStringLiteral("/Vemo/Vemo Portview")).isDir());
-        writeAll(workingFile(), "plain");
-        m_service.delete_tempfile();
-        QVERIFY(!QFile::exists(workingFile()));
-
-        // Byte for byte there and back; the backup itself stays.
-        const QByteArray text = "[KVM]\r\nhotkey=Shift + Alt + S\r\nname=K\xc3\xbc\x63he\n" + QByteArray(1000, 'x');
-        writeAll(workingFile(), text);
-        QVERIFY(m_service.encrypt_file(path("backup.kvm")));
-        QVERIFY(version("backup.kvm") == 4 && !QFile::exists(workingFile()) && !QFile::exists(sealedWorkingFile()));
-        QVERIFY(m_service.decrypt_file(path("backup.kvm")));
-        QCOMPARE(readAll(workingFile()), text);
-        QVERIFY(version("backup.kvm") == 4 && !QFile::exists(sealedWorkingFile()));
-        // A temp.kvm left over from a run that ended half-way blocks nothing.
-        writeAll(sealedWorkingFile(), "left behind");
-        QVERIFY(m_service.decrypt_file(path("backup.kvm")));
-        QCOMPARE(readAll(workingFile()), text);
-
-        MessageCapture log;
-        writeAll(workingFile(), "settings");
-        QVERIFY(!m_service.encrypt_file(path("no-such-folder/backup.kvm")));
-        QCOMPARE(MessageCapture::take(), QStringList{"the path is invalid"});
-        QCOMPARE(readAll(workingFile()), QByteArray("settings")); // the working file stays
-        QVERIFY(!m_service.decrypt_file(path("missing.kvm")));
-        QCOMPARE(MessageCapture::take(), QStringList{" decrypt_file: copy file failed"});
-    }
-
     void anExistingBackupIsReplacedOnlyByACompleteOne()
     {
         QFile::remove(sealedWorkingFile());
@@ -439,20 +406,10 @@ private slots:
 
     void theCatalogueTool()
     {
-        QTemporaryDir dir;
-        const QByteArray catalogue = R"({"models":[{"name":"QV5830","vid":"1209","pid":"0001"}]})";
-        writeAll(dir.filePath("Vemo.json"), catalogue);
-        writeAll(dir.filePath("dev.vemo"), "an older catalogue");
-        Run run = vemocrypt({"encrypt", "Vemo.json", "dev.vemo"}, dir.path());
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, QByteArray());
-        QVERIFY(readAll(dir.filePath("dev.vemo")).startsWith("GVLU"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), (QStringList{"Vemo.json", "dev.vemo"}));
-        QCOMPARE(vemocrypt({"check", dir.filePath("dev.vemo")}, dir.path()).out, QByteArray("4\n"));
-        QCOMPARE(vemocrypt({"check", "Vemo.json"}, dir.path()).out, QByteArray("2\n"));
-        QCOMPARE(vemocrypt({"decrypt", "dev.vemo", "back.json"}, dir.path()).status, 0);
-        QCOMPARE(readAll(dir.filePath("back.json")), catalogue);
-
+        // Encrypting and decrypting with it: the build's catalogue and e2e flow_maintenance.
+        encryptBytes(QByteArray(300, '{'));
+        QCOMPARE(vemocrypt({"check", path("sealed.vemo")}, m_dir.path()).out, QByteArray("4\n"));
+        QCOMPARE(vemocrypt({"check", path("plain.bin")}, m_dir.path()).out, QByteArray("2\n"));
         // Failures exit 1 with one line and leave the files alone.
         QTemporaryDir failures;
         writeAll(failures.filePath("Vemo.json"), QByteArray(300, '{'));
@@ -461,7 +418,7 @@ private slots:
                                             {"decrypt", "Vemo.json", "keep.vemo"}, {"decrypt", "missing.vemo", "out.json"},
                                             {"frobnicate"}, {"check"}, {}};
         for (const QStringList &args : failing) {
-            run = vemocrypt(args, failures.path());
+            const Run run = vemocrypt(args, failures.path());
             QVERIFY2(run.status == 1, qPrintable(args.join(' ')));
             QVERIFY2(run.err.startsWith("vemocrypt: ") && run.err.count('\n') == 1, run.err.constData());
             QCOMPARE(readAll(failures.filePath("keep.vemo")), QByteArray("kept"));

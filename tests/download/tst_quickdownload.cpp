@@ -297,23 +297,6 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(files(), QStringList());
     }
-
-    void aDeclarationWithRunningStartsOnceWhenComplete()
-    {
-        m_server.route("/declared", LocalHttpServer::ok(pattern(1500)));
-        const int before = m_server.requests().size();
-        QQmlComponent component(&m_engine);
-        component.setData(QStringLiteral("import com.vemo.quickdownload 1.0\nDownload { running: true; url: \"%1\"; destination: \"%2\" }")
-                              .arg(url("/declared").toString(), target("declared.bin").toString()).toUtf8(), QUrl());
-        Watched declared(std::unique_ptr<QuickDownload>(qobject_cast<QuickDownload *>(component.beginCreate(m_engine.rootContext()))));
-        expectCommitLine();
-        component.completeCreate();
-        QTRY_VERIFY_WITH_TIMEOUT(declared.ended(), 10000);
-        QCOMPARE(declared.started.count(), 1);
-        QCOMPARE(declared.finished.count(), 1);
-        QCOMPARE(m_server.requests().size(), before + 1);
-        QCOMPARE(contents("declared.bin"), pattern(1500));
-    }
 };
 
 QTEST_GUILESS_MAIN(DownloadTest)

@@ -114,47 +114,33 @@ private slots:
     {
         const QByteArray encrypted = CatalogueFiles::catalogue({{"0001", "from dev.vemo"}});
         const QByteArray plain = CatalogueFiles::catalogue({{"0001", "from Vemo.json"}});
-        const QByteArray fetched = CatalogueFiles::catalogue({{"0001", "from kvm.temp"}});
         VirtualSwitch sim({QStringLiteral("pid=0001")});
         QVERIFY(sim.start());
         sim.connectSeam();
         hidEnumerate discovery;
-        auto loadedModel = [&discovery](int network) {
-            discovery.enumerate(network);
+        auto loadedModel = [&discovery]() {
             discovery.loadDeviceRes();
-            discovery.enumerate(network);
+            discovery.enumerate(0);
             return models(discovery.devlist()).value(0);
         };
 
         QVERIFY(CatalogueFiles::placeEncrypted(encrypted));
         QVERIFY(CatalogueFiles::placePlain(plain));
-        QCOMPARE(loadedModel(0), QStringLiteral("from dev.vemo"));
+        QCOMPARE(loadedModel(), QStringLiteral("from dev.vemo"));
         const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(!QFile::exists(appData + "/kvm.temp") && !QFile::exists(appData + "/temp.kvm")); // no working copy left
 
         // A damaged dev.vemo falls back to the plain catalogue.
         QByteArray damaged = fixture::readAll(CatalogueFiles::encryptedPath());
         QVERIFY(fixture::writeAll(CatalogueFiles::encryptedPath(), damaged.replace(20, 2, "\xff\xff")));
-        QCOMPARE(loadedModel(0), QStringLiteral("from Vemo.json"));
+        QCOMPARE(loadedModel(), QStringLiteral("from Vemo.json"));
         QVERIFY(!QFile::exists(appData + "/kvm.temp"));
-
-        // Network mode 1 reads kvm.temp in the temporary folder and leaves
-        // dev.vemo alone, even when kvm.temp is missing.
-        QVERIFY(CatalogueFiles::placeEncrypted(encrypted));
-        const QString fetchedPath = QDir::temp().filePath(QStringLiteral("kvm.temp"));
-        QVERIFY(fixture::writeAll(fetchedPath, fetched));
-        QCOMPARE(loadedModel(1), QStringLiteral("from kvm.temp"));
-        QVERIFY(QFile::remove(fetchedPath));
-        QTest::ignoreMessage(QtDebugMsg, "json error");
-        QTest::ignoreMessage(QtDebugMsg, "no device");
-        QCOMPARE(loadedModel(1), QString());
-        QVERIFY(!QFile::exists(appData + "/temp.kvm"));
 
         // Neither source readable: an empty catalogue.
         CatalogueFiles::removeAll();
         QTest::ignoreMessage(QtDebugMsg, "json error");
         QTest::ignoreMessage(QtDebugMsg, "no device");
-        QCOMPARE(loadedModel(0), QString());
+        QCOMPARE(loadedModel(), QString());
     }
 
     void aLaterCatalogueOnlyAddsToTheSupportedIds()

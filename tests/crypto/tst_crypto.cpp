@@ -280,10 +280,8 @@ private slots:
     void roundTripsOfAnySizeAndCipher()
     {
         QRandomGenerator random(20240305);
-        QList<int> sizes = {15, 16, 17, (1 << 20) - 1, 1 << 20, (1 << 20) + 1, 3 * (1 << 20) + 5};
-        for (int i = 0; i < 40; ++i)
-            sizes << random.bounded(70000);
-        for (const int size : sizes) {
+        // Any other size under AddressSanitizer: fuzz_container.
+        for (const int size : {15, 16, 17, (1 << 20) - 1, 1 << 20, (1 << 20) + 1, 3 * (1 << 20) + 5}) {
             QByteArray plain(size, '\0');
             random.fillRange(reinterpret_cast<quint32 *>(plain.data()), size / 4);
             QByteArray out;

@@ -79,19 +79,6 @@ private slots:
         QCOMPARE(finished.count(), 3);
     }
 
-    void productIdsMatchAsFourUpperCaseDigits()
-    {
-        QVERIFY(CatalogueFiles::placePlain(
-            CatalogueFiles::catalogue({{"00ab", "lower"}, {"ab", "short"}, {"00AB", "upper"}, {"000a", "ten"}})));
-        VirtualSwitch sim({QStringLiteral("pid=00ab"), QStringLiteral("pid=000A")});
-        QVERIFY(sim.start());
-        sim.connectSeam();
-        hidEnumerate discovery;
-        discovery.loadDeviceRes();
-        discovery.enumerate(0);
-        QCOMPARE(models(discovery.devlist()), QStringList{"upper"});
-    }
-
     void discoveryLeavesTheWorkersSwitchWorking()
     {
         QVERIFY(CatalogueFiles::placePlain(kTwoModels));
@@ -145,14 +132,16 @@ private slots:
 
     void aLaterCatalogueOnlyAddsToTheSupportedIds()
     {
-        VirtualSwitch sim({QStringLiteral("pid=0004"), QStringLiteral("pid=0005")});
+        VirtualSwitch sim({QStringLiteral("pid=0004"), QStringLiteral("pid=0005"), QStringLiteral("pid=00ab"), QStringLiteral("pid=000A")});
         QVERIFY(sim.start());
         sim.connectSeam();
         hidEnumerate discovery;
-        QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue({{"0004", "four"}, {"0005", "five"}})));
+        // Product IDs match as four upper-case digits.
+        QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue(
+            {{"0004", "four"}, {"0005", "five"}, {"00ab", "lower"}, {"ab", "short"}, {"00AB", "upper"}, {"000a", "ten"}})));
         discovery.loadDeviceRes();
         discovery.enumerate(0);
-        QCOMPARE(models(discovery.devlist()), (QStringList{"four", "five"}));
+        QCOMPARE(models(discovery.devlist()), (QStringList{"four", "five", "upper"}));
 
         QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue({{"0005", "five"}, {"0005", "FIVE"}})));
         discovery.loadDeviceRes();

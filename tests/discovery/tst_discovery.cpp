@@ -2,13 +2,16 @@
 // devices attached, the catalogue's sources, and the heartbeat.
 
 #include "TestFixture.h"
-#include "CatalogueFiles.h"
 #include "VirtualSwitch.h"
+#include "fileEncrypt.h"
 #include "hidEnumerate.h"
 #include "monitor.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -27,6 +30,29 @@ QString pathOf(const QVariantList &devlist, int index)
 {
     return devlist.value(index).toMap().value(QStringLiteral("path")).toString();
 }
+
+// The catalogue files the program looks for beside its executable, placed
+// beside the running test: dev.vemo (encrypted) and Vemo.json.
+namespace CatalogueFiles {
+QString encryptedPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/dev.vemo"); }
+QString plainPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Vemo.json"); }
+bool placePlain(const QByteArray &json) { return fixture::writeAll(plainPath(), json); }
+bool placeEncrypted(const QByteArray &json)
+{
+    fileEncrypt encryption;
+    return fixture::writeAll(QUrl(encryption.get_userappdata_path()).toLocalFile(), json) && encryption.encrypt_file(encryptedPath());
+}
+void removeAll() { QFile::remove(encryptedPath()), QFile::remove(plainPath()); }
+// One model per (pid, modelname) pair, vendor 1209.
+QByteArray catalogue(const QList<QPair<QString, QString>> &models)
+{
+    QJsonArray list;
+    for (const auto &model : models)
+        list.append(QJsonObject{{"vid", "1209"}, {"pid", model.first}, {"modelname", model.second},
+                                {"official_ver", "V1.0.1"}, {"desc", model.second + " switch"}});
+    return QJsonDocument(QJsonObject{{"devlist", list}}).toJson();
+}
+} // namespace CatalogueFiles
 
 const QByteArray kTwoModels = CatalogueFiles::catalogue({{"0001", "QV5830"}, {"0002", "QV5840"}});
 
@@ -79,19 +105,6 @@ private slots:
         QCOMPARE(finished.count(), 3);
     }
 
-    void productIdsMatchAsFourUpperCaseDigits()
-    {
-        QVERIFY(CatalogueFiles::placePlain(
-            CatalogueFiles::catalogue({{"00ab", "lower"}, {"ab", "short"}, {"00AB", "upper"}, {"000a", "ten"}})));
-        VirtualSwitch sim({QStringLiteral("pid=00ab"), QStringLiteral("pid=000A")});
-        QVERIFY(sim.start());
-        sim.connectSeam();
-        hidEnumerate discovery;
-        discovery.loadDeviceRes();
-        discovery.enumerate(0);
-        QCOMPARE(models(discovery.devlist()), QStringList{"upper"});
-    }
-
     void discoveryLeavesTheWorkersSwitchWorking()
     {
         QVERIFY(CatalogueFiles::placePlain(kTwoModels));
@@ -114,59 +127,47 @@ private slots:
     {
         const QByteArray encrypted = CatalogueFiles::catalogue({{"0001", "from dev.vemo"}});
         const QByteArray plain = CatalogueFiles::catalogue({{"0001", "from Vemo.json"}});
-        const QByteArray fetched = CatalogueFiles::catalogue({{"0001", "from kvm.temp"}});
         VirtualSwitch sim({QStringLiteral("pid=0001")});
         QVERIFY(sim.start());
         sim.connectSeam();
         hidEnumerate discovery;
-        auto loadedModel = [&discovery](int network) {
-            discovery.enumerate(network);
+        auto loadedModel = [&discovery]() {
             discovery.loadDeviceRes();
-            discovery.enumerate(network);
+            discovery.enumerate(0);
             return models(discovery.devlist()).value(0);
         };
 
         QVERIFY(CatalogueFiles::placeEncrypted(encrypted));
         QVERIFY(CatalogueFiles::placePlain(plain));
-        QCOMPARE(loadedModel(0), QStringLiteral("from dev.vemo"));
+        QCOMPARE(loadedModel(), QStringLiteral("from dev.vemo"));
         const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(!QFile::exists(appData + "/kvm.temp") && !QFile::exists(appData + "/temp.kvm")); // no working copy left
 
         // A damaged dev.vemo falls back to the plain catalogue.
         QByteArray damaged = fixture::readAll(CatalogueFiles::encryptedPath());
         QVERIFY(fixture::writeAll(CatalogueFiles::encryptedPath(), damaged.replace(20, 2, "\xff\xff")));
-        QCOMPARE(loadedModel(0), QStringLiteral("from Vemo.json"));
+        QCOMPARE(loadedModel(), QStringLiteral("from Vemo.json"));
         QVERIFY(!QFile::exists(appData + "/kvm.temp"));
-
-        // Network mode 1 reads kvm.temp in the temporary folder and leaves
-        // dev.vemo alone, even when kvm.temp is missing.
-        QVERIFY(CatalogueFiles::placeEncrypted(encrypted));
-        const QString fetchedPath = QDir::temp().filePath(QStringLiteral("kvm.temp"));
-        QVERIFY(fixture::writeAll(fetchedPath, fetched));
-        QCOMPARE(loadedModel(1), QStringLiteral("from kvm.temp"));
-        QVERIFY(QFile::remove(fetchedPath));
-        QTest::ignoreMessage(QtDebugMsg, "json error");
-        QTest::ignoreMessage(QtDebugMsg, "no device");
-        QCOMPARE(loadedModel(1), QString());
-        QVERIFY(!QFile::exists(appData + "/temp.kvm"));
 
         // Neither source readable: an empty catalogue.
         CatalogueFiles::removeAll();
         QTest::ignoreMessage(QtDebugMsg, "json error");
         QTest::ignoreMessage(QtDebugMsg, "no device");
-        QCOMPARE(loadedModel(0), QString());
+        QCOMPARE(loadedModel(), QString());
     }
 
     void aLaterCatalogueOnlyAddsToTheSupportedIds()
     {
-        VirtualSwitch sim({QStringLiteral("pid=0004"), QStringLiteral("pid=0005")});
+        VirtualSwitch sim({QStringLiteral("pid=0004"), QStringLiteral("pid=0005"), QStringLiteral("pid=00ab"), QStringLiteral("pid=000A")});
         QVERIFY(sim.start());
         sim.connectSeam();
         hidEnumerate discovery;
-        QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue({{"0004", "four"}, {"0005", "five"}})));
+        // Product IDs match as four upper-case digits.
+        QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue(
+            {{"0004", "four"}, {"0005", "five"}, {"00ab", "lower"}, {"ab", "short"}, {"00AB", "upper"}, {"000a", "ten"}})));
         discovery.loadDeviceRes();
         discovery.enumerate(0);
-        QCOMPARE(models(discovery.devlist()), (QStringList{"four", "five"}));
+        QCOMPARE(models(discovery.devlist()), (QStringList{"four", "five", "upper"}));
 
         QVERIFY(CatalogueFiles::placePlain(CatalogueFiles::catalogue({{"0005", "five"}, {"0005", "FIVE"}})));
         discovery.loadDeviceRes();

@@ -135,10 +135,6 @@ private slots:
         QTest::newRow("shift alt s")
             << "keydown Shift_L keydown Alt_L keydown s keyup s keyup Alt_L keyup Shift_L"
             << "0:100 160 2a, 0:104 164 38, 0:104 83 1f, 0:105 83 1f, 0:101 164 38, 0:101 160 2a";
-        // xdotool's "key" lets go of the keys in the order it pressed them.
-        QTest::newRow("xdotool key shift+alt+s")
-            << "key shift+alt+s"
-            << "0:100 160 2a, 0:104 164 38, 0:104 83 1f, 0:105 160 2a, 0:101 164 38, 0:101 83 1f";
         QTest::newRow("alt f4")
             << "keydown Alt_L keydown F4 keyup F4 keyup Alt_L"
             << "0:104 164 38, 0:104 115 3e, 0:105 115 3e, 0:101 164 38";
@@ -168,28 +164,9 @@ private slots:
         QCOMPARE(describe(g_first), expected);
     }
 
-    void everyHookCallsItsOwnHandlerUntilRemoved()
-    {
-        Hook first = hook(platform::installKeyboardHook(recordFirst));
-        const Hook second = hook(platform::installKeyboardHook(recordSecond));
-        QVERIFY(first.get() && second.get() && first.get() != second.get());
-        QVERIFY(xdotool(QStringLiteral("keydown a keyup a")));
-        QVERIFY(waitForEvents(g_second, 2));
-        QVERIFY(waitForEvents(g_first, 2));
-        QCOMPARE(describe(g_second), QStringLiteral("0:100 65 1e, 0:101 65 1e"));
-        QCOMPARE(describe(g_first), describe(g_second));
-
-        first.reset();
-        g_first.clear();
-        g_second.clear();
-        // The second hook seeing the keys shows they were delivered.
-        QVERIFY(waitForEvents(g_second, 2, QStringLiteral("keydown b keyup b")));
-        QCOMPARE(describe(g_second), QStringLiteral("0:100 66 30, 0:101 66 30"));
-        QCOMPARE(describe(g_first), QString());
-    }
-
     void aHandlerMayRemoveItsOwnHook()
     {
+        // The witness sees all four events, the removed hook none after its first.
         const Hook witness = hook(platform::installKeyboardHook(recordSecond));
         g_selfRemoving = platform::installKeyboardHook(removeOwnHook);
         QVERIFY(witness.get() && g_selfRemoving);

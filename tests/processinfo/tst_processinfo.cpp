@@ -1,12 +1,10 @@
 // ProcessInfo as the interface uses it and the PE version reader beneath:
-// the log-on entry in real folders, programs really started, the process
-// listing with a real process, version strings of executables built by the
-// mingw-w64 tools (as the Windows version API reports them) with the log
-// lines they leave, hand-built version resources, and damaged files.
+// the log-on entry in real folders, programs really started, version strings
+// of executables built by the mingw-w64 tools (as the Windows version API
+// reports them) with the log lines they leave, and damaged files.
 
 #include "Platform/elfversionreader.h"
 #include "Platform/peversionreader.h"
-#include "Platform/processes.h"
 #include "ProcessInfo.h"
 #include "TestFixture.h"
 
@@ -47,46 +45,6 @@ QMap<QString, QString> valuesOf(const platform::FileVersionStrings &strings, con
     return values;
 }
 
-// Version resource nodes as resource compilers lay them out: wLength,
-// wValueLength, wType, key, value, children, each aligned to four bytes.
-QByteArray utf16z(const QString &text) { return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2 + 2); }
-void pad4(QByteArray &bytes) { bytes.append((4 - bytes.size() % 4) % 4, '\0'); }
-void putU16(QByteArray &bytes, int at, quint16 value) { bytes[at] = char(value & 0xFF), bytes[at + 1] = char(value >> 8); }
-
-QByteArray node(const QString &key, const QByteArray &value, quint16 valueLength, quint16 type, const QList<QByteArray> &children = {})
-{
-    QByteArray bytes(6, '\0');
-    bytes += utf16z(key);
-    pad4(bytes);
-    bytes += value;
-    for (const QByteArray &child : children) {
-        pad4(bytes);
-        bytes += child;
-    }
-    putU16(bytes, 0, quint16(bytes.size()));
-    putU16(bytes, 2, valueLength);
-    putU16(bytes, 4, type);
-    return bytes;
-}
-
-QByteArray stringNode(const QString &key, const QString &value) { return node(key, utf16z(value), quint16(value.size() + 1), 1); }
-
-QByteArray resource(const QList<QByteArray> &strings, const QByteArray &translation = QByteArray("\x09\x04\xb0\x04", 4))
-{
-    return node("VS_VERSION_INFO", QByteArray(52, '\0'), 52, 0,
-                {node("StringFileInfo", {}, 0, 1, {node("040904B0", {}, 0, 1, strings)}),
-                 node("VarFileInfo", {}, 0, 1, {node("Translation", translation, quint16(translation.size()), 0)})});
-}
-
-std::vector<std::uint8_t> toVector(const QByteArray &bytes) { return std::vector<std::uint8_t>(bytes.begin(), bytes.end()); }
-
-QString query(const QByteArray &bytes, const QString &path)
-{
-    const std::vector<std::uint8_t> data = toVector(bytes);
-    const auto value = pe::queryValue(data, path.toStdU16String());
-    return value ? QString::fromStdU16String(pe::stringValue(data, *value)) : QStringLiteral("<none>");
-}
-
 const QMap<QString, QString> kProduct = {{"CompanyName", "Vemo Technology"}, {"FileDescription", "Firmware upgrade tool"},
                                          {"FileVersion", "2.1.0.7"}, {"InternalName", "upgrade"},
                                          {"LegalCopyright", QString(QChar(0xA9)) + " 2024 Vemo"}, {"OriginalFilename", ""},
@@ -112,9 +70,6 @@ private slots:
             QCOMPARE(QString::fromStdU16String(strings.block), QStringLiteral("040904b0"));
             QCOMPARE(valuesOf(strings), valuesOf(strings, kProduct));
         }
-        QCOMPARE(int(read(peFixture("noversion.exe")).status), int(Status::NoVersionResource));
-        const auto noTranslation = read(peFixture("notranslation.exe"));
-        QVERIFY(noTranslation.status == Status::Read && noTranslation.block.empty());
         // The first translation entry names the block, not the first block in the file.
         const auto twoLanguages = read(peFixture("twolanguages.exe"));
         QCOMPARE(QString::fromStdU16String(twoLanguages.block), QStringLiteral("040704e4"));
@@ -163,55 +118,8 @@ private slots:
         }
     }
 
-    void resourcesAreSearchedAsVerQueryValueDoes_data()
+    void damagedExecutablesNeverReadOutsideTheirBytes()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("value");
-        const QByteArray tool = resource({stringNode("ProductName", "Tool"), stringNode("Comments", "")});
-        const QString name = QStringLiteral("\\StringFileInfo\\040904b0\\ProductName");
-        QTest::newRow("exact") << tool << name << "Tool";
-        QTest::newRow("any case") << tool << "\\stringfileinfo\\040904B0\\PRODUCTNAME" << "Tool";
-        QTest::newRow("doubled and trailing separators") << tool << "\\\\StringFileInfo\\\\040904b0\\ProductName\\" << "Tool";
-        QTest::newRow("empty value") << tool << "\\StringFileInfo\\040904b0\\Comments" << "";
-        QTest::newRow("prefix of a key") << tool << "\\StringFileInfo\\040904b0\\Product" << "<none>";
-        QTest::newRow("longer than a key") << tool << name + "X" << "<none>";
-        QTest::newRow("other block") << tool << "\\StringFileInfo\\040904e4\\ProductName" << "<none>";
-        // Declared without its terminator and followed by a sibling: the
-        // value ends with its node, never runs into the next one.
-        const QByteArray unterminated = resource({node("InternalName", QByteArray("a\0b\0", 4), 2, 1), stringNode("ProductName", "Tool")});
-        QTest::newRow("unterminated") << unterminated << "\\StringFileInfo\\040904b0\\InternalName" << "ab";
-        QTest::newRow("after an unterminated") << unterminated << name << "Tool";
-        QTest::newRow("length 0") << resource({node("FileVersion", {}, 0, 1)}) << "\\StringFileInfo\\040904b0\\FileVersion" << "";
-        QTest::newRow("text past the terminator")
-            << resource({node("FileVersion", utf16z("1.0") + utf16z("junk"), 9, 1)}) << "\\StringFileInfo\\040904b0\\FileVersion" << "1.0";
-        // A child of length 0 ends the search of its parent, as in Windows.
-        QTest::newRow("empty child") << resource({QByteArray(8, '\0'), stringNode("ProductName", "Tool")}) << name << "<none>";
-        QByteArray overlong = resource({stringNode("ProductName", "Firmware Upgrade Utility")});
-        putU16(overlong, 0, 0xFFFF);
-        QTest::newRow("length past the end") << overlong << name << "Firmware Upgrade Utility";
-        QTest::newRow("missing in an overlong") << overlong << "\\StringFileInfo\\040904b0\\Missing" << "<none>";
-    }
-    void resourcesAreSearchedAsVerQueryValueDoes()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, path);
-        QFETCH(QString, value);
-        QCOMPARE(query(bytes, path), value);
-    }
-
-    void damagedResourcesAndExecutablesNeverReadOutsideTheirBytes()
-    {
-        QCOMPARE(pe::firstTranslationBlock(toVector(resource({}))), std::optional<std::u16string>(u"040904b0"));
-        QCOMPARE(pe::firstTranslationBlock(toVector(resource({}, QByteArray("\x09\x04", 2)))), std::nullopt);
-        const QByteArray good = resource({stringNode("ProductName", "Firmware Upgrade Utility")});
-        for (int size = 0; size < good.size(); ++size) {
-            const std::vector<std::uint8_t> data = toVector(good.left(size));
-            if (const auto value = pe::queryValue(data, u"\\StringFileInfo\\040904b0\\ProductName"))
-                QVERIFY(pe::stringValue(data, *value).size() <= 24);
-            pe::firstTranslationBlock(data);
-        }
-
         // Cut short: the headers go first (no resource), then the resource's
         // data (it cannot be read); a whole resource reads in full.
         const QByteArray image = readAll(peFixture("product.exe"));
@@ -281,7 +189,7 @@ private slots:
         QDir(shared).removeRecursively();
     }
 
-    void programsStartDetachedAndShowInTheProcessList()
+    void programsStartDetachedInTheTemporaryFolder()
     {
         ProcessInfo process;
         MessageCapture log;
@@ -298,22 +206,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
         QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
                  (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
-
-        // A program whose name holds "test", as the driver's does.
-        const QString driver = temp() + QStringLiteral("/vemo-test-driver");
-        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), driver));
-        QProcess running;
-        running.start(driver, {QStringLiteral("60")});
-        QVERIFY(running.waitForStarted());
-        const QByteArray line = "vemo-test-driver " + QByteArray::number(running.processId()) + '\n';
-        std::string listing;
-        QVERIFY(platform::listProcesses(30000, listing) && QByteArray::fromStdString(listing).contains(line));
-        QVERIFY(process.getDriverProcess());
-        running.kill();
-        QVERIFY(running.waitForFinished());
-        QVERIFY(platform::listProcesses(30000, listing) && !QByteArray::fromStdString(listing).contains(line));
-        QVERIFY(QByteArray::fromStdString(listing).contains(QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit()
-                                                            + ' ' + QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
     }
 };
 

@@ -1,21 +1,16 @@
-// The file and INI service: config.ini as QSettings reads it, the text
-// property and its signals, temporary-file URLs, the copied upgrade tool, and
-// config.ini staying whole on a full disk and under kill -9.
+// The file and INI service: config.ini as QSettings reads it, and config.ini
+// and a text file staying whole on a full disk and under kill -9.
 
 #include "TestFixture.h"
 #include "IniText.h"
 #include "StressPayload.h"
-#include "AppDataPath.h"
 #include "fileio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QThread>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -211,64 +206,6 @@ private slots:
         settings.insert(QStringLiteral("List/items"), QStringList{QStringLiteral("x"), QStringLiteral("y, z")});
         QCOMPARE(readBack(iniDocument(settings)), settings);
         // Any other file QSettings reads goes through the same round trip in fuzz_initext.
-    }
-
-    void textFilesTemporaryUrlsAndTheUpgradeTool()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("note.txt"));
-        QVERIFY(writeAll(path, "same text"));
-        fileIo io;
-        QSignalSpy textSpy(&io, &fileIo::textChanged);
-        QSignalSpy sourceSpy(&io, &fileIo::sourceChanged);
-        // Signals only on change, but read always signals.
-        io.setSource(QUrl::fromLocalFile(path));
-        io.setSource(QUrl::fromLocalFile(path));
-        io.setText(QStringLiteral("same text"));
-        io.setText(QStringLiteral("same text"));
-        io.read();
-        QCOMPARE(sourceSpy.count(), 1);
-        QCOMPARE(textSpy.count(), 2);
-        QCOMPARE(textSpy.last().first().toString(), QStringLiteral("same text"));
-        // A file in a folder that does not exist: the folder is made, the
-        // text stays and nothing is signalled.
-        io.setSource(QUrl::fromLocalFile(dir.filePath(QStringLiteral("new/deeper/none.txt"))));
-        io.read();
-        QVERIFY(QDir(dir.filePath(QStringLiteral("new/deeper"))).exists() && !QFile::exists(dir.filePath("new/deeper/none.txt")));
-        QCOMPARE(io.text(), QStringLiteral("same text"));
-        QCOMPARE(textSpy.count(), 2);
-        // write makes the folders and writes the text without a byte-order mark.
-        const QString written = dir.filePath(QStringLiteral("out/sub/\xC3\xA9t\xC3\xA9.txt"));
-        io.setSource(QUrl::fromLocalFile(written));
-        io.setText(QString::fromUtf8("\xE4\xB8\xAD line\n"));
-        io.write();
-        QCOMPARE(readAll(written), QByteArray("\xE4\xB8\xAD line\n"));
-        fileIo empty;
-        empty.read();
-        empty.write();
-        QCOMPARE(empty.text(), QString());
-
-        // Temporary URLs make their folder but not the file; cutting
-        // "file:///" off leaves a path that works, as callers do.
-        const QString url = io.gettempfilepath(QStringLiteral("sub/name.bin"));
-        QVERIFY2(url.startsWith(QLatin1String("file:///")) && url.endsWith(QLatin1String("/sub/name.bin")), qPrintable(url));
-        const QString tempDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-        QCOMPARE(QFileInfo(QFileInfo(QUrl(url).toLocalFile()).path()).canonicalFilePath(), QFileInfo(tempDir + "/sub").canonicalFilePath());
-        QVERIFY(!QFile::exists(QUrl(url).toLocalFile()) && QFileInfo(url.mid(8)).absoluteDir().exists());
-
-        // The upgrade tool is copied under its fixed name.
-        const QString dataDir = ensureAppDataPath();
-        const QString tool = dataDir + QStringLiteral("/upgrade.exe");
-        QVERIFY(writeAll(dataDir + QStringLiteral("/tool-v2.bin"), "new tool") && writeAll(tool, "old tool"));
-        for (const char *source : {"tool-v2.bin", "upgrade.exe", "missing.bin"}) {
-            QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("srcPath=") + dataDir + '/' + source));
-            QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("dst_Path=") + tool));
-            if (qstrcmp(source, "missing.bin") == 0)
-                QTest::ignoreMessage(QtDebugMsg, "Copy upgrade tool failed");
-            QCOMPARE(io.copyFile(QLatin1String(source)), qstrcmp(source, "missing.bin") != 0);
-            QCOMPARE(readAll(tool), QByteArray(qstrcmp(source, "missing.bin") != 0 ? "new tool" : ""));
-        }
-        QVERIFY(!QFile::exists(tool));
     }
 
     void aFullDiskLeavesTheOldFilesWhole()

@@ -1,7 +1,7 @@
 #include "LocalHttpServer.h"
 
 #include <QHostAddress>
-#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <memory>
@@ -27,7 +27,7 @@ QByteArray head(const LocalHttpServer::Response &response)
 // Writes one answer and keeps the socket's queue short while the body goes.
 struct Transfer
 {
-    QSslSocket *socket;
+    QTcpSocket *socket;
     LocalHttpServer::Response response;
     qint64 sent = 0;
     bool started = false;
@@ -83,16 +83,6 @@ bool LocalHttpServer::start()
     return listen(QHostAddress::LocalHost, 0);
 }
 
-bool LocalHttpServer::startTls(const QSslCertificate &certificate, const QSslKey &key)
-{
-    if (certificate.isNull() || key.isNull())
-        return false;
-    m_tls = true;
-    m_certificate = certificate;
-    m_key = key;
-    return start();
-}
-
 void LocalHttpServer::route(const QByteArray &path, const Response &response)
 {
     m_routes.insert(path, response);
@@ -100,29 +90,21 @@ void LocalHttpServer::route(const QByteArray &path, const Response &response)
 
 QUrl LocalHttpServer::url(const QString &pathAndQuery) const
 {
-    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                    .arg(m_tls ? QStringLiteral("https") : QStringLiteral("http"))
-                    .arg(serverPort())
-                    .arg(pathAndQuery));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(pathAndQuery));
 }
 
 void LocalHttpServer::incomingConnection(qintptr descriptor)
 {
-    auto *socket = new QSslSocket(this);
+    auto *socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
         return;
     }
     connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
     serve(socket);
-    if (m_tls) {
-        socket->setLocalCertificate(m_certificate);
-        socket->setPrivateKey(m_key);
-        socket->startServerEncryption();
-    }
 }
 
-void LocalHttpServer::serve(QSslSocket *socket)
+void LocalHttpServer::serve(QTcpSocket *socket)
 {
     auto request = std::make_shared<QByteArray>();
     auto transfer = std::make_shared<Transfer>(Transfer{socket, {}});

@@ -4,16 +4,13 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
-#include <QSslCertificate>
-#include <QSslKey>
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
 
 // A small HTTP/1.1 server on 127.0.0.1 for tests and benchmarks. Each path
 // has a fixed answer; a body can be sent without a length, cut short or
-// left stalled, and the server can speak TLS with a certificate the test
-// made. Every answer ends its connection, so no request waits behind another.
+// left stalled. Every answer ends its connection, so no request waits behind another.
 // Qt reports download progress at most every 100 ms after the request, so a
 // test that waits for the progress of a stalled body pauses before the body.
 class LocalHttpServer : public QTcpServer
@@ -39,7 +36,6 @@ public:
 
     // Listens on 127.0.0.1 on a free port.
     bool start();
-    bool startTls(const QSslCertificate &certificate, const QSslKey &key);
 
     void route(const QByteArray &path, const Response &response);
     QUrl url(const QString &pathAndQuery) const;
@@ -50,11 +46,8 @@ protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    void serve(class QSslSocket *socket);
+    void serve(class QTcpSocket *socket);
 
-    bool m_tls = false;
-    QSslCertificate m_certificate;
-    QSslKey m_key;
     QHash<QByteArray, Response> m_routes;
     QStringList m_requests;
 };

@@ -71,13 +71,6 @@ QByteArray VirtualSwitch::path(int switchIndex) const
     return state(switchIndex).value(QStringLiteral("path")).toString().toLocal8Bit();
 }
 
-QProcessEnvironment VirtualSwitch::environment() const
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kSimulatorEnvironmentVariable), m_socketName);
-    return environment;
-}
-
 bool VirtualSwitch::control(const QStringList &args, QString *output) const
 {
     QProcess ctl;

@@ -29,8 +29,6 @@ public:
     void connectSeam() const;
     // start() and connectSeam() in one, for tests that talk to it themselves.
     bool startForThisProcess();
-    // Environment for a child process (the program) that should use it.
-    QProcessEnvironment environment() const;
 
     bool control(const QStringList &args, QString *output = nullptr) const;
     QJsonObject state(int switchIndex) const;

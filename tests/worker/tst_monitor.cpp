@@ -1,14 +1,10 @@
 // The device command worker against the virtual switch: commands by mode,
-// the status read and its parser, the connected and busy flags, and the
-// relays to QML.
+// the status read and its parser, and the connected flag.
 
 #include "StatusReply.h"
 #include "VirtualSwitch.h"
 #include "monitor.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -24,12 +20,6 @@ QStringList commandsOf(const VirtualSwitch &sim, int index = 1)
     for (const QJsonValue &command : sim.state(index).value(QStringLiteral("commands")).toArray())
         commands << command.toString();
     return commands;
-}
-
-void press(std::initializer_list<platform::KeyEvent> events)
-{
-    for (const platform::KeyEvent &event : events)
-        onKeyboardHookEvent(event);
 }
 
 // Without an X display the hooks cannot be installed; that is logged and
@@ -126,58 +116,6 @@ private slots:
         QCOMPARE(status.has_value(), !value.isNull());
         if (status)
             QCOMPARE(status->value(key).toString(), value);
-    }
-
-    void connectingAPathWithoutIdsTakesThemFromPositionThree()
-    {
-        const QString odd = QStringLiteral("\\\\?\\hid#vid_1209&pid_0001#custom");
-        VirtualSwitch sim({QStringLiteral("path=") + odd});
-        QVERIFY(sim.startForThisProcess());
-        Monitor monitor;
-        expectHookFailures();
-        QVERIFY(monitor.connectDevice(odd));
-        QCOMPARE(Monitor::instance()->vid(), odd.mid(3, 4));
-        QCOMPARE(Monitor::instance()->pid(), odd.mid(3, 4));
-        QVERIFY(monitor.postCmd(0));
-        monitor.disconnectDevice();
-
-        expectHookFailures();
-        QVERIFY(!monitor.connectDevice(QStringLiteral("\\\\?\\HID#VID_1209&PID_0009#gone")));
-        QVERIFY(Monitor::instance()->vid().isEmpty()); // left as it was
-        monitor.disconnectDevice();
-    }
-
-    void qmlInstancesReadTheSharedWorker()
-    {
-        qmlRegisterType<Monitor>("Qt.Quick.Monitor", 1, 0, "Monitor");
-        QQmlEngine engine;
-        QQmlComponent component(&engine);
-        component.setData("import Qt.Quick.Monitor 1.0\nMonitor {}\n", QUrl());
-        QScopedPointer<QObject> created(component.create());
-        auto *monitor = qobject_cast<Monitor *>(created.data());
-        QVERIFY(monitor);
-
-        VirtualSwitch sim;
-        QVERIFY(sim.startForThisProcess());
-        QSignalSpy keys(monitor, &Monitor::keyPressed);
-        expectHookFailures();
-        QVERIFY(monitor->connectDevice(pathOf(sim)));
-        monitor->restartHotkey(1);
-        press({{0, platform::kKeyDown, 162, 0x1D}, {0, platform::kKeyDown, 162, 0x1D}});
-        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("Ctrl"));
-        QCOMPARE(Monitor::instance()->keyname(), QStringLiteral("Ctrl"));
-        QCOMPARE(keys.count(), 2); // "-3" then "Ctrl", relayed to this instance
-        press({{0, platform::kKeyUp, 162, 0x1D}});
-        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("-4"));
-        QCOMPARE(monitor->convertVkcode2Unicode(QStringLiteral("162,164,83")), QStringLiteral("Ctrl,Alt,S"));
-
-        // After disconnecting, key reports no longer reach this instance.
-        monitor->disconnectDevice();
-        monitor->restartHotkey(1);
-        press({{0, platform::kKeyDown, 65, 0x1E}});
-        QCOMPARE(keys.count(), 3);
-        QCOMPARE(monitor->property("keyname").toString(), QStringLiteral("A"));
-        monitor->restartHotkey(0);
     }
 };
 

@@ -1,17 +1,14 @@
 // Discovery against the virtual switch with several switches and unrelated
 // devices attached, the catalogue's sources, and the heartbeat.
 
+#include "CatalogueFiles.h"
 #include "TestFixture.h"
 #include "VirtualSwitch.h"
-#include "fileEncrypt.h"
 #include "hidEnumerate.h"
 #include "monitor.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -33,26 +30,6 @@ QString pathOf(const QVariantList &devlist, int index)
 
 // The catalogue files the program looks for beside its executable, placed
 // beside the running test: dev.vemo (encrypted) and Vemo.json.
-namespace CatalogueFiles {
-QString encryptedPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/dev.vemo"); }
-QString plainPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Vemo.json"); }
-bool placePlain(const QByteArray &json) { return fixture::writeAll(plainPath(), json); }
-bool placeEncrypted(const QByteArray &json)
-{
-    fileEncrypt encryption;
-    return fixture::writeAll(QUrl(encryption.get_userappdata_path()).toLocalFile(), json) && encryption.encrypt_file(encryptedPath());
-}
-void removeAll() { QFile::remove(encryptedPath()), QFile::remove(plainPath()); }
-// One model per (pid, modelname) pair, vendor 1209.
-QByteArray catalogue(const QList<QPair<QString, QString>> &models)
-{
-    QJsonArray list;
-    for (const auto &model : models)
-        list.append(QJsonObject{{"vid", "1209"}, {"pid", model.first}, {"modelname", model.second},
-                                {"official_ver", "V1.0.1"}, {"desc", model.second + " switch"}});
-    return QJsonDocument(QJsonObject{{"devlist", list}}).toJson();
-}
-} // namespace CatalogueFiles
 
 const QByteArray kTwoModels = CatalogueFiles::catalogue({{"0001", "QV5830"}, {"0002", "QV5840"}});
 

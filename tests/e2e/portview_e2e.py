@@ -53,7 +53,10 @@ def wait_for(what, check, timeout=15.0):
     end = time.monotonic() + timeout
     while True:
         pump()
-        value = check()
+        try:
+            value = check()
+        except GLib.Error:  # an element went away while the tree was read: look again
+            value = None
         if value:
             return value
         if time.monotonic() > end:

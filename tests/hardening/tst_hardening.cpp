@@ -1,12 +1,10 @@
 // The services and the program met as an attacker or an unlucky user meets
-// them: other local users' sockets, names that lead out of a folder, files
-// that appear during a download, odd characters in the home folder, named
+// them: other local users' sockets, names that lead out of a folder (a file
+// appearing during a download: tst_quickdownload), odd characters in the home folder, named
 // pipes in place of files, oversized catalogues and crash leftovers.
 
 #include "CatalogueFiles.h"
 #include "DeviceCatalogue.h"
-#include "Download/quickdownload.h"
-#include "LocalHttpServer.h"
 #include "ProcessInfo.h"
 #include "RegistryStore.h"
 #include "TestFixture.h"
@@ -16,7 +14,6 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -121,30 +118,6 @@ private slots:
         QTRY_VERIFY(QFile::exists(marks + QStringLiteral("/upgrade")));
         QTest::qWait(300); // the refused ones would have run before the last one
         QCOMPARE(QDir(marks).entryList(QDir::Files), QStringList{QStringLiteral("upgrade")});
-    }
-
-    void aFileThatAppearsDuringTheDownloadIsKept()
-    {
-        LocalHttpServer server;
-        QVERIFY(server.start());
-        LocalHttpServer::Response slow = LocalHttpServer::ok(QByteArray(5000, 'x'));
-        slow.pauseMs = 500;
-        server.route("/tool.bin", slow);
-        const QString destination = root() + QStringLiteral("/tool.bin");
-
-        QuickDownload download;
-        download.componentComplete();
-        download.setDestination(QUrl::fromLocalFile(destination));
-        QSignalSpy errors(&download, &QuickDownload::error);
-        QSignalSpy finished(&download, &QuickDownload::finished);
-        download.start(server.url(QStringLiteral("/tool.bin")));
-        QVERIFY(fixture::writeAll(destination, "the user's own file"));
-        QTRY_COMPARE(errors.size(), 1);
-        QCOMPARE(errors.at(0).at(0).toInt(), int(QuickDownload::ErrorDestination));
-        QVERIFY(errors.at(0).at(1).toString().startsWith(QStringLiteral("Overwriting not allowed")));
-        QCOMPARE(finished.size(), 0);
-        QCOMPARE(fixture::readAll(destination), QByteArray("the user's own file"));
-        QCOMPARE(QDir(root()).entryList({QStringLiteral("tool.bin*")}, QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void oddHomeFoldersFindTheirCatalogue()

@@ -442,10 +442,6 @@ def web_pages(opened, count):
 
 # --- Flows -------------------------------------------------------------------------
 
-TWO_SWITCHES = (("switch", "model=QV5830,pid=0001"), ("other", "vid=046D,pid=C52B,product=Mouse"),
-                ("switch", "model=QV5840,pid=0002"))
-
-
 def connected_cards(program, expected):
     """Waits until the cards are exactly `expected` ({model: connected?})."""
     return wait_for(f"the cards {expected}", lambda: {
@@ -470,6 +466,17 @@ def check_theme(program, title_bar, logo_bar=None, page=None, card=None, save_as
         shot.save_png(save_as, x, y, width, height)
 
 
+QV5830, QV5840 = ("switch", "model=QV5830,pid=0001"), ("switch", "model=QV5840,pid=0002")
+
+
+def start(program_exe, sim_exe, *devices, cards, firmware=False, args=(), **env):
+    """The virtual switch with `devices`, then the program, until its cards are `cards`."""
+    switch = VirtualSwitch(sim_exe, *devices, firmware=firmware)
+    program = Program(program_exe, switch, *args, **env)
+    connected_cards(program, cards)
+    return switch, program
+
+
 def hand_over(program, switch, chord, remaining=None):
     """The hotkey hands switch 1 to the other computer: its card goes."""
     key(chord)
@@ -479,10 +486,9 @@ def hand_over(program, switch, chord, remaining=None):
 
 def flow_home(program_exe, sim_exe):
     """Two switches and a mouse: cards, connection, defaults, the hotkey, unplugging, the tray."""
-    switch = VirtualSwitch(sim_exe, *TWO_SWITCHES)
-    program = Program(program_exe, switch)
+    switch, program = start(program_exe, sim_exe, QV5830, ("other", "vid=046D,pid=C52B,product=Mouse"), QV5840,
+                            cards={"QV5830": True, "QV5840": False})
     program.find("text", "Select Devices")
-    connected_cards(program, {"QV5830": True, "QV5840": False})
     wait_for("the status read", lambda: "read" in switch.commands(1))
     assert switch.commands(2) == [], f"the second switch was spoken to: {switch.commands(2)}"
 
@@ -521,7 +527,7 @@ def flow_tray(program_exe, sim_exe):
     """Started hidden, silent removal on: the tray menu; "Quit" asks, "OK" gives the sounds back."""
     sounds = system_sounds()
     write_config(System=dict(autorun="1", language="0"), QV5830=known(silent="1"))
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
+    switch = VirtualSwitch(sim_exe, QV5830)
     program = Program(program_exe, switch, "-h", wait_shown=False)
     tray = Tray()
     assert [label for _, label in tray.menu()] == ["Vemo Portview", "-", "Preferences", "Quit"], tray.menu()
@@ -553,8 +559,7 @@ def shoot(program, name):
 def flow_brand(program_exe, sim_exe):
     """The sister brand: its theme, guide, no video row, no user manual, row 2 a web page."""
     opened = stub_browser()
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
-    connected_cards(program, {"QV5830": True})
+    _, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
     shoot(program, "hollin_home")
     program.press("QV5830")
@@ -581,8 +586,7 @@ def flow_support(program_exe, sim_exe):
     """Support and the FAQ with a QV5840: rows, web pages, searches typed, the guide from there."""
     opened = stub_browser()
     write_config(QV5840=known())
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5840,pid=0002")))
-    connected_cards(program, {"QV5840": True})
+    _, program = start(program_exe, sim_exe, QV5840, cards={"QV5840": True})
     program.press("QV5840")
     program.press("Support")
     program.finds("Quick Start Guide", "User Manual", "FAQ", "eService Help")
@@ -634,10 +638,8 @@ def flow_device(program_exe, sim_exe):
     """The guide once, the Device page's rows, the firmware check once per connection, Reset, unplugging."""
     sounds = system_sounds()
     write_config(QV5830=dict(autocheck="1"), QV5840=known("Ctrl + Alt + K", autocheck="1"))
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
-                           ("switch", "model=QV5840,pid=0002"), firmware=True)
-    program = Program(program_exe, switch)
-    connected_cards(program, {"QV5830": True, "QV5840": False})
+    switch, program = start(program_exe, sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
+                            QV5840, firmware=True, cards={"QV5830": True, "QV5840": False})
 
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
@@ -734,9 +736,7 @@ def press_keys(*keys):
 def flow_prefs(program_exe, sim_exe, build_version):
     """The version, start at log-on, the hotkey editor with real keys, Traditional Chinese."""
     write_config(System=dict(autorun="1", language="0"), QV5830=known())
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
-    program = Program(program_exe, switch)
-    connected_cards(program, {"QV5830": True})
+    switch, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
     # Never installed: the program writes its own log-on entry, naming itself.
     entry = os.path.join(os.environ["XDG_CONFIG_HOME"], "autostart", "Vemo Portview.desktop")
     argv = [os.path.realpath(program_exe), "-h"]
@@ -848,10 +848,9 @@ def flow_maintenance(program_exe, sim_exe):
     and failed downloads, and the whole upgrade by the virtual tool."""
     model, old, new = "QV5830", "V1.0.9", "V1.0.10"
     write_config(**{model: known("Ctrl + Alt + K", silent="1")})
-    switch = VirtualSwitch(sim_exe, ("switch", f"model={model},pid=0001,fw={old},offer={new}"), firmware=True)
+    switch, program = start(program_exe, sim_exe, ("switch", f"model={model},pid=0001,fw={old},offer={new}"),
+                            firmware=True, cards={model: True}, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
     vemocrypt = os.path.join(os.path.dirname(os.path.dirname(sim_exe)), "vemocrypt", "vemocrypt")
-    program = Program(program_exe, switch, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
-    connected_cards(program, {model: True})
 
     def open_maintenance():
         program.press(model)
@@ -984,8 +983,7 @@ def flow_maintenance(program_exe, sim_exe):
 
 def flow_installed(program_exe, sim_exe):
     """An installed or unpacked tree: catalogue and container library found, and the switch."""
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
-    connected_cards(program, {"QV5830": True})
+    start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
 
 
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,

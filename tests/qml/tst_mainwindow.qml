@@ -6,7 +6,7 @@ import "qrc:/Qml/Faq.js" as Faq
 
 // What the end-to-end flows cannot arrange: a switch that will not open, a
 // list that comes back in another order, settings a person edited by hand,
-// a firmware file that does not open, the device page's rules, every
+// the device page's rules, every
 // answer the firmware service can give, and FAQ searches for texts that the
 // FAQ's own entries do not hold.
 TestCase {
@@ -77,21 +77,6 @@ TestCase {
         tryVerify(function () { return connects().length > 0 })
         compare(connects(), ["connect /a"])
         compare(window.selectDevIndex, 1)
-    }
-
-    function test_dialogs() {
-        start()
-        window.upgrade_url = "http://fw.example.com/files/QV5830_V1.0.4.bin"
-        stubs.processOpens = false
-        window.openUpgrade()
-        compare(window.alert_dialog_info.msg, "Firmware upgrade file open failed.")
-
-        window.silent_remove = 1
-        window.showExitWindow()
-        compare(window.confirm_dialog_info.msg, "Are you sure you want to quit Vemo Portview?")
-        stubs.calls = []
-        window.confirm_dialog_info.dofunc()
-        compare(stubs.calls, ["disconnect", "restore"])
     }
 
     // The device frame of a connected switch, its Device page loaded.

@@ -1,6 +1,6 @@
 // The download component against a real HTTP server on 127.0.0.1:
-// what it reports, when the destination file appears, and which redirects
-// it follows.
+// what it reports, when the destination file appears (never over a file that
+// appeared meanwhile), and which redirects it follows.
 
 #include "Download/quickdownload.h"
 #include "LocalHttpServer.h"
@@ -239,6 +239,21 @@ private slots:
         checked->start();
         QTRY_VERIFY_WITH_TIMEOUT(checked.finished.count() == 1, 10000);
         QCOMPARE(contents("out.bin"), QByteArray("new"));
+
+        // A file made at the destination while the body comes is the user's: it stays.
+        LocalHttpServer::Response slow = LocalHttpServer::ok(pattern(5000));
+        slow.pauseMs = 500;
+        m_server.route("/slow", slow);
+        auto late = watch("late.bin");
+        (*late)->start(url("/slow"));
+        QFile mine(m_dir.filePath("late.bin"));
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("the user's own file") > 0);
+        mine.close();
+        QTRY_VERIFY_WITH_TIMEOUT(late->errors.count() == 1, 10000);
+        QVERIFY2(late->lastError().startsWith("2 Overwriting not allowed"), qPrintable(late->lastError()));
+        QCOMPARE(late->finished.count(), 0);
+        QCOMPARE(contents("late.bin"), QByteArray("the user's own file"));
+        QCOMPARE(files().filter("late.bin"), QStringList{"late.bin"});
     }
 
     void stopAndDestructionLeaveNoFile()

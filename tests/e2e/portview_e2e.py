@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
-"""End-to-end flows on the real program and the real virtual switch.
-
-    portview_e2e.py PROGRAM KVM_SIM FLOW
-
-Run inside dbus-run-session (and tests/isolated.sh, for fresh HOME and XDG
-folders). Each flow gets an X server of its own, the accessibility bus, a
-tray host on the session bus, and walks the program as a person would:
-reading and pressing controls through the accessibility tree, pressing keys
-with xdotool, looking at pixels of a screenshot taken with xwd."""
+"""portview_e2e.py PROGRAM KVM_SIM FLOW: the real program and virtual switch
+under dbus-run-session and tests/isolated.sh, on an X server of its own with
+the accessibility bus and a tray host, walked through AT-SPI and xdotool."""
 import collections
 import configparser
 import json
@@ -59,7 +53,10 @@ def wait_for(what, check, timeout=15.0):
     end = time.monotonic() + timeout
     while True:
         pump()
-        value = check()
+        try:
+            value = check()
+        except GLib.Error:  # an element went away while the tree was read: look again
+            value = None
         if value:
             return value
         if time.monotonic() > end:
@@ -81,19 +78,15 @@ def dbus_call(bus, service, path, interface, method, args=None, reply=None):
 # --- X server and accessibility bus -----------------------------------------
 
 def start_desktop(width=1280, height=1024):
-    """Xvfb with -noreset (otherwise it resets, dropping the root window's
-    properties, whenever its last client leaves), then the accessibility bus,
-    whose address goes on the root window before any program starts: Qt then
-    connects at once instead of racing its first window."""
-    # A random display number: X servers of other process namespaces that
-    # share /tmp and the abstract socket names would otherwise all take :0.
+    """Xvfb -noreset (a reset drops the root window's properties), then the
+    accessibility bus, its address on the root window before Qt starts. A
+    random display: servers of other namespaces sharing /tmp would take :0."""
     for number in random.sample(range(100, 1000), 20):
         read_end, write_end = os.pipe()
         spawn(["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
                "-screen", "0", f"{width}x{height}x24"], "xvfb", pass_fds=(write_end,))
         os.close(write_end)
-        # The number and its newline come in two writes; closing before the
-        # second would end the server.
+        # Number and newline come in two writes: closing early ends the server.
         with os.fdopen(read_end, "rb") as reply:
             ready = reply.readline().strip()
         if ready:
@@ -130,15 +123,12 @@ WATCHER_XML = """<node><interface name="org.kde.StatusNotifierWatcher">
 
 
 def run_tray_host():
-    """The smallest tray: a StatusNotifierWatcher that says a host is there
-    and lists the items that register. It runs as a process of its own, as a
-    desktop's tray does, so the program's calls never wait on the test."""
+    """A StatusNotifierWatcher with a host, in a process of its own."""
     items = []
 
     def on_call(connection, sender, path, interface, method, args, invocation):
         if method == "RegisterStatusNotifierItem":
             service = args.unpack()[0]
-            # An item may give its object path only; the service is then the caller.
             items.append(sender + service if service.startswith("/") else service)
             connection.emit_signal(None, path, interface, "StatusNotifierItemRegistered",
                                    GLib.Variant("(s)", (items[-1],)))
@@ -157,25 +147,16 @@ def run_tray_host():
 
 
 class Tray:
-    """The tray icon of the program as a person meets it: its menu entries,
-    and clicking one of them."""
-
     def __init__(self):
         self.bus = session_bus()
 
-    def items(self):
-        return dbus_call(self.bus, WATCHER, "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties",
-                         "Get", GLib.Variant("(ss)", (WATCHER, "RegisteredStatusNotifierItems")),
-                         "(v)")[0]
-
-    def _item(self):
-        item = wait_for("a tray icon", self.items)[-1]
-        service, _, path = item.partition("/")
-        return service, "/" + (path or "StatusNotifierItem")
-
     def menu(self):
         """[(id, label)] of the menu's top level; separators are labelled '-'."""
-        service, path = self._item()
+        item = wait_for("a tray icon", lambda: dbus_call(
+            self.bus, WATCHER, "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties", "Get",
+            GLib.Variant("(ss)", (WATCHER, "RegisteredStatusNotifierItems")), "(v)")[0])[-1]
+        service, _, path = item.partition("/")
+        path = "/" + (path or "StatusNotifierItem")
         menu_path = dbus_call(self.bus, service, path, "org.freedesktop.DBus.Properties", "Get",
                               GLib.Variant("(ss)", ("org.kde.StatusNotifierItem", "Menu")), "(v)")[0]
         self.service, self.menu_path = service, menu_path
@@ -198,8 +179,7 @@ class Tray:
 
 class VirtualSwitch:
     def __init__(self, executable, *devices, firmware=False):
-        """devices: ("switch", SPEC) or ("other", SPEC), listed in this order;
-        firmware: also run the firmware information service."""
+        """devices: ("switch", SPEC) or ("other", SPEC); firmware: the firmware service too."""
         self.executable = executable
         self.socket = f"e2e-kvm-sim-{os.getpid()}-{len(started)}"
         args = [executable, "--socket", self.socket, "--trace", os.path.join(ROOT, self.socket + ".trace")]
@@ -211,18 +191,23 @@ class VirtualSwitch:
         assert process.stdout.readline().startswith(b"kvm-sim listening on"), "kvm-sim did not start"
         self.firmware_url = process.stdout.readline().split()[-1].decode() if firmware else ""
 
-    def firmware_queries(self):
-        """The models the firmware service was asked about, in order."""
+    def log(self, prefix):
         with open(os.path.join(ROOT, self.socket + ".log"), encoding="utf-8", errors="replace") as log:
-            return [line.split("model=")[1].split()[0] for line in log if line.startswith("kvm-sim firmware query:")]
+            return [line for line in log if line.startswith("kvm-sim firmware " + prefix)]
+
+    def firmware_queries(self):
+        return [line.split("model=")[1].split()[0] for line in self.log("query:")]
 
     def ctl(self, *args):
         return subprocess.run([self.executable, "--socket", self.socket, "ctl", *args],
                               check=True, capture_output=True, text=True).stdout
 
-    def commands(self, index):
+    def state(self, index=1):
+        return json.loads(self.ctl("state", str(index)))
+
+    def commands(self, index=1):
         """Every command switch `index` (from 1) received, in order."""
-        return json.loads(self.ctl("state", str(index)))["commands"]
+        return self.state(index)["commands"]
 
 
 # --- The program through the accessibility tree --------------------------------
@@ -231,8 +216,7 @@ class Program:
     def __init__(self, executable, switch, *args, wait_shown=True, **extra_env):
         import pyatspi  # only now: it looks for the accessibility bus on this display
         self.pyatspi = pyatspi
-        # Any warning ends the program: a QML error (a misnamed context
-        # property, type or import) is only a warning and would go unseen.
+        # Any warning ends the program: a QML error is only a warning.
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    QT_FATAL_WARNINGS="1")
         if switch:
@@ -277,8 +261,21 @@ class Program:
     def gone(self, role, name, timeout=10.0):
         wait_for(f"{role} \"{name}\" to go", lambda: not self.elements(role, name), timeout)
 
-    def press(self, name, role="button"):
-        self.find(role, name).queryAction().doAction(0)
+    def finds(self, *texts):
+        for text in texts:
+            self.find("text", text)
+
+    def starting(self, prefix):
+        return [t for t in self.elements("text") if t.name.startswith(prefix)]
+
+    def press(self, name, role="button", last=False):
+        """last: the topmost of several (a dialog's lies above the page's and comes after it)."""
+        (self.elements(role, name)[-1] if last else self.find(role, name)).queryAction().doAction(0)
+
+    def alert(self, message, answer="OK"):
+        self.find("text", message, timeout=20)
+        self.press(answer)
+        self.gone("text", message)
 
     def cards(self):
         """{model name: description} of the device cards on the home page."""
@@ -305,10 +302,8 @@ class Program:
         wait_for("the program to end", lambda: self.process.poll() is not None, timeout)
         return self.process.returncode
 
-
     def checked(self, name):
         return self.find("check", name).getState().contains(self.pyatspi.STATE_CHECKED)
-
 
     def click(self, element):
         """A real mouse click in the middle of the element."""
@@ -350,6 +345,19 @@ def config():
     return read_ini(os.path.join(data_dir(), "config.ini"))
 
 
+def write_config(**groups):
+    write_ini(os.path.join(data_dir(), "config.ini"), groups)
+
+
+def known(hotkey=HOTKEY, silent="0", autocheck="0"):
+    """A model's group as the program leaves it after its first run."""
+    return dict(firstrun="0", hotkey=hotkey, silent=silent, autocheck=autocheck)
+
+
+def key(*chords):
+    subprocess.run(["xdotool", "key", *chords], check=True)
+
+
 REGISTRY = os.path.join(os.environ.get("XDG_CONFIG_HOME", ""), "Vemo", "registry.ini")
 SOUND_KEY = "AppEvents\\Schemes\\Apps\\.Default\\Device{}\\.{}\\."
 SOUND_EVENTS = (("connect", "Connect"), ("disconnect", "DisConnect"), ("fail", "Fail"))
@@ -358,6 +366,18 @@ SOUND_EVENTS = (("connect", "Connect"), ("disconnect", "DisConnect"), ("fail", "
 def current_sounds():
     values = read_ini(REGISTRY).get("HKEY_CURRENT_USER", {})
     return {event: values.get(SOUND_KEY.format(key, "Current")) for event, key in SOUND_EVENTS}
+
+
+def system_sounds():
+    """Writes the system's sounds, defaults and the same in use; returns them."""
+    sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
+    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {SOUND_KEY.format(key, kind): sounds[event]
+                                               for event, key in SOUND_EVENTS for kind in ("Current", "Default")}})
+    return sounds
+
+
+def muted(sounds):
+    wait_for("the sounds muted", lambda: current_sounds() == dict.fromkeys(sounds, ""))
 
 
 # --- Screenshots -------------------------------------------------------------------
@@ -399,9 +419,7 @@ class Screenshot:
 
 
 def stub_browser():
-    """A browser that only notes the addresses it is asked to open. Qt asks
-    xdg-open first and $BROWSER after it: both are the stub. Call it before
-    the program starts; the result lists the addresses opened so far."""
+    """xdg-open and $BROWSER noting the addresses; call before the program starts."""
     folder, record = os.path.join(ROOT, "browser"), os.path.join(ROOT, "opened.txt")
     os.makedirs(folder, exist_ok=True)
     script = os.path.join(folder, "xdg-open")
@@ -423,10 +441,6 @@ def web_pages(opened, count):
 
 
 # --- Flows -------------------------------------------------------------------------
-
-TWO_SWITCHES = (("switch", "model=QV5830,pid=0001"), ("other", "vid=046D,pid=C52B,product=Mouse"),
-                ("switch", "model=QV5840,pid=0002"))
-
 
 def connected_cards(program, expected):
     """Waits until the cards are exactly `expected` ({model: connected?})."""
@@ -452,31 +466,43 @@ def check_theme(program, title_bar, logo_bar=None, page=None, card=None, save_as
         shot.save_png(save_as, x, y, width, height)
 
 
+QV5830, QV5840 = ("switch", "model=QV5830,pid=0001"), ("switch", "model=QV5840,pid=0002")
+
+
+def start(program_exe, sim_exe, *devices, cards, firmware=False, args=(), **env):
+    """The virtual switch with `devices`, then the program, until its cards are `cards`."""
+    switch = VirtualSwitch(sim_exe, *devices, firmware=firmware)
+    program = Program(program_exe, switch, *args, **env)
+    connected_cards(program, cards)
+    return switch, program
+
+
+def hand_over(program, switch, chord, remaining=None):
+    """The hotkey hands switch 1 to the other computer: its card goes."""
+    key(chord)
+    wait_for("sw i01", lambda: "sw i01" in switch.commands())
+    connected_cards(program, remaining or {})
+
+
 def flow_home(program_exe, sim_exe):
-    """Two switches and a mouse: the cards, the connection, the settings
-    written back, the hotkey handing the switch over and back, unplugging,
-    hiding to the tray and a second start bringing the window back."""
-    switch = VirtualSwitch(sim_exe, *TWO_SWITCHES)
-    program = Program(program_exe, switch)
+    """Two switches and a mouse: cards, connection, defaults, the hotkey, unplugging, the tray."""
+    switch, program = start(program_exe, sim_exe, QV5830, ("other", "vid=046D,pid=C52B,product=Mouse"), QV5840,
+                            cards={"QV5830": True, "QV5840": False})
     program.find("text", "Select Devices")
-    connected_cards(program, {"QV5830": True, "QV5840": False})
     wait_for("the status read", lambda: "read" in switch.commands(1))
     assert switch.commands(2) == [], f"the second switch was spoken to: {switch.commands(2)}"
 
     wait_for("the defaults written back", lambda: config().get("QV5830", {}).get("autocheck"))
     ini = config()
     assert {k: ini["System"].get(k) for k in ("autorun", "language")} == {"autorun": "1", "language": "0"}, ini
-    assert ini["QV5830"] == {"firstrun": "0", "hotkey": HOTKEY, "silent": "0", "autocheck": "0"}, ini
+    assert ini["QV5830"] == known(), ini
     assert "QV5840" not in ini, ini
 
     check_theme(program, "#f0f0f0", page="#fbfbfb", card="QV5830",
                 save_as=os.environ.get("PORTVIEW_SCREENSHOT"))
 
-    # The stored hotkey hands the switch to the other computer: its card goes.
     reads = switch.commands(1).count("read")
-    subprocess.run(["xdotool", "key", "shift+alt+s"], check=True)
-    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
-    connected_cards(program, {"QV5840": False})
+    hand_over(program, switch, "shift+alt+s", {"QV5840": False})
     # Back on this computer: the card returns and connects again.
     switch.ctl("set", "1", "port=1")
     connected_cards(program, {"QV5830": True, "QV5840": False})
@@ -485,8 +511,7 @@ def flow_home(program_exe, sim_exe):
     switch.ctl("unplug", "2")
     connected_cards(program, {"QV5830": True})
     switch.ctl("unplug", "1")
-    wait_for("\"No device detected\"", lambda: [t for t in program.elements("text")
-                                                 if t.name.startswith("No device detected")])
+    wait_for("\"No device detected\"", lambda: program.starting("No device detected"))
     program.gone("text", "Select Devices")
 
     # The close cross hides the window to the tray; a second start brings it back.
@@ -499,31 +524,22 @@ def flow_home(program_exe, sim_exe):
 
 
 def flow_tray(program_exe, sim_exe):
-    """Started hidden with silent removal on: only the tray shows; its menu
-    opens the window; "Quit" asks, "Cancel" keeps the program, "OK" ends it
-    and gives the device sounds back."""
-    # The system's sounds: its defaults, and the same ones in use.
-    sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
-    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {
-        SOUND_KEY.format(key, kind): sounds[event] for event, key in SOUND_EVENTS for kind in ("Current", "Default")}})
-    write_ini(os.path.join(data_dir(), "config.ini"), {
-        "System": dict(autorun="1", language="0"),
-        "QV5830": dict(firstrun="0", hotkey=HOTKEY, silent="1", autocheck="0")})
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
+    """Started hidden, silent removal on: the tray menu; "Quit" asks, "OK" gives the sounds back."""
+    sounds = system_sounds()
+    write_config(System=dict(autorun="1", language="0"), QV5830=known(silent="1"))
+    switch = VirtualSwitch(sim_exe, QV5830)
     program = Program(program_exe, switch, "-h", wait_shown=False)
     tray = Tray()
     assert [label for _, label in tray.menu()] == ["Vemo Portview", "-", "Preferences", "Quit"], tray.menu()
     wait_for("the status read", lambda: "read" in switch.commands(1))
-    wait_for("the sounds muted", lambda: current_sounds() == dict.fromkeys(sounds, ""))
+    muted(sounds)
     assert not program.shown(), "started with -h, yet a window shows"
 
     tray.click("Vemo Portview")
     wait_for("the window", program.shown)
     message = "Are you sure you want to quit Vemo Portview?"
     tray.click("Quit")
-    program.find("text", message)
-    program.press("Cancel")
-    program.gone("text", message)
+    program.alert(message, "Cancel")
     assert program.process.poll() is None, "Cancel ended the program"
 
     tray.click("Quit")
@@ -541,12 +557,9 @@ def shoot(program, name):
 
 
 def flow_brand(program_exe, sim_exe):
-    """The sister brand's build: black title bar, logo bar "#272727"; its
-    own guide; a device page without the maker's video row; a Support page
-    without the user manual, whose row 2 is a web page."""
+    """The sister brand: its theme, guide, no video row, no user manual, row 2 a web page."""
     opened = stub_browser()
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
-    connected_cards(program, {"QV5830": True})
+    _, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
     check_theme(program, "#000000", logo_bar="#272727")
     shoot(program, "hollin_home")
     program.press("QV5830")
@@ -570,19 +583,13 @@ def flow_brand(program_exe, sim_exe):
 
 
 def flow_support(program_exe, sim_exe):
-    """The Support page and the FAQ with a QV5840: the rows, the web pages,
-    the questions naming the connected model, searches typed with real keys
-    (plain text, the model's name, texts that are no regular expression),
-    back to Support, and the guide reopened from there."""
+    """Support and the FAQ with a QV5840: rows, web pages, searches typed, the guide from there."""
     opened = stub_browser()
-    write_ini(os.path.join(data_dir(), "config.ini"), {
-        "QV5840": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5840,pid=0002")))
-    connected_cards(program, {"QV5840": True})
+    write_config(QV5840=known())
+    _, program = start(program_exe, sim_exe, QV5840, cards={"QV5840": True})
     program.press("QV5840")
     program.press("Support")
-    for title in ("Quick Start Guide", "User Manual", "FAQ", "eService Help"):
-        program.find("text", title)
+    program.finds("Quick Start Guide", "User Manual", "FAQ", "eService Help")
     assert not program.elements("text", "Log Export"), "the hidden row shows"
     shoot(program, "support")
     program.press("User Manual")
@@ -602,10 +609,10 @@ def flow_support(program_exe, sim_exe):
     subprocess.run(["xdotool", "windowfocus", "--sync", program.windows()[0]], check=True)
     asked, lane_answer = [], "Long press port selection button"
     for typed, found in (("", None), ("LANE", [5]), ("(", []), ("QV5840", range(6)), ("[", [])):
-        subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+        key("ctrl+a", "BackSpace")
         if typed:
             subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
-        subprocess.run(["xdotool", "key", "Return"], check=True)
+        key("Return")
         if not typed:
             # An empty search keeps all seven, closed: now they fit in view.
             asked = wait_for("seven questions", lambda: len(questions()) == 7 and questions())
@@ -613,37 +620,26 @@ def flow_support(program_exe, sim_exe):
             continue
         wait_for(f"the questions found by \"{typed}\"", lambda: questions() == [asked[i] for i in found])
         if typed == "LANE":
-            assert not [t for t in program.elements("text") if t.name.startswith(lane_answer)], "not collapsed"
+            assert not program.starting(lane_answer), "not collapsed"
             program.press(asked[5])
-            wait_for("the answer", lambda: [t for t in program.elements("text") if t.name.startswith(lane_answer)])
+            wait_for("the answer", lambda: program.starting(lane_answer))
             shoot(program, "faq_open")
 
     program.press("Back")
-    program.find("button", "Start")
     program.press("Start")
     program.find("text", "Hardware Overview")
-    program.press("Next")
-    program.press("Next")
-    program.press("Finish")
+    for step in ("Next", "Next", "Finish"):
+        program.press(step)
     program.find("text", "Quick Start Guide")
     assert not program.elements("text", "Switch Hotkey"), "the guide opened the frame on \"Device\""
 
 
 def flow_device(program_exe, sim_exe):
-    """The device frame as a new user meets it: the guide once, the frame on
-    "Device", the hotkey chips, Video Fitwell asked for and refused, silent
-    removal, the automatic firmware check once per connection, the home
-    button, a second switch reset to its defaults and then unplugged."""
-    sounds = {"connect": "ding.wav", "disconnect": "dong.wav", "fail": ""}
-    write_ini(REGISTRY, {"HKEY_CURRENT_USER": {
-        SOUND_KEY.format(key, kind): sounds[event] for event, key in SOUND_EVENTS for kind in ("Current", "Default")}})
-    write_ini(os.path.join(data_dir(), "config.ini"), {
-        "QV5830": dict(autocheck="1"),
-        "QV5840": dict(firstrun="0", hotkey="Ctrl + Alt + K", silent="0", autocheck="1")})
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
-                           ("switch", "model=QV5840,pid=0002"), firmware=True)
-    program = Program(program_exe, switch)
-    connected_cards(program, {"QV5830": True, "QV5840": False})
+    """The guide once, the Device page's rows, the firmware check once per connection, Reset, unplugging."""
+    sounds = system_sounds()
+    write_config(QV5830=dict(autocheck="1"), QV5840=known("Ctrl + Alt + K", autocheck="1"))
+    switch, program = start(program_exe, sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
+                            QV5840, firmware=True, cards={"QV5830": True, "QV5840": False})
 
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
@@ -657,8 +653,7 @@ def flow_device(program_exe, sim_exe):
     _, frame_y, _, _ = program.frame()
     titles = [t for t in program.elements("text", "QV5830") if program.extents(t)[1] - frame_y in range(32, 80)]
     assert titles, "the model name is not in the title strip"
-    for key in ("Shift", "Alt", "S"):
-        program.find("text", key)
+    program.finds("Shift", "Alt", "S")
     wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
     shoot(program, "device")
 
@@ -668,8 +663,7 @@ def flow_device(program_exe, sim_exe):
     program.press("Video Fitwell", role="check")
     program.find("text", note)
     shoot(program, "confirm")
-    program.press("Cancel")
-    program.gone("text", note)
+    program.alert(note, "Cancel")
     assert not program.checked("Video Fitwell")
     assert not [c for c in switch.commands(1) if c.startswith("videoswmode")], switch.commands(1)
     program.press("Video Fitwell", role="check")
@@ -695,7 +689,7 @@ def flow_device(program_exe, sim_exe):
 
     program.press("USB Silent Removal", role="check")
     wait_for("silent = 1", lambda: config()["QV5830"].get("silent") == "1")
-    wait_for("the sounds muted", lambda: current_sounds() == dict.fromkeys(sounds, ""))
+    muted(sounds)
     assert program.checked("USB Silent Removal")
 
     # Home and back in the same connection: no second query.
@@ -709,18 +703,15 @@ def flow_device(program_exe, sim_exe):
     # The second switch: its own connection, its own check, its own hotkey.
     program.press("QV5840")
     program.find("button", "Device")
-    for key in ("Ctrl", "Alt", "K"):
-        program.find("text", key)
+    program.finds("Ctrl", "Alt", "K")
     wait_for("the second switch's check", lambda: switch.firmware_queries() == ["QV5830", "QV5840"])
     program.press("Reset")
     program.find("text", "Are you sure you want to reset the device setting to factory default?")
-    # The dialog's "Reset" lies above the page's and comes after it in the tree.
-    program.elements("button", "Reset")[-1].queryAction().doAction(0)
+    program.press("Reset", last=True)
     program.find("text", "Reset success!")
     assert "clearallsetting" in switch.commands(2), switch.commands(2)
     program.press("OK")
-    for key in ("Shift", "Alt", "S"):
-        program.find("text", key)
+    program.finds("Shift", "Alt", "S")
     wait_for("the hotkey stored", lambda: config()["QV5840"].get("hotkey") == HOTKEY)
 
     # Unplugged while the frame is open: back to the home page.
@@ -730,8 +721,7 @@ def flow_device(program_exe, sim_exe):
 
 
 def exec_argv(entry):
-    """The program and arguments a desktop starts from a log-on entry: the
-    Exec line as GLib reads it, after the "%%" field code."""
+    """The Exec line of a log-on entry as GLib reads it, "%%" undone."""
     keys = GLib.KeyFile()
     keys.load_from_file(entry, GLib.KeyFileFlags.NONE)
     return GLib.shell_parse_argv(keys.get_string("Desktop Entry", "Exec").replace("%%", "%"))[1]
@@ -744,20 +734,14 @@ def press_keys(*keys):
 
 
 def flow_prefs(program_exe, sim_exe, build_version):
-    """The preferences page and the hotkey editor as a user walks them: the
-    version, start at log-on off and on again from a build tree, every kind
-    of capture in the editor with real key presses, the saved hotkey handing
-    the switch over, then Traditional Chinese at once and after a restart."""
-    write_ini(os.path.join(data_dir(), "config.ini"), {
-        "System": dict(autorun="1", language="0"),
-        "QV5830": dict(firstrun="0", hotkey=HOTKEY, silent="0", autocheck="0")})
-    switch = VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001"))
-    program = Program(program_exe, switch)
-    connected_cards(program, {"QV5830": True})
+    """The version, start at log-on, the hotkey editor with real keys, Traditional Chinese."""
+    write_config(System=dict(autorun="1", language="0"), QV5830=known())
+    switch, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
     # Never installed: the program writes its own log-on entry, naming itself.
     entry = os.path.join(os.environ["XDG_CONFIG_HOME"], "autostart", "Vemo Portview.desktop")
+    argv = [os.path.realpath(program_exe), "-h"]
     wait_for("the log-on entry", lambda: os.path.exists(entry))
-    assert exec_argv(entry) == [os.path.realpath(program_exe), "-h"], open(entry).read()
+    assert exec_argv(entry) == argv, open(entry).read()
 
     program.press("Preferences")
     program.find("text", "Version")
@@ -772,8 +756,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
     assert not program.checked("Launch at Startup")
     program.press("Launch at Startup", role="check")
     wait_for("the entry back", lambda: os.path.exists(entry))
-    assert config()["System"].get("autorun") == "1"
-    assert exec_argv(entry) == [os.path.realpath(program_exe), "-h"]
+    assert config()["System"].get("autorun") == "1" and exec_argv(entry) == argv
     program.press("Back")
 
     # The editor: a valid capture cancelled changes nothing.
@@ -820,17 +803,14 @@ def flow_prefs(program_exe, sim_exe, build_version):
     program.press("Save")
     program.gone("button", "Save")
     wait_for("the new hotkey stored", lambda: config()["QV5830"].get("hotkey") == "Ctrl + Alt + K")
-    for key in ("Ctrl", "Alt", "K"):
-        program.find("text", key)
+    program.finds("Ctrl", "Alt", "K")
 
     # Only the new hotkey hands the switch over.
-    subprocess.run(["xdotool", "key", "shift+alt+s"], check=True)
+    key("shift+alt+s")
     beats = switch.commands(1).count("test")
     wait_for("two heartbeats", lambda: switch.commands(1).count("test") >= beats + 2)
     assert not [c for c in switch.commands(1) if c.startswith("sw ")], switch.commands(1)
-    subprocess.run(["xdotool", "key", "ctrl+alt+k"], check=True)
-    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
-    connected_cards(program, {})
+    hand_over(program, switch, "ctrl+alt+k")
 
     # Traditional Chinese: the page and the home page at once, and after a restart.
     program.press("Preferences")
@@ -840,7 +820,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
     program.find("text", "版本")
     shoot(program, "preferences_zh")
     program.press("返回")
-    wait_for("\"未偵測到裝置\"", lambda: [t for t in program.elements("text") if t.name.startswith("未偵測到裝置")])
+    wait_for("\"未偵測到裝置\"", lambda: program.starting("未偵測到裝置"))
     program.stop()
     switch.ctl("set", "1", "port=1")
     program = Program(program_exe, switch)
@@ -852,8 +832,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
 
 
 def type_into_dialog(program, title, path, folder):
-    """Types `path` into the file dialog called `title`, which opened in
-    `folder`, and accepts it."""
+    """Types `path` into the file dialog `title`, opened in `folder`, and accepts it."""
     wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
     field = wait_for("the file name field", lambda: program.elements("field", "File name:"))[0]
     program.find("combo", folder)
@@ -865,30 +844,20 @@ def type_into_dialog(program, title, path, folder):
 
 
 def flow_maintenance(program_exe, sim_exe):
-    """The Maintenance page: a settings backup through the real file dialog,
-    a reset and the restore that brings the settings back, three files that
-    must not restore; then the firmware offer with its three answers, the
-    refused downloads, a file that is not the tool, a switch that refuses
-    upgrade mode, a stalled download, and the whole upgrade by the virtual
-    tool, after which the switch reports the new version."""
+    """Backup, reset and restore, files that must not restore; the firmware offer, refused
+    and failed downloads, and the whole upgrade by the virtual tool."""
     model, old, new = "QV5830", "V1.0.9", "V1.0.10"
-    write_ini(os.path.join(data_dir(), "config.ini"), {
-        model: dict(firstrun="0", hotkey="Ctrl + Alt + K", silent="1", autocheck="0")})
-    switch = VirtualSwitch(sim_exe, ("switch", f"model={model},pid=0001,fw={old},offer={new}"), firmware=True)
+    write_config(**{model: known("Ctrl + Alt + K", silent="1")})
+    switch, program = start(program_exe, sim_exe, ("switch", f"model={model},pid=0001,fw={old},offer={new}"),
+                            firmware=True, cards={model: True}, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
     vemocrypt = os.path.join(os.path.dirname(os.path.dirname(sim_exe)), "vemocrypt", "vemocrypt")
-    program = Program(program_exe, switch, PORTVIEW_DOWNLOAD_TIMEOUT="3000")
-    connected_cards(program, {model: True})
 
     def open_maintenance():
         program.press(model)
         program.press("Maintenance")
         program.find("text", "Check for latest version.")
 
-    def alert(message):
-        program.find("text", message, timeout=20)
-        program.press("OK")
-        program.gone("text", message)
-
+    alert = program.alert
     open_maintenance()
     program.find("text", "Firmware Version " + old)
     shoot(program, "maintenance")
@@ -903,14 +872,16 @@ def flow_maintenance(program_exe, sim_exe):
     alert("Backup successfully!")
     plain = os.path.join(os.environ["TMPDIR"], "backup.json")
     subprocess.run([vemocrypt, "decrypt", backup, plain], check=True)
+    def settings(name, hotkey, silent):
+        return '{"modelname":"%s","settings":{"hotkey":"%s","silent":%d,"safely":0}}' % (name, hotkey, silent)
     with open(plain, encoding="utf-8") as text:
-        assert text.read() == ('{"modelname":"QV5830","settings":{"hotkey":"Ctrl + Alt + K","silent":1,"safely":0}}')
+        assert text.read() == settings(model, "Ctrl + Alt + K", 1)
     assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
 
     # A reset changes the settings; the restore brings them back at once.
     program.press("Device")
     program.press("Reset")
-    program.elements("button", "Reset")[-1].queryAction().doAction(0)
+    program.press("Reset", last=True)
     alert("Reset to default successfully!")
     assert config()[model]["hotkey"] == HOTKEY and config()[model]["silent"] == "0", config()
     program.press("Maintenance")
@@ -921,19 +892,17 @@ def flow_maintenance(program_exe, sim_exe):
     assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
 
     # Files that must not restore: another model's backup, a damaged one, no container.
+    other_model, damaged, not_container = (os.path.join(folder, n) for n in ("other.kvm", "damaged.kvm", "notes.kvm"))
     with open(plain, "w", encoding="utf-8") as text:
-        text.write('{"modelname":"QV5840","settings":{"hotkey":"Ctrl + Alt + W","silent":0,"safely":0}}')
-    other_model = os.path.join(folder, "other model.kvm")
+        text.write(settings("QV5840", "Ctrl + Alt + W", 0))
     subprocess.run([vemocrypt, "encrypt", plain, other_model], check=True)
-    damaged = os.path.join(folder, "damaged.kvm")
     with open(backup, "rb") as source:
-        data = bytearray(source.read())
-    data[len(data) // 2:] = bytes(b ^ 0x5A for b in data[len(data) // 2:])
+        data = source.read()
+    half = len(data) // 2
     with open(damaged, "wb") as out:
-        out.write(data)
-    not_container = os.path.join(folder, "notes.kvm")
+        out.write(data[:half] + bytes(b ^ 0x5A for b in data[half:]))
     with open(not_container, "w", encoding="utf-8") as out:
-        out.write('{"modelname":"QV5830","settings":{"hotkey":"Ctrl + Alt + W","silent":0,"safely":0}}')
+        out.write(settings(model, "Ctrl + Alt + W", 0))
     before = config()
     for path in (other_model, damaged, not_container):
         program.press("Restore")
@@ -942,9 +911,7 @@ def flow_maintenance(program_exe, sim_exe):
         assert config() == before, (path, config())
 
     # The restored hotkey is the one the keyboard watch uses.
-    subprocess.run(["xdotool", "key", "ctrl+alt+k"], check=True)
-    wait_for("sw i01", lambda: "sw i01" in switch.commands(1))
-    connected_cards(program, {})
+    hand_over(program, switch, "ctrl+alt+k")
     switch.ctl("set", "1", "port=1")
     connected_cards(program, {model: True})
 
@@ -955,19 +922,13 @@ def flow_maintenance(program_exe, sim_exe):
         program.press("Check")
         program.find("text", "New Firmware Version")
 
-    for answer, role, stored in (("Remind me later", "button", "1"), ("Skip this version", "button", "0"),
-                                 ("Close", "button", "1")):
+    for answer, stored in (("Remind me later", "1"), ("Skip this version", "0"), ("Close", "1")):
         offer()
         if answer == "Remind me later":
             shoot(program, "upgrade")
-        # The offer's close cross lies above the frame's and comes after it.
-        program.elements(role, answer)[-1].queryAction().doAction(0)
+        program.press(answer, last=True)
         program.gone("text", "New Firmware Version")
         assert config()[model]["autocheck"] == stored, (answer, config())
-
-    def files_served():
-        with open(os.path.join(ROOT, switch.socket + ".log"), encoding="utf-8", errors="replace") as log:
-            return [line for line in log if line.startswith("kvm-sim firmware file:")]
 
     def download(expect):
         offer()
@@ -978,7 +939,7 @@ def flow_maintenance(program_exe, sim_exe):
     for url in ("/portline/files/..%2F..%2Fx", f"http://files.vemo.example.com/portline/files/{model}_{new}.exe"):
         switch.ctl("set", "1", "offer-url=" + url)
         download("Firmware upgrade file open failed.")
-        assert files_served() == [], files_served()
+        assert switch.log("file:") == [], switch.log("file:")
     assert not os.path.exists(os.path.join(ROOT, "x")) and not os.path.exists(os.path.join(os.environ["TMPDIR"], "x"))
     switch.ctl("set", "1", "offer-url=")
 
@@ -997,7 +958,7 @@ def flow_maintenance(program_exe, sim_exe):
     assert "update" not in switch.commands(1), switch.commands(1)
     switch.ctl("set", "1", "offer-file=tool", "refuse-update=1")
     download("Set upgrade mode failed, please check the device connection.")
-    assert not json.loads(switch.ctl("state", "1"))["upgrade"]
+    assert not switch.state()["upgrade"]
     switch.ctl("set", "1", "refuse-update=0", "offer-file=nolength")
     download(stall)
     switch.ctl("set", "1", "offer-file=tool")
@@ -1007,12 +968,11 @@ def flow_maintenance(program_exe, sim_exe):
     offer()
     program.press("Download")
     program.find("text", f"{model}_{new}")
-    wait_for("some progress", lambda: [t for t in program.elements("text") if t.name.endswith("%")
-                                        and t.name not in ("0%", "")])
+    wait_for("some progress", lambda: [t for t in program.elements("text") if t.name.endswith("%") and t.name != "0%"])
     shoot(program, "progress")
     wait_for("upgrade mode", lambda: "update" in switch.commands(1))
-    wait_for("the new firmware", lambda: json.loads(switch.ctl("state", "1"))["fw"] == new, timeout=20)
-    assert not json.loads(switch.ctl("state", "1"))["upgrade"]
+    wait_for("the new firmware", lambda: switch.state()["fw"] == new, timeout=20)
+    assert not switch.state()["upgrade"]
     connected_cards(program, {})
     connected_cards(program, {model: True})
     open_maintenance()
@@ -1022,10 +982,8 @@ def flow_maintenance(program_exe, sim_exe):
 
 
 def flow_installed(program_exe, sim_exe):
-    """An installed or unpacked tree: the program finds its catalogue and
-    container library there, far from the build folder, and its switch."""
-    program = Program(program_exe, VirtualSwitch(sim_exe, ("switch", "model=QV5830,pid=0001")))
-    connected_cards(program, {"QV5830": True})
+    """An installed or unpacked tree: catalogue and container library found, and the switch."""
+    start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
 
 
 FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,

@@ -1,13 +1,11 @@
 // The services and the program met as an attacker or an unlucky user meets
-// them: other local users' sockets, names that lead out of a folder, files
-// that appear during a download, odd characters in the home folder, named
-// pipes in place of files, oversized catalogues and crash leftovers.
+// them: other local users' sockets, odd characters in the home folder, named
+// pipes in place of files, oversized catalogues and crash leftovers. (Names
+// leading out of the temporary folder: tst_processinfo; a file appearing
+// during a download: tst_quickdownload.)
 
 #include "CatalogueFiles.h"
 #include "DeviceCatalogue.h"
-#include "Download/quickdownload.h"
-#include "LocalHttpServer.h"
-#include "ProcessInfo.h"
 #include "RegistryStore.h"
 #include "TestFixture.h"
 #include "fileEncrypt.h"
@@ -16,8 +14,6 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QProcess>
-#include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <pwd.h>
@@ -89,62 +85,6 @@ private slots:
     {
         fixture::nameAsTheProgram();
         QVERIFY(!root().isEmpty());
-    }
-
-    void openProcessStartsOnlyFilesDirectlyInTheTemporaryFolder()
-    {
-        const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-        const QString marks = root() + QStringLiteral("/marks");
-        QDir().mkpath(marks);
-        auto script = [&](const QString &path, const QString &mark) {
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QVERIFY(fixture::writeAll(path, "#!/bin/sh\ntouch '" + marks.toUtf8() + '/' + mark.toUtf8() + "'\n"));
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        };
-        script(root() + QStringLiteral("/escape.sh"), QStringLiteral("escape"));
-        script(root() + QStringLiteral("/home/evil.sh"), QStringLiteral("evil"));
-        script(temp + QStringLiteral("/sub/inner.sh"), QStringLiteral("inner"));
-        script(temp + QStringLiteral("/upgrade.sh"), QStringLiteral("upgrade"));
-        QVERIFY(QFile::link(root() + QStringLiteral("/escape.sh"), temp + QStringLiteral("/link.sh")));
-
-        ProcessInfo process;
-        const struct
-        {
-            const char *name;
-            bool starts;
-        } cases[] = {
-            {"../escape.sh", false}, {"sub/../../escape.sh", false}, {"../home/evil.sh", false},
-            {"link.sh", false},      {"sub/inner.sh", false},        {"/upgrade.sh", true},
-        };
-        for (const auto &c : cases)
-            QVERIFY2(process.openProcess(QString::fromLatin1(c.name)) == c.starts, c.name);
-        QTRY_VERIFY(QFile::exists(marks + QStringLiteral("/upgrade")));
-        QTest::qWait(300); // the refused ones would have run before the last one
-        QCOMPARE(QDir(marks).entryList(QDir::Files), QStringList{QStringLiteral("upgrade")});
-    }
-
-    void aFileThatAppearsDuringTheDownloadIsKept()
-    {
-        LocalHttpServer server;
-        QVERIFY(server.start());
-        LocalHttpServer::Response slow = LocalHttpServer::ok(QByteArray(5000, 'x'));
-        slow.pauseMs = 500;
-        server.route("/tool.bin", slow);
-        const QString destination = root() + QStringLiteral("/tool.bin");
-
-        QuickDownload download;
-        download.componentComplete();
-        download.setDestination(QUrl::fromLocalFile(destination));
-        QSignalSpy errors(&download, &QuickDownload::error);
-        QSignalSpy finished(&download, &QuickDownload::finished);
-        download.start(server.url(QStringLiteral("/tool.bin")));
-        QVERIFY(fixture::writeAll(destination, "the user's own file"));
-        QTRY_COMPARE(errors.size(), 1);
-        QCOMPARE(errors.at(0).at(0).toInt(), int(QuickDownload::ErrorDestination));
-        QVERIFY(errors.at(0).at(1).toString().startsWith(QStringLiteral("Overwriting not allowed")));
-        QCOMPARE(finished.size(), 0);
-        QCOMPARE(fixture::readAll(destination), QByteArray("the user's own file"));
-        QCOMPARE(QDir(root()).entryList({QStringLiteral("tool.bin*")}, QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void oddHomeFoldersFindTheirCatalogue()

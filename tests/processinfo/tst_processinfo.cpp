@@ -1,5 +1,6 @@
 // ProcessInfo as the interface uses it and the PE version reader beneath:
-// the log-on entry in real folders, programs really started, version strings
+// the log-on entry in real folders, programs really started (and names that
+// lead out of the temporary folder refused), version strings
 // of executables built by the mingw-w64 tools (as the Windows version API
 // reports them) with the log lines they leave, and damaged files.
 
@@ -196,6 +197,14 @@ private slots:
         QVERIFY(!process.openProcess(QStringLiteral("/upgrade.exe")));
         QCOMPARE(MessageCapture::take(), QStringList{"warning: Does not exits: \"" + temp() + "//upgrade.exe\""});
         QVERIFY(!process.openProcess(QString())); // the folder itself is no program
+        // Names that lead out of the folder or into a sub-folder start nothing.
+        const QString parent = QDir::cleanPath(temp() + QStringLiteral("/.."));
+        for (const QString &script : {parent + "/escape.sh", parent + "/home/evil.sh", temp() + "/sub/inner.sh"})
+            QVERIFY(writeFile(script, "#!/bin/sh\ntouch '" + temp().toUtf8() + "/ran'\n")
+                    && QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::link(parent + "/escape.sh", temp() + "/link.sh"));
+        for (const char *name : {"../escape.sh", "sub/../../escape.sh", "../home/evil.sh", "link.sh", "sub/inner.sh"})
+            QVERIFY2(!process.openProcess(QString::fromLatin1(name)), name);
 
         // The tool reports its folder and where its output goes.
         const QString tool = temp() + QStringLiteral("/tool.sh");
@@ -206,6 +215,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
         QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
                  (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
+        QTest::qWait(300); // the refused ones would have run before the last one
+        QVERIFY(!QFile::exists(temp() + "/ran"));
     }
 };
 

@@ -9,7 +9,6 @@ QtObject {
     property var ini: ({})
     property var devices: []
     property var connectable: []
-    property bool processOpens: true
     property bool postAccepted: true
 
     function record(call) { calls.push(call) }
@@ -18,7 +17,6 @@ QtObject {
         ini = {}
         devices = []
         connectable = []
-        processOpens = true
         postAccepted = true
     }
 
@@ -39,10 +37,7 @@ QtObject {
     }
     property QtObject process: QtObject {
         function setAPAutorun(flag) { return true }
-        function openProcess(path) {
-            stubs.record("open " + path)
-            return stubs.processOpens
-        }
+        function openProcess(path) { return true }
     }
     property QtObject detect_event: QtObject {
         signal devChanged()

@@ -79,6 +79,22 @@ TestCase {
         compare(window.selectDevIndex, 1)
     }
 
+    // The dialog descriptors: the alert of a tool that will not start, the
+    // quit confirmation and what its OK does.
+    function test_dialogs() {
+        start()
+        window.upgrade_url = "https://fw.example.com/files/QV5830_V1.0.4.exe"
+        stubs.processOpens = false
+        window.openUpgrade()
+        compare(window.alert_dialog_info.msg, "Firmware upgrade file open failed.")
+        window.silent_remove = 1
+        window.showExitWindow()
+        compare(window.confirm_dialog_info.msg, "Are you sure you want to quit Vemo Portview?")
+        stubs.calls = []
+        window.confirm_dialog_info.dofunc()
+        compare(stubs.calls, ["disconnect", "restore"])
+    }
+
     // The device frame of a connected switch, its Device page loaded.
     function openFrame(model, version) {
         start()

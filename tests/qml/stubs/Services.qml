@@ -10,6 +10,7 @@ QtObject {
     property var devices: []
     property var connectable: []
     property bool postAccepted: true
+    property bool processOpens: true
 
     function record(call) { calls.push(call) }
     function reset() {
@@ -18,6 +19,7 @@ QtObject {
         devices = []
         connectable = []
         postAccepted = true
+        processOpens = true
     }
 
     property QtObject io: QtObject {
@@ -37,7 +39,7 @@ QtObject {
     }
     property QtObject process: QtObject {
         function setAPAutorun(flag) { return true }
-        function openProcess(path) { return true }
+        function openProcess(path) { return stubs.processOpens }
     }
     property QtObject detect_event: QtObject {
         signal devChanged()

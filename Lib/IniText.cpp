@@ -48,20 +48,6 @@ QByteArray controlEscape(ushort ch)
     }
 }
 
-QByteArray valueText(const QVariant &value)
-{
-    if (value.type() == QVariant::StringList) {
-        const QStringList items = value.toStringList();
-        if (items.isEmpty())
-            return "@Invalid()";
-        QByteArrayList escaped;
-        for (const QString &item : items)
-            escaped.append(iniEscapedValue(item));
-        return escaped.join(", ");
-    }
-    return iniEscapedValue(value.toString());
-}
-
 QByteArray sectionHeader(const QString &section)
 {
     if (section.isEmpty())
@@ -306,27 +292,6 @@ QByteArray iniEscapedValue(const QString &value)
     if (needsQuotes || result.startsWith(' ') || result.endsWith(' '))
         result = '"' + result + '"';
     return result;
-}
-
-QByteArray iniDocument(const QVariantMap &settings)
-{
-    // Section → lines, the section of a key being the part before its first
-    // "/"; keys without one belong to [General].
-    QMap<QString, QByteArray> sections;
-    for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
-        const int slash = it.key().indexOf(QLatin1Char('/'));
-        const QString section = slash < 0 ? QString() : it.key().left(slash);
-        const QString key = slash < 0 ? it.key() : it.key().mid(slash + 1);
-        sections[section] += iniEscapedKey(key) + '=' + valueText(it.value()) + '\n';
-    }
-    QByteArray document;
-    for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
-        if (!document.isEmpty())
-            document += '\n';
-        document += sectionHeader(it.key()) + '\n';
-        document += it.value();
-    }
-    return document;
 }
 
 QVariantMap readIniFile(const QString &path)

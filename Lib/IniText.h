@@ -9,12 +9,6 @@
 // and this text is what gets written, so that the write can be checked to
 // the last byte.
 
-// The text of an INI file built from settings keyed by their full path
-// ("group/key"; keys without a group go to [General]). Strings and string
-// lists are written so that QSettings reads them back unchanged; other
-// values as their text.
-QByteArray iniDocument(const QVariantMap &settings);
-
 // `document` with the setting at `fullKey` ("group/key", as iniSettingsKey
 // forms it) set to the string `value`, every other byte as it was: the line
 // that QSettings would take the value from gets the new value, or the key is

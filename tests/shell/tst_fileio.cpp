@@ -196,6 +196,7 @@ private slots:
             QString(), " ", " lead", "trail ", "a,b", "a;b", "k=v", "\"quoted\"", "back\\slash", "@ByteArray(x)", "@@",
             "@Invalid()", "line\nbreak", QString(QChar(0)) + "12", "\x01" "a", "tab\tbeef", QString::fromUtf8("\xF0\x9F\x98\x80"),
             "C:\\Users\\x\\sound.wav", QString(QChar(0xD83D)) + "beef"};
+        // Written one value after the other, as the program writes them.
         QVariantMap settings;
         for (int i = 0; i < tricky.size(); ++i)
             settings.insert(QStringLiteral("Group/value%1").arg(i), tricky.at(i));
@@ -203,8 +204,10 @@ private slots:
         settings.insert(QStringLiteral("general/lower"), QStringLiteral("g"));
         settings.insert(QString::fromUtf8("\xE7\xBE\xA4 %/key with space"), QStringLiteral("k"));
         settings.insert(QStringLiteral("Deep/a/b"), QStringLiteral("d"));
-        settings.insert(QStringLiteral("List/items"), QStringList{QStringLiteral("x"), QStringLiteral("y, z")});
-        QCOMPARE(readBack(iniDocument(settings)), settings);
+        QByteArray document;
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            document = iniWithValue(document, it.key(), it.value().toString());
+        QCOMPARE(readBack(document), settings);
         // Any other file QSettings reads goes through the same round trip in fuzz_initext.
     }
 

@@ -2,8 +2,8 @@
 # check-install.sh BUILD_DIR SOURCE_DIR BRAND KVM_SIM E2E_COMMAND...
 # Installs the build into a scratch prefix and checks the tree, its desktop
 # files and its udev rule; builds the Debian package, has lintian look at it,
-# unpacks it and runs the unpacked program against the virtual switch with
-# the end-to-end flow "installed".
+# unpacks it, and runs the installed and the unpacked program against the
+# virtual switch with the end-to-end flow "installed".
 set -euo pipefail
 build=$1 source_dir=$2 brand=$3 sim=$4
 shift 4
@@ -60,4 +60,5 @@ dpkg-deb -f "$deb" Depends | grep -q "libqt5core5a" || fail "shlibdeps found no 
 dpkg-deb -x "$deb" "$scratch/root"
 lintian --tag-display-limit 0 "$deb" | tee "$scratch/lintian.txt" || true
 if grep -q '^E:' "$scratch/lintian.txt"; then fail "lintian reports errors"; fi
+"$@" "$prefix/bin/vemo-portview" "$sim" installed
 "$@" "$scratch/root/usr/bin/vemo-portview" "$sim" installed

@@ -6,7 +6,8 @@
 # would: GLib's key file and its argument parser, after the "%%" field code.
 # Then a real install into the hardest prefix, run from a scratch folder:
 # the entry lands where the program looks, names the installed executable,
-# and nothing is left in the folder the install was run from.
+# nothing is left in the folder the install was run from, and the entry
+# starts the installed program.
 set -euo pipefail
 build=$(realpath "$1")
 tool=$(realpath "$2")
@@ -52,4 +53,12 @@ grep -qx 'Type=Application' "$entry"
 expect_argv "$entry" "$prefix/bin/vemo-portview"
 [ -x "$prefix/bin/vemo-portview" ]
 [ -z "$(ls -A "$scratch/cwd")" ] || { echo "the install left files where it ran:" >&2; ls -R "$scratch/cwd" >&2; exit 1; }
+# And the entry starts it: run as a desktop would run it, the program logs
+# its own path (quoted by the log, so only the part without a quote is looked for).
+mapfile -d '' argv < <(exec_argv "$entry")
+"${argv[@]}" & started=$!
+log="$XDG_DATA_HOME/Vemo/Vemo Portview/log.txt"
+for _ in $(seq 100); do grep -qF "it's 100%done/bin/vemo-portview" "$log" 2>/dev/null && break; sleep 0.1; done
+kill "$started"
+grep -qF "it's 100%done/bin/vemo-portview" "$log" || { echo "the entry did not start the program" >&2; exit 1; }
 echo "installed $entry"

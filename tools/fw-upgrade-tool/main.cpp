@@ -6,13 +6,9 @@
 // Its version information names the product "Firmware Upgrade Utility", the
 // name the program checks before it puts a switch into upgrade mode.
 
-#include "SimulatorProtocol.h"
+#include "../kvm-sim/ControlClient.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLocalSocket>
 
 #include <cstdio>
 
@@ -35,20 +31,16 @@ int main(int argc, char *argv[])
     if (name.isEmpty())
         return finish(1, QStringLiteral("no virtual switch to flash (PORTVIEW_SIMULATOR is not set)"));
 
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kWaitMs))
+    const simcontrol::Answer answer = simcontrol::send(name, {QStringLiteral("flash")}, kWaitMs, kWaitMs);
+    switch (answer.outcome) {
+    case simcontrol::Outcome::NotConnected:
         return finish(1, QStringLiteral("no virtual switch on \"%1\"").arg(name));
-    const QJsonObject request{{simproto::kOp, simproto::kCtl},
-                              {simproto::kArgs, QJsonArray{QStringLiteral("flash")}}};
-    socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
-    if (!socket.waitForBytesWritten(kWaitMs))
-        return finish(1, QStringLiteral("the virtual switch took no request"));
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(kWaitMs))
-            return finish(1, QStringLiteral("the virtual switch did not answer"));
+    case simcontrol::Outcome::NoAnswer:
+        return finish(1, QStringLiteral("the virtual switch did not answer"));
+    case simcontrol::Outcome::Refused:
+        return finish(1, answer.output);
+    case simcontrol::Outcome::Done:
+        break;
     }
-    const QJsonObject answer = QJsonDocument::fromJson(socket.readLine()).object();
-    const QString output = answer.value(simproto::kOutput).toString();
-    return answer.value(simproto::kOk).toBool() ? finish(0, output) : finish(1, output);
+    return finish(0, answer.output);
 }

@@ -3,13 +3,10 @@
 
 #include "FirmwareService.h"
 #include "SimServer.h"
-#include "SimulatorProtocol.h"
+#include "ControlClient.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QLocalSocket>
 #include <QTextStream>
 
 #include <cstdio>
@@ -37,23 +34,19 @@ int fail(const QString &message)
 
 int runControl(const QString &socketName, const QStringList &args)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketName);
-    if (!socket.waitForConnected(2000))
+    const simcontrol::Answer answer = simcontrol::send(socketName, args, 2000, 5000);
+    switch (answer.outcome) {
+    case simcontrol::Outcome::NotConnected:
         return fail(QStringLiteral("no virtual switch on \"%1\"").arg(socketName));
-    const QJsonObject request{{simproto::kOp, simproto::kCtl}, {simproto::kArgs, QJsonArray::fromStringList(args)}};
-    socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
-    socket.waitForBytesWritten(2000);
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(5000))
-            return fail(QStringLiteral("no answer"));
+    case simcontrol::Outcome::NoAnswer:
+        return fail(QStringLiteral("no answer"));
+    case simcontrol::Outcome::Refused:
+        return fail(answer.output.isEmpty() ? QStringLiteral("refused") : answer.output);
+    case simcontrol::Outcome::Done:
+        break;
     }
-    const QJsonObject answer = QJsonDocument::fromJson(socket.readLine()).object();
-    const QString output = answer.value(simproto::kOutput).toString();
-    if (!answer.value(simproto::kOk).toBool())
-        return fail(output.isEmpty() ? QStringLiteral("refused") : output);
-    if (!output.isEmpty())
-        std::printf("%s\n", qPrintable(output));
+    if (!answer.output.isEmpty())
+        std::printf("%s\n", qPrintable(answer.output));
     return 0;
 }
 

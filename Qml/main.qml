@@ -203,6 +203,11 @@ Window {
         openDialog(loader || dialog_Qml, "alert_dialog_control.qml", info)
     }
 
+    // The plain notice most pages give: a title, a message and "OK".
+    function showNotice(title, message, loader) {
+        showAlert({ title: title, msg: message, dobtn: qsTr("OK"), dofunc: null, closefunc: null }, loader)
+    }
+
     function openDialog(loader, document, info) {
         loader.para = Object.assign({}, info)
         loader.source = "qrc:/Qml/" + document
@@ -362,8 +367,7 @@ Window {
     function openUpgrade() {
         var name = Maintenance.plainFileName(upgrade_url)
         if (name === "" || !process.openProcess("/" + name)) {
-            showAlert({ title: qsTr("Error"), msg: qsTr("Firmware upgrade file open failed."),
-                        dobtn: qsTr("OK"), dofunc: null, closefunc: null })
+            showNotice(qsTr("Error"), qsTr("Firmware upgrade file open failed."))
         }
     }
 

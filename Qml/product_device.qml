@@ -58,9 +58,8 @@ Rectangle {
     }
 
     function showFailure() {
-        main.showAlert({ title: qsTr("The operation failed"),
-                         msg: qsTr("Failed to control the device, please check the device connection."),
-                         dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+        main.showNotice(qsTr("The operation failed"),
+                        qsTr("Failed to control the device, please check the device connection."), dialog_loader)
     }
 
     function sendtoDevice(type, value) {
@@ -131,12 +130,10 @@ Rectangle {
         setSilent(false)
         main.safely_remove = 0
         if (monitor.postCmd(7))
-            main.showAlert({ title: qsTr("Reset success!"), msg: qsTr("Reset to default successfully!"),
-                             dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+            main.showNotice(qsTr("Reset success!"), qsTr("Reset to default successfully!"), dialog_loader)
         else
-            main.showAlert({ title: qsTr("Reset failed"),
-                             msg: qsTr("Failed to reset the device, please check the device connection."),
-                             dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+            main.showNotice(qsTr("Reset failed"),
+                            qsTr("Failed to reset the device, please check the device connection."), dialog_loader)
         main.dev_setting = monitor.getSetting()
         updateSettingUI()
     }

@@ -83,8 +83,7 @@ Rectangle {
             main.loadPage(upgrade_loader, main.upgradePage)
             upgrade_loader.visible = true
         } else if (load_menu.item && load_menu.item.ischecking !== undefined) {
-            main.showAlert({ title: qsTr("Version is up to date!"), msg: qsTr("Current firmware is the latest version."),
-                             dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+            main.showNotice(qsTr("Version is up to date!"), qsTr("Current firmware is the latest version."), dialog_loader)
         }
         setChecking(0)
     }

@@ -35,7 +35,7 @@ Rectangle {
     }
 
     function showResult(title, message) {
-        main.showAlert({ title: title, msg: message, dobtn: qsTr("OK"), dofunc: null, closefunc: null }, dialog_loader)
+        main.showNotice(title, message, dialog_loader)
     }
 
     // Backups and restores open where the last one of this run was made,

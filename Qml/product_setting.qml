@@ -25,9 +25,7 @@ Rectangle {
     function toggleAutorun() {
         var flag = main.auto_run === 1 ? 0 : 1
         if (!process.setAPAutorun(flag)) {
-            main.showAlert({ title: qsTr("Launch at Startup"),
-                             msg: qsTr("Failed to launch at startup, please try again."),
-                             dobtn: qsTr("OK"), dofunc: null, closefunc: null })
+            main.showNotice(qsTr("Launch at Startup"), qsTr("Failed to launch at startup, please try again."))
             return
         }
         io.setIni("System", "autorun", String(flag))

@@ -29,7 +29,7 @@ Item {
     }
 
     function fail(message, loader) {
-        main.showAlert({ title: qsTr("Error"), msg: message, dobtn: qsTr("OK"), dofunc: null, closefunc: null }, loader)
+        main.showNotice(qsTr("Error"), message, loader)
         closeUI()
     }
 

@@ -350,25 +350,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>main</name>
     <message>
         <location filename="../Qml/main.qml" line="+57"/>
-        <location line="+292"/>
-        <location line="+17"/>
+        <location line="+151"/>
+        <location line="+146"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location line="-309"/>
-        <location line="+292"/>
+        <location line="-297"/>
+        <location line="+297"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+422"/>
+        <location line="+421"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-420"/>
         <source>Are you sure you want to quit @?</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
@@ -383,7 +383,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+173"/>
         <location line="+226"/>
         <source>Preferences</source>
         <translation>偏好設定</translation>
@@ -487,15 +487,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法控制裝置，請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+1"/>
         <location line="+45"/>
-        <location line="+27"/>
-        <location line="+4"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-2"/>
         <source>Note</source>
         <translation>注意</translation>
     </message>
@@ -512,23 +509,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+119"/>
+        <location line="+117"/>
         <source>Reset to Default</source>
         <translation>恢復預設值</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>確定要將裝置設定恢復為出廠預設值嗎？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+125"/>
+        <location line="+123"/>
         <source>Reset</source>
         <translation>重設</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-111"/>
         <source>Reset success!</source>
         <translation>重設成功！</translation>
     </message>
@@ -538,7 +535,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>已成功恢復預設值！</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Reset failed</source>
         <translation>重設失敗</translation>
     </message>
@@ -548,7 +545,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法重設裝置，請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -620,11 +617,6 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>目前的韌體已是最新版本。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
         <location line="+20"/>
         <source>Device</source>
         <translation>裝置</translation>
@@ -678,12 +670,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Input the file name</source>
         <translation>輸入檔案名稱</translation>
     </message>
@@ -753,20 +740,15 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+28"/>
-        <location line="+71"/>
+        <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>開機時啟動</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>無法設定開機時啟動，請再試一次。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OK</source>
-        <translation>確定</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -885,11 +867,6 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
         <translation>錯誤</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>OK</source>
-        <translation>確定</translation>
     </message>
     <message>
         <location line="+5"/>

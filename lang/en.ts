@@ -350,25 +350,25 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <name>main</name>
     <message>
         <location filename="../Qml/main.qml" line="+57"/>
-        <location line="+292"/>
-        <location line="+17"/>
+        <location line="+151"/>
+        <location line="+146"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-309"/>
-        <location line="+292"/>
+        <location line="-297"/>
+        <location line="+297"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+422"/>
+        <location line="+421"/>
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-420"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Are you sure you want to quit @?</translation>
     </message>
@@ -383,7 +383,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+173"/>
         <location line="+226"/>
         <source>Preferences</source>
         <translation>Preferences</translation>
@@ -487,15 +487,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Failed to control the device, please check the device connection.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <location line="+45"/>
-        <location line="+27"/>
-        <location line="+4"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-2"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
@@ -512,23 +509,23 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+119"/>
+        <location line="+117"/>
         <source>Reset to Default</source>
         <translation>Reset to Default</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Are you sure you want to reset the device setting to factory default?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+125"/>
+        <location line="+123"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-111"/>
         <source>Reset success!</source>
         <translation>Reset success!</translation>
     </message>
@@ -538,7 +535,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Reset to default successfully!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Reset failed</source>
         <translation>Reset failed</translation>
     </message>
@@ -548,7 +545,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Failed to reset the device, please check the device connection.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -620,11 +617,6 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Current firmware is the latest version.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <location line="+20"/>
         <source>Device</source>
         <translation>Device</translation>
@@ -678,12 +670,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Restore</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Input the file name</source>
         <translation>Input the file name</translation>
     </message>
@@ -753,20 +740,15 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+28"/>
-        <location line="+71"/>
+        <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Launch at Startup</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Failed to launch at startup, please try again.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -885,11 +867,6 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <location line="+5"/>

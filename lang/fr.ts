@@ -333,25 +333,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>main</name>
     <message>
         <location filename="../Qml/main.qml" line="+57"/>
-        <location line="+292"/>
-        <location line="+17"/>
+        <location line="+151"/>
+        <location line="+146"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-309"/>
-        <location line="+292"/>
+        <location line="-297"/>
+        <location line="+297"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+422"/>
+        <location line="+421"/>
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-420"/>
         <source>Are you sure you want to quit @?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -366,7 +366,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+173"/>
         <location line="+226"/>
         <source>Preferences</source>
         <translation type="unfinished"></translation>
@@ -470,15 +470,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
         <location line="+45"/>
-        <location line="+27"/>
-        <location line="+4"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-2"/>
         <source>Note</source>
         <translation type="unfinished"></translation>
     </message>
@@ -495,23 +492,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+119"/>
+        <location line="+117"/>
         <source>Reset to Default</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+125"/>
+        <location line="+123"/>
         <source>Reset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-111"/>
         <source>Reset success!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -521,7 +518,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Reset failed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -531,7 +528,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -603,11 +600,6 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location line="+20"/>
         <source>Device</source>
         <translation type="unfinished"></translation>
@@ -661,12 +653,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Input the file name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -736,19 +723,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+28"/>
-        <location line="+71"/>
+        <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -867,11 +849,6 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -2,13 +2,10 @@
 
 #include <hidapi.h>
 
+#include "Platform/deviceaccess.h"
+
 #include <QDebug>
 #include <QString>
-
-#ifdef __linux__
-#include <cerrno>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -31,11 +28,9 @@ void logOpenFailure(const char *path)
 {
     const wchar_t *error = hid_error(nullptr);
     QString reason = error ? QString::fromWCharArray(error) : QStringLiteral("unknown reason");
-#ifdef __linux__
-    if (::access(path, R_OK | W_OK) != 0 && errno == EACCES)
-        reason += QStringLiteral("; this user may not read and write the device node:"
-                                 " install 70-vemo-portview.rules (README, troubleshooting)");
-#endif
+    const std::string hint = platform::deviceAccessHint(path);
+    if (!hint.empty())
+        reason += QStringLiteral("; ") + QString::fromStdString(hint);
     qInfo().noquote() << "Cannot open HID device" << QString::fromLocal8Bit(path) << "-" << reason;
 }
 

@@ -1,5 +1,7 @@
 #include "IniText.h"
 
+#include "Platform/inikeys.h"
+
 #include <QMap>
 #include <QSettings>
 #include <QStringList>
@@ -164,11 +166,7 @@ struct IniPlaces
 
 IniPlaces placesOf(const QByteArray &document, const QString &fullKey, const QString &section)
 {
-#ifdef Q_OS_WIN
-    const Qt::CaseSensitivity keyCase = Qt::CaseInsensitive; // as QSettings compares INI keys there
-#else
-    const Qt::CaseSensitivity keyCase = Qt::CaseSensitive;
-#endif
+    const Qt::CaseSensitivity keyCase = platform::iniKeysIgnoreCase() ? Qt::CaseInsensitive : Qt::CaseSensitive;
     IniPlaces places;
     QString current;
     IniLine line;

@@ -1,0 +1,10 @@
+#include "Platform/inikeys.h"
+
+namespace platform {
+
+bool iniKeysIgnoreCase()
+{
+    return false;
+}
+
+} // namespace platform

@@ -6,7 +6,7 @@
 
 #include "ContainerFormat.h"
 #include "FileContainer.h"
-#include "Lib/ReadableFile.h"
+#include "Platform/readablefile.h"
 
 #include <QDebug>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "Brand.h"
 #include "Platform/registry.h"
-#include "ReadableFile.h"
+#include "Platform/readablefile.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -3,7 +3,7 @@
 #include "IniText.h"
 #include "AppDataPath.h"
 #include "FileUrl.h"
-#include "ReadableFile.h"
+#include "Platform/readablefile.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -8,7 +8,7 @@
 // named pipe blocks the reader for ever, and a device or a huge file eats the
 // memory. Configuration, catalogues and backups are therefore read only from
 // regular files, catalogues and backups only of a size no real one reaches.
-// Header-only, so that the container library can share it.
+// Header-only and portable, so that the container library shares it.
 namespace readable {
 
 // Far above any catalogue or backup the program writes.

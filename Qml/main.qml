@@ -332,7 +332,11 @@ Window {
         load_setting.visible = false
     }
 
+    // The preferences page is built the first time it is asked for: the
+    // home page does not wait for it.
     function showSettingUI() {
+        if (load_setting.source == "")
+            loadPage(load_setting, "product_setting.qml")
         load_setting.visible = true
         load_setting.z = 1
     }
@@ -465,7 +469,6 @@ Window {
             language = 0
         }
 
-        loadPage(load_setting, "product_setting.qml")
         internetAccess = 0
         hidusb.loadDeviceRes()
         searchDevice()

@@ -453,8 +453,10 @@ Window {
             main.x = windows_x
             main.y = windows_y
         }
-        if (show_mode === "hide")
+        if (show_mode === "hide") {
             main.hide()
+            tray_loader.active = true
+        }
 
         var system = io.loadIni("System", "")
         if (isNumeric(system.autorun))
@@ -756,26 +758,43 @@ Window {
             gotoNextUI()
     }
 
-    SystemTray {
-        id: tray
-        visible: true
-        icon: "../kvm.ico"
-        toolTip: main.company + " Portview"
-        onTrigger: main.showWindow("")
-        menu: MyMenu {
-            MyAction {
-                text: main.company + " Portview"
-                onTriggered: main.showWindow("")
+    // The tray icon (its icon, menu and registration with the desktop) is
+    // nothing a person needs to see the switches: it comes right after the
+    // first frame, or at once when the window starts hidden and draws none.
+    Loader {
+        id: tray_loader
+        active: false
+        sourceComponent: Component {
+            SystemTray {
+                id: tray
+                visible: true
+                icon: "../kvm.ico"
+                toolTip: main.company + " Portview"
+                onTrigger: main.showWindow("")
+                menu: MyMenu {
+                    MyAction {
+                        text: main.company + " Portview"
+                        onTriggered: main.showWindow("")
+                    }
+                    MySeparator {}
+                    MyAction {
+                        text: qsTr("Preferences")
+                        onTriggered: main.showWindow("about")
+                    }
+                    MyAction {
+                        text: qsTr("Quit")
+                        onTriggered: main.showWindow("quit")
+                    }
+                }
             }
-            MySeparator {}
-            MyAction {
-                text: qsTr("Preferences")
-                onTriggered: main.showWindow("about")
-            }
-            MyAction {
-                text: qsTr("Quit")
-                onTriggered: main.showWindow("quit")
-            }
+        }
+    }
+
+    Connections {
+        target: main
+        enabled: !tray_loader.active
+        function onFrameSwapped() {
+            tray_loader.active = true
         }
     }
 }

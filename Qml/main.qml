@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
-import QtQuick.Controls 2.15
 import com.vemo.HID 1.0
 import Qt.Quick.Monitor 1.0
 import vemo.trayicon 1.0
@@ -622,7 +621,6 @@ Window {
                 flickableDirection: Flickable.HorizontalFlick
                 boundsBehavior: Flickable.StopAtBounds
                 clip: true
-                ScrollBar.horizontal: ScrollBar { policy: dev_grid.width > dev_flick.width ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
 
                 GridView {
                     id: dev_grid
@@ -636,6 +634,14 @@ Window {
                     model: hid_dev_model
                     delegate: deviceCard
                 }
+            }
+
+            // The page has its width only once laid out; until then nothing
+            // overflows.
+            Loader {
+                active: dev_flick.width > 0 && dev_grid.width > dev_flick.width
+                source: "CardScrollBar.qml"
+                onLoaded: item.view = dev_flick
             }
         }
 

@@ -57,7 +57,14 @@ void setValue(const QString &keyPath, const QString &name, const QVariant &value
     if (!usable())
         return;
     const std::unique_ptr<QSettings> key = openKey(keyPath);
-    key->setValue(valueKey(keyPath, name), value);
+    const QString valueName = valueKey(keyPath, name);
+    // Every start restores the sound scheme; writing back what is already
+    // there would rewrite the whole file under its lock (or the registry
+    // value) each time, for nothing.
+    const QVariant stored = key->value(valueName);
+    if (key->contains(valueName) && stored.userType() == value.userType() && stored == value)
+        return;
+    key->setValue(valueName, value);
     key->sync();
 }
 

@@ -1,36 +1,55 @@
 #include "BlockCipher.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/provider.h>
 
+#include <array>
 #include <climits>
-#include <initializer_list>
+#include <iterator>
 
 namespace encryptapi {
 namespace {
 
+// The ciphers a container may name, by algorithm code and key size.
+struct CipherName
+{
+    std::uint32_t algorithm;
+    std::uint32_t keyBits;
+    const char *name;
+    bool legacy;
+};
+
+constexpr CipherName kCipherNames[] = {
+    {0, 56, "DES-ECB", true},
+    {1, 128, "AES-128-ECB", false},
+    {1, 192, "AES-192-ECB", false},
+    {1, 256, "AES-256-ECB", false},
+};
+constexpr std::size_t kCipherCount = std::size(kCipherNames);
+
+// Each cipher is fetched the first time a container asks for it: opening the
+// device catalogue at start needs AES-128 alone, and single DES is the only
+// reason to load the legacy provider.
 class CipherSuite
 {
 public:
     CipherSuite()
         : m_context(OSSL_LIB_CTX_new()),
           m_default(OSSL_PROVIDER_load(m_context, "default")),
-          m_legacy(OSSL_PROVIDER_load(m_context, "legacy")),
-          m_aes128(EVP_CIPHER_fetch(m_context, "AES-128-ECB", nullptr)),
-          m_aes192(EVP_CIPHER_fetch(m_context, "AES-192-ECB", nullptr)),
-          m_aes256(EVP_CIPHER_fetch(m_context, "AES-256-ECB", nullptr)),
-          m_des(EVP_CIPHER_fetch(m_context, "DES-ECB", nullptr))
+          m_lock(CRYPTO_THREAD_lock_new())
     {}
 
     ~CipherSuite()
     {
-        for (EVP_CIPHER *cipher : {m_aes128, m_aes192, m_aes256, m_des})
+        for (EVP_CIPHER *cipher : m_ciphers)
             EVP_CIPHER_free(cipher);
         if (m_legacy)
             OSSL_PROVIDER_unload(m_legacy);
         if (m_default)
             OSSL_PROVIDER_unload(m_default);
         OSSL_LIB_CTX_free(m_context);
+        CRYPTO_THREAD_lock_free(m_lock);
     }
 
     CipherSuite(const CipherSuite &) = delete;
@@ -38,33 +57,40 @@ public:
 
     OSSL_LIB_CTX *context() const { return m_context; }
 
-    const EVP_CIPHER *cipher(std::uint32_t algorithm, std::uint32_t keyBits) const
+    const EVP_CIPHER *cipher(std::uint32_t algorithm, std::uint32_t keyBits)
     {
-        if (algorithm == 0)
-            return keyBits == 56 ? m_des : nullptr;
-        if (algorithm != 1)
-            return nullptr;
-        switch (keyBits) {
-        case 128: return m_aes128;
-        case 192: return m_aes192;
-        case 256: return m_aes256;
-        default: return nullptr;
+        for (std::size_t i = 0; i < kCipherCount; ++i) {
+            const CipherName &known = kCipherNames[i];
+            if (known.algorithm != algorithm || known.keyBits != keyBits)
+                continue;
+            // The library's functions may be called from several threads.
+            if (!m_lock || CRYPTO_THREAD_write_lock(m_lock) != 1)
+                return nullptr;
+            if (!m_fetched[i]) {
+                m_fetched[i] = true;
+                if (known.legacy && !m_legacy)
+                    m_legacy = OSSL_PROVIDER_load(m_context, "legacy");
+                m_ciphers[i] = EVP_CIPHER_fetch(m_context, known.name, nullptr);
+            }
+            const EVP_CIPHER *cipher = m_ciphers[i];
+            CRYPTO_THREAD_unlock(m_lock);
+            return cipher;
         }
+        return nullptr;
     }
 
 private:
     OSSL_LIB_CTX *m_context;
     OSSL_PROVIDER *m_default;
-    OSSL_PROVIDER *m_legacy;
-    EVP_CIPHER *m_aes128;
-    EVP_CIPHER *m_aes192;
-    EVP_CIPHER *m_aes256;
-    EVP_CIPHER *m_des;
+    OSSL_PROVIDER *m_legacy = nullptr;
+    CRYPTO_RWLOCK *m_lock;
+    std::array<EVP_CIPHER *, kCipherCount> m_ciphers{};
+    std::array<bool, kCipherCount> m_fetched{};
 };
 
-const CipherSuite &suite()
+CipherSuite &suite()
 {
-    static const CipherSuite instance;
+    static CipherSuite instance;
     return instance;
 }
 

@@ -8,9 +8,9 @@ typedef struct evp_cipher_ctx_st EVP_CIPHER_CTX;
 
 namespace encryptapi {
 
-// The library's own OpenSSL context with the default and the legacy
-// provider: single DES lives in the legacy provider, and loading it here
-// leaves the providers of the host program as they are.
+// The library's own OpenSSL context with the default provider, and the
+// legacy provider once single DES, which lives there, is asked for. Loading
+// them here leaves the providers of the host program as they are.
 OSSL_LIB_CTX *libraryContext();
 
 // Whether the algorithm code (0 DES, 1 AES, 2 none) takes a key of keyBits.

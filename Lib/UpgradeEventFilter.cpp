@@ -2,11 +2,11 @@
 
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
+#include "SoundPlayer.h"
 #include "Platform/devicenotify.h"
 #include "monitor.h"
 
 #include <QDebug>
-#include <QSound>
 
 namespace {
 
@@ -87,5 +87,5 @@ void UpgradeEventFilter::onPlaying(quintptr para)
                              .toString()
                              .replace(QStringLiteral("%SystemRoot%"), m_systemRoot);
     if (!path.isEmpty())
-        QSound::play(path);
+        SoundPlayer::play(path);
 }

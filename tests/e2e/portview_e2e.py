@@ -514,7 +514,9 @@ def flow_home(program_exe, sim_exe):
     wait_for("\"No device detected\"", lambda: program.starting("No device detected"))
     program.gone("text", "Select Devices")
 
-    # The close cross hides the window to the tray; a second start brings it back.
+    # The close cross hides the window to the tray (which a shown start
+    # creates after its first frame); a second start brings it back.
+    assert Tray().menu(), "no tray icon"
     program.press("Close")
     wait_for("the window to hide", lambda: not program.shown())
     assert program.process.poll() is None, "the close cross ended the program"

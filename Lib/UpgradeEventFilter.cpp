@@ -2,8 +2,8 @@
 
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
-#include "SoundPlayer.h"
 #include "Platform/devicenotify.h"
+#include "SoundPlayer.h"
 #include "monitor.h"
 
 #include <QDebug>

@@ -12,5 +12,6 @@ ScrollBar {
     // inside it.
     parent: view
     policy: ScrollBar.AlwaysOn
+    Accessible.name: qsTr("Devices")
     onViewChanged: if (view) view.ScrollBar.horizontal = bar
 }

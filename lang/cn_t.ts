@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>CardScrollBar</name>
+    <message>
+        <location filename="../Qml/CardScrollBar.qml" line="+15"/>
+        <source>Devices</source>
+        <translation>裝置</translation>
+    </message>
+</context>
+<context>
     <name>Faq</name>
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
@@ -349,26 +357,26 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+57"/>
+        <location filename="../Qml/main.qml" line="+56"/>
         <location line="+151"/>
-        <location line="+146"/>
+        <location line="+150"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location line="-297"/>
-        <location line="+297"/>
+        <location line="-301"/>
+        <location line="+301"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+421"/>
+        <location line="+436"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
@@ -383,13 +391,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
     <message>
-        <location line="+173"/>
-        <location line="+226"/>
+        <location line="+174"/>
+        <location line="+240"/>
         <source>Preferences</source>
         <translation>偏好設定</translation>
     </message>
     <message>
-        <location line="-200"/>
+        <location line="-214"/>
         <source>Select Devices</source>
         <translation>選擇裝置</translation>
     </message>
@@ -409,7 +417,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+117"/>
         <source>Connected</source>
         <translation>已連接</translation>
     </message>

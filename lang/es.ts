@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CardScrollBar</name>
+    <message>
+        <location filename="../Qml/CardScrollBar.qml" line="+15"/>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Faq</name>
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
@@ -332,26 +340,26 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+57"/>
+        <location filename="../Qml/main.qml" line="+56"/>
         <location line="+151"/>
-        <location line="+146"/>
+        <location line="+150"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-297"/>
-        <location line="+297"/>
+        <location line="-301"/>
+        <location line="+301"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+421"/>
+        <location line="+436"/>
         <source>Quit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -366,13 +374,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+173"/>
-        <location line="+226"/>
+        <location line="+174"/>
+        <location line="+240"/>
         <source>Preferences</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-200"/>
+        <location line="-214"/>
         <source>Select Devices</source>
         <translation type="unfinished"></translation>
     </message>
@@ -392,7 +400,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+117"/>
         <source>Connected</source>
         <translation type="unfinished"></translation>
     </message>

@@ -9,14 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <unistd.h>
 #include <sys/resource.h>
 
 namespace {
@@ -24,9 +23,9 @@ namespace {
 using fixture::readAll;
 using fixture::writeAll;
 
-QVariant value(fileIo &io, const char *group, const char *key)
+QString text(fileIo &io, const char *group, const char *key)
 {
-    return io.loadIni(QLatin1String(group), QString()).value(QLatin1String(key));
+    return io.loadIni(QLatin1String(group), QString()).value(QLatin1String(key)).toString();
 }
 
 QStringList leftoversOf(const QString &configPath)
@@ -35,70 +34,25 @@ QStringList leftoversOf(const QString &configPath)
     return config.dir().entryList({config.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
 }
 
-// Limits the size of any file this process writes, as a full disk would:
-// writes past the limit fail instead of raising SIGXFSZ.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_saved {};
-    bool m_active = false;
-};
-
 bool waitUntilStopped(pid_t pid)
 {
-    for (int i = 0; i < 500; ++i) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (stat.open(QIODevice::ReadOnly)) {
-            const QByteArray fields = stat.readAll();
-            const int afterName = fields.lastIndexOf(')');
-            if (afterName > 0 && fields.mid(afterName + 2, 1) == "T")
-                return true;
-        }
-        QThread::usleep(200);
+    for (int i = 0; i < 500; ++i, QThread::usleep(200)) {
+        const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (stat.mid(stat.lastIndexOf(')') + 2, 1) == "T")
+            return true;
     }
     return false;
 }
 
-bool isOpenForWriting(pid_t pid, const QString &fd)
-{
-    QFile info(QStringLiteral("/proc/%1/fdinfo/%2").arg(pid).arg(fd));
-    if (!info.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray &line : info.readAll().split('\n')) {
-        if (line.startsWith("flags:"))
-            return (line.mid(6).trimmed().toInt(nullptr, 8) & O_ACCMODE) != O_RDONLY;
-    }
-    return false;
-}
-
-// Whether the stopped process `pid` is writing config.ini: it has the new
-// file open (unnamed in the application-data folder, or named beside
-// config.ini where the file system offers no unnamed files), or config.ini
-// itself open for writing.
+// Whether the stopped process `pid` has the new config.ini open: unnamed in
+// the application-data folder, or named beside config.ini where the file
+// system offers no unnamed files. (A writer in place is never caught.)
 bool isWritingConfig(pid_t pid, const QString &configPath)
 {
-    const QString folder = QFileInfo(configPath).path();
     const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
     for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-        char target[4096];
-        const ssize_t length = ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1);
-        if (length <= 0)
-            continue;
-        const QString path = QFile::decodeName(QByteArray(target, static_cast<int>(length)));
-        if (path.startsWith(folder + QStringLiteral("/#")) || path.startsWith(configPath + QLatin1Char('.'))
-            || (path == configPath && isOpenForWriting(pid, fd)))
+        const QString path = QFile::symLinkTarget(fds.filePath(fd));
+        if (path.startsWith(QFileInfo(configPath).path() + QStringLiteral("/#")) || path.startsWith(configPath + QLatin1Char('.')))
             return true;
     }
     return false;
@@ -113,21 +67,6 @@ class FileIoTest : public QObject
 private:
     QString m_config;
 
-    // Reads a file of our INI text with a QSettings that has never seen it.
-    static QVariantMap readBack(const QByteArray &document)
-    {
-        static int serial = 0;
-        const QString path = QDir::temp().filePath(QStringLiteral("readback-%1.ini").arg(++serial));
-        writeAll(path, document);
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setIniCodec("UTF8");
-        QVariantMap all;
-        for (const QString &key : settings.allKeys())
-            all.insert(key, settings.value(key));
-        QFile::remove(path);
-        return all;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -140,22 +79,11 @@ private slots:
     {
         fileIo io;
         QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), QVariantMap());
-        QVERIFY(!QFile::exists(m_config));
         io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("3"));
         io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
         const QVariantMap system{{QStringLiteral("language"), QStringLiteral("3")}, {QStringLiteral("autorun"), QStringLiteral("1")}};
-        // The key argument is ignored: the whole group comes back, as texts.
+        // The key argument is ignored: the whole group comes back.
         QCOMPARE(io.loadIni(QStringLiteral("System"), QStringLiteral("no such key")), system);
-        QCOMPARE(value(io, "System", "language").type(), QVariant::String);
-        QCOMPARE(io.loadIni(QStringLiteral("Missing"), QString()), QVariantMap());
-
-        // Stored as UTF-8, and readable by QSettings as it is.
-        const QString name = QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87 desk, left; \xF0\x9F\x98\x80");
-        io.setIni(QStringLiteral("QV5830"), QStringLiteral("Name1"), name);
-        QVERIFY(readAll(m_config).contains(QByteArray("\xE4\xB8\xAD\xE6\x96\x87 desk")));
-        QSettings direct(m_config, QSettings::IniFormat);
-        direct.setIniCodec("UTF8");
-        QCOMPARE(direct.value(QStringLiteral("QV5830/Name1")).toString(), name);
         QTest::ignoreMessage(QtDebugMsg, "No INI key given.");
         io.setIni(QStringLiteral("System"), QString(), QStringLiteral("x"));
         QCOMPARE(io.loadIni(QStringLiteral("System"), QString()), system);
@@ -165,55 +93,54 @@ private slots:
         // lies ahead (another tick, a clock set back).
         for (int i = 0; i < 50; ++i) {
             io.setIni(QStringLiteral("System"), QStringLiteral("language"), QString::number(i % 10));
-            QCOMPARE(value(io, "System", "language").toString(), QString::number(i % 10));
+            QCOMPARE(text(io, "System", "language"), QString::number(i % 10));
         }
         const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
         {
             QFile config(m_config);
             QVERIFY(config.open(QIODevice::ReadWrite) && config.setFileTime(ahead, QFileDevice::FileModificationTime));
         }
-        QCOMPARE(value(io, "System", "language").toString(), QStringLiteral("9"));
         io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("2"));
         QVERIFY(QFileInfo(m_config).lastModified() > ahead);
-        QCOMPARE(value(io, "System", "language").toString(), QStringLiteral("2"));
+        QCOMPARE(text(io, "System", "language"), QStringLiteral("2"));
 
-        // A file written by hand keeps what it holds.
-        QVERIFY(writeAll(m_config, "; written by hand\r\n[System]\r\nlanguage = 2 ; two\r\nlist=a, b\r\nquoted=\"x;y\"\r\n"
-                                   "[General]\r\ntop=1\r\n[%General]\r\ninner=2\r\n[Deep]\r\nsub\\key=3\r\ngarbage line without equals\r\n"));
+        // A file written by hand keeps what it holds; a list comes back as
+        // the text it was (any other file: fuzz_initext).
+        QVERIFY(writeAll(m_config, "; written by hand\r\n[System]\r\nlanguage = 2 ; two\r\nlist=a, b\r\nquoted=\"x;y\"\r\n"));
         io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("0"));
         QCOMPARE(io.loadIni(QStringLiteral("System"), QString()),
                  (QVariantMap{{"language", "2"}, {"list", "a, b"}, {"quoted", "x;y"}, {"autorun", "0"}}));
-        QCOMPARE(io.loadIni(QStringLiteral("General"), QString()), (QVariantMap{{"inner", "2"}}));
-        QSettings again(m_config, QSettings::IniFormat);
-        QCOMPARE(again.value(QStringLiteral("top")).toString(), QStringLiteral("1"));
-        QCOMPARE(again.value(QStringLiteral("Deep/sub/key")).toString(), QStringLiteral("3"));
-        QFile::remove(m_config);
     }
 
     void iniTextReadsBackUnchanged()
     {
+        // Escapes a value or key may need, written one after the other as the
+        // program writes them (fuzz_initext varies the file, not the value).
         const QStringList tricky = {
-            QString(), " ", " lead", "trail ", "a,b", "a;b", "k=v", "\"quoted\"", "back\\slash", "@ByteArray(x)", "@@",
-            "@Invalid()", "line\nbreak", QString(QChar(0)) + "12", "\x01" "a", "tab\tbeef", QString::fromUtf8("\xF0\x9F\x98\x80"),
-            "C:\\Users\\x\\sound.wav", QString(QChar(0xD83D)) + "beef"};
-        // Written one value after the other, as the program writes them.
-        QVariantMap settings;
+            QString(), " lead", "trail ", "a,b", "a;b", "k=v", "\"quoted\"", "back\\slash", "@ByteArray(x)", "line\nbreak",
+            QString(QChar(0)) + "12", "\x01" "a", "tab\tbeef", QString::fromUtf8("\xF0\x9F\x98\x80"), QString(QChar(0xD83D)) + "beef"};
+        QVariantMap settings{{"top level", "t"}, {"general/lower", "g"}, {QString::fromUtf8("\xE7\xBE\xA4 %/key with space"), "k"},
+                             {"Deep/a/b", "d"}};
         for (int i = 0; i < tricky.size(); ++i)
             settings.insert(QStringLiteral("Group/value%1").arg(i), tricky.at(i));
-        settings.insert(QStringLiteral("top level"), QStringLiteral("t"));
-        settings.insert(QStringLiteral("general/lower"), QStringLiteral("g"));
-        settings.insert(QString::fromUtf8("\xE7\xBE\xA4 %/key with space"), QStringLiteral("k"));
-        settings.insert(QStringLiteral("Deep/a/b"), QStringLiteral("d"));
         QByteArray document;
         for (auto it = settings.cbegin(); it != settings.cend(); ++it)
             document = iniWithValue(document, it.key(), it.value().toString());
-        QCOMPARE(readBack(document), settings);
-        // Any other file QSettings reads goes through the same round trip in fuzz_initext.
+        const QString path = QDir::temp().filePath(QStringLiteral("readback.ini"));
+        QVERIFY(writeAll(path, document));
+        // Read back as QSettings stores the keys, not normalized.
+        QSettings back(path, QSettings::IniFormat);
+        back.setIniCodec("UTF8");
+        QVariantMap all;
+        for (const QString &key : back.allKeys())
+            all.insert(key, back.value(key));
+        QCOMPARE(all, settings);
     }
 
     void aFullDiskLeavesTheOldFilesWhole()
     {
         fileIo io;
+        QFile::remove(m_config); // the new key must make the file grow
         io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("3"));
         const QByteArray before = readAll(m_config);
         QTemporaryDir dir;
@@ -221,10 +148,15 @@ private slots:
         QVERIFY(writeAll(notePath, "old note"));
         io.setSource(QUrl::fromLocalFile(notePath));
         {
-            // Room for a few bytes more than the file holds: the new text
-            // fits the write buffer and fails only when it is flushed.
-            FileSizeLimit limit(static_cast<rlim_t>(before.size() + 8));
-            QVERIFY(limit.isActive());
+            // Room for a few bytes more than the file holds, as on a full
+            // disk (writes past it fail instead of raising SIGXFSZ): the small
+            // change fails only when it is flushed, the large ones at once.
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit saved {};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const rlimit limited {static_cast<rlim_t>(before.size() + 8), saved.rlim_max};
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+            const auto restore = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
             QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
             io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
             QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
@@ -236,12 +168,6 @@ private slots:
         QCOMPARE(leftoversOf(m_config), QStringList());
         QCOMPARE(readAll(notePath), QByteArray("old note"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("note.txt")});
-        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()),
-                 (QVariantMap {{QStringLiteral("language"), QStringLiteral("3")}}));
-
-        io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
-        QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("autorun")),
-                 QVariant(QStringLiteral("1")));
     }
 
     void aWriterKilledMidWriteLeavesAWholeFile()
@@ -250,17 +176,13 @@ private slots:
         io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("5"));
         QRandomGenerator random(7);
         quint64 lastWritten = 0; // the newest write known to be complete
-        int attempts = 0;
-        constexpr int kRounds = 25;
-        for (int round = 0; round < kRounds; ++round) {
+        for (int round = 0; round < 25; ++round) {
             QProcess writer;
             writer.start(QStringLiteral(CONFIG_WRITER), {QString::number(lastWritten + 1)});
-            QVERIFY(writer.waitForStarted());
             QVERIFY(writer.waitForReadyRead(20000));
             const auto pid = static_cast<pid_t>(writer.processId());
             bool caught = false;
             for (int attempt = 0; attempt < 500 && !caught; ++attempt) {
-                ++attempts;
                 QThread::usleep(random.bounded(3000));
                 ::kill(pid, SIGSTOP);
                 QVERIFY(waitUntilStopped(pid));
@@ -269,32 +191,18 @@ private slots:
             }
             QVERIFY2(caught, "the writer was never caught writing");
             QVERIFY(writer.waitForFinished(5000));
-            const QStringList done = QString::fromLatin1(writer.readAllStandardOutput())
-                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QStringList done = QString::fromLatin1(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             QVERIFY(!done.isEmpty());
-            const quint64 confirmed = done.last().toULongLong();
 
             // The kill came while the next value was being written, so the
             // file must hold the last confirmed one, whole.
-            const QString payload =
-                io.loadIni(QStringLiteral("Stress"), QString()).value(QStringLiteral("payload")).toString();
-            const quint64 n = payload.section(QLatin1Char(':'), 1, 1).toULongLong();
-            QVERIFY2(n == confirmed, qPrintable(QStringLiteral("round %1: file holds %2, writer confirmed %3")
-                                                    .arg(round).arg(n).arg(confirmed)));
-            QVERIFY2(payload == stressPayload(n), qPrintable(QStringLiteral("round %1: value %2 is cut").arg(round).arg(n)));
-            QCOMPARE(io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")),
-                     QVariant(QStringLiteral("5")));
-            // A kill between naming the new file and renaming it leaves that
-            // file beside config.ini; it must be whole too.
-            for (const QString &leftover : leftoversOf(m_config)) {
-                const QString path = QFileInfo(m_config).dir().filePath(leftover);
-                QSettings left(path, QSettings::IniFormat);
-                QCOMPARE(left.value(QStringLiteral("Stress/payload")).toString(), stressPayload(n + 1));
-                QFile::remove(path);
-            }
-            lastWritten = n;
+            const QString payload = text(io, "Stress", "payload");
+            lastWritten = payload.section(QLatin1Char(':'), 1, 1).toULongLong();
+            QVERIFY2(lastWritten == done.last().toULongLong(),
+                     qPrintable(QStringLiteral("round %1: file holds %2, writer confirmed %3").arg(round).arg(lastWritten).arg(done.last())));
+            QVERIFY2(payload == stressPayload(lastWritten), qPrintable(QStringLiteral("round %1: value %2 is cut").arg(round).arg(lastWritten)));
+            QCOMPARE(text(io, "System", "language"), QStringLiteral("5"));
         }
-        qInfo("%d kills, each while the new config.ini was open for writing, found in %d stops", kRounds, attempts);
     }
 };
 

@@ -116,36 +116,24 @@ private slots:
         }
     }
 
+    // The installed master (share/vemo-portview beside bin/) serves a user
+    // without one; the user's own comes first. (Without any: e2e prefs.)
     void logOnStartIsSwitchedByCopyingTheMaster()
     {
         ProcessInfo process;
-        const QString master = appData() + QStringLiteral("/Vemo Portview.desktop");
-        const QString active = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Vemo Portview.desktop");
-        QCOMPARE(ProcessInfo::autorunActivePath(), active);
-        // No master anywhere (a build tree): the entry names this executable.
-        QVERIFY(process.setAPAutorun(1) && readAll(active).contains(QCoreApplication::applicationFilePath().toUtf8() + " -h\n")
-                && process.setAPAutorun(0));
-
-        QVERIFY(writeFile(master, "[Desktop Entry]\nType=Application\nName=Mine\nExec=vemo-portview -h\n"));
-        QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readAll(active), readAll(master));
-        QVERIFY(!process.setAPAutorun(1)); // a copy never overwrites
-        QVERIFY(process.setAPAutorun(0) && !QFile::exists(active) && process.setAPAutorun(0) && QFile::exists(master));
-        QVERIFY(process.setAPAutorun(1) && process.setAPAutorun(2) && !QFile::exists(active)); // any value but 1 is off
-        QFile::remove(master);
-
-        // The installed master (share/vemo-portview beside bin/) serves a
-        // user without one; the user's own comes first.
         const QString shared = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share"));
         const QString installed = shared + QStringLiteral("/vemo-portview/Vemo Portview.desktop");
         QVERIFY(writeFile(installed, "[Desktop Entry]\nType=Application\nName=Installed\n"));
         QCOMPARE(ProcessInfo::autorunMasterPath(), installed);
-        QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readAll(active), readAll(installed));
-        QVERIFY(process.setAPAutorun(0));
-        QVERIFY(writeFile(master, "[Desktop Entry]\nName=Own\n"));
+        const QString master = appData() + QStringLiteral("/Vemo Portview.desktop");
+        QVERIFY(writeFile(master, "[Desktop Entry]\nType=Application\nName=Mine\nExec=vemo-portview -h\n"));
         QCOMPARE(ProcessInfo::autorunMasterPath(), master);
-        QFile::remove(master);
+
+        const QString active = ProcessInfo::autorunActivePath();
+        QVERIFY(process.setAPAutorun(1));
+        QCOMPARE(readAll(active), readAll(master));
+        QVERIFY(!process.setAPAutorun(1)); // a copy never overwrites
+        QVERIFY(process.setAPAutorun(0) && !QFile::exists(active) && process.setAPAutorun(0) && QFile::exists(master));
         QDir(shared).removeRecursively();
     }
 
@@ -158,24 +146,19 @@ private slots:
         QVERIFY(!process.openProcess(QString())); // the folder itself is no program
         // Names that lead out of the folder or into a sub-folder start nothing.
         const QString parent = QDir::cleanPath(temp() + QStringLiteral("/.."));
-        for (const QString &script : {parent + "/escape.sh", parent + "/home/evil.sh", temp() + "/sub/inner.sh"})
-            QVERIFY(writeFile(script, "#!/bin/sh\ntouch '" + temp().toUtf8() + "/ran'\n")
-                    && QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(writeFile(parent + "/escape.sh", "#!/bin/sh\n") && writeFile(temp() + "/sub/inner.sh", "#!/bin/sh\n"));
         QVERIFY(QFile::link(parent + "/escape.sh", temp() + "/link.sh"));
-        for (const char *name : {"../escape.sh", "sub/../../escape.sh", "../home/evil.sh", "link.sh", "sub/inner.sh"})
+        for (const char *name : {"../escape.sh", "sub/../../escape.sh", "link.sh", "sub/inner.sh"})
             QVERIFY2(!process.openProcess(QString::fromLatin1(name)), name);
 
-        // The tool reports its folder and where its output goes.
-        const QString tool = temp() + QStringLiteral("/tool.sh");
-        QVERIFY(writeFile(tool, "#!/bin/sh\nout=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
-                                "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\nmv report.part report.txt\n"));
-        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // The tool (without the execute permission a download lacks) reports
+        // its folder and where its output goes.
+        QVERIFY(writeFile(temp() + "/tool.sh", "#!/bin/sh\nout=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
+                                               "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\nmv report.part report.txt\n"));
         QVERIFY(process.openProcess(QStringLiteral("/tool.sh")));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
         QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
                  (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
-        QTest::qWait(300); // the refused ones would have run before the last one
-        QVERIFY(!QFile::exists(temp() + "/ran"));
     }
 };
 

@@ -2,8 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QList>
-#include <QPair>
+#include <QHostAddress>
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
@@ -22,22 +21,23 @@ public:
     {
         int status = 200;
         QByteArray reason = "OK";
-        QList<QPair<QByteArray, QByteArray>> headers;
+        QByteArray location; // the Location header, when set
         QByteArray body;
         bool sendLength = true; // without Content-Length the closing connection ends the body
         qint64 sendOnly = -1;   // send only this many body bytes, then...
         bool hangUp = false;    // ...hang up, or (false) stall with the connection open
         int pauseMs = 0;        // between the head and the body
     };
-    static Response ok(const QByteArray &body);
-    static Response redirect(const QByteArray &location, int status = 302);
+    static Response ok(const QByteArray &body) { return {200, "OK", {}, body, true, -1, false, 0}; }
+    static Response redirect(const QByteArray &location, int status = 302)
+    {
+        return {status, "Moved", location, "<a href=\"" + location + "\">moved</a>", true, -1, false, 0};
+    }
 
-    explicit LocalHttpServer(QObject *parent = nullptr);
-
+    using QTcpServer::QTcpServer;
     // Listens on 127.0.0.1 on a free port.
-    bool start();
-
-    void route(const QByteArray &path, const Response &response);
+    bool start() { return listen(QHostAddress::LocalHost, 0); }
+    void route(const QByteArray &path, const Response &response) { m_routes.insert(path, response); }
     QUrl url(const QString &pathAndQuery) const;
     // Request targets in the order they arrived.
     QStringList requests() const { return m_requests; }
@@ -46,8 +46,6 @@ protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    void serve(class QTcpSocket *socket);
-
     QHash<QByteArray, Response> m_routes;
     QStringList m_requests;
 };

@@ -32,8 +32,7 @@ struct Transfer
             socket->write(response.body.constData() + sent, length);
             sent += length;
         }
-        const bool stall = response.sendOnly >= 0 && !response.hangUp;
-        if (sent == end() && !stall && socket->state() == QAbstractSocket::ConnectedState)
+        if (sent == end() && response.sendOnly < 0 && socket->state() == QAbstractSocket::ConnectedState)
             socket->disconnectFromHost(); // after the queue has gone out
     }
 };
@@ -57,16 +56,14 @@ void LocalHttpServer::incomingConnection(qintptr descriptor)
         if (transfer->answered || !transfer->request.contains("\r\n\r\n"))
             return;
         transfer->answered = true;
+        ++m_requests;
         // "GET /path?query HTTP/1.1"
-        const QByteArray target = transfer->request.split(' ').value(1);
-        m_requests.append(QString::fromLatin1(target));
-        const Response &r = transfer->response = m_routes.value(target.split('?').first(), Response{404, "Not Found", {}, {}, true, -1, false, 0});
+        const Response &r = transfer->response = m_routes.value(transfer->request.split(' ').value(1).split('?').first(),
+                                                                Response{404, "Not Found", {}, {}, -1, 0});
         QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + ' ' + r.reason + "\r\n";
         if (!r.location.isEmpty())
             head += "Location: " + r.location + "\r\n";
-        if (r.sendLength)
-            head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
-        transfer->socket->write(head + "Connection: close\r\n\r\n");
+        transfer->socket->write(head + "Content-Length: " + QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n");
         QTimer::singleShot(r.pauseMs, transfer->socket, [transfer] {
             transfer->bodyDue = true;
             transfer->pump();

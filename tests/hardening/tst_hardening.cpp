@@ -8,8 +8,6 @@
 #include "DeviceCatalogue.h"
 #include "RegistryStore.h"
 #include "TestFixture.h"
-#include "fileEncrypt.h"
-#include "fileio.h"
 
 #include <QDir>
 #include <QLocalServer>
@@ -24,10 +22,7 @@ namespace {
 
 const QString kSocketName = QStringLiteral("VemoVemo Portview");
 
-QString root()
-{
-    return qEnvironmentVariable("PORTVIEW_TEST_ROOT");
-}
+QString root() { return qEnvironmentVariable("PORTVIEW_TEST_ROOT"); }
 
 bool makeFifo(const QString &path)
 {
@@ -36,41 +31,18 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
-uid_t nobody()
-{
-    const passwd *entry = ::getpwnam("nobody");
-    return entry ? entry->pw_uid : 0;
-}
-
-bool giveToNobody(const QString &path)
-{
-    return ::chown(QFile::encodeName(path).constData(), nobody(), nobody()) == 0;
-}
-
-uid_t ownerOf(const QString &path)
-{
-    struct stat info;
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_uid : uid_t(-1);
-}
-
-bool logHas(const QString &text)
-{
-    return fixture::programLog().filter(text).size() > 0;
-}
+uid_t nobody() { const passwd *entry = ::getpwnam("nobody"); return entry ? entry->pw_uid : 0; }
+bool giveToNobody(const QString &path) { return ::chown(QFile::encodeName(path).constData(), nobody(), nobody()) == 0; }
+bool logHas(const QString &text) { return !fixture::programLog().filter(text).isEmpty(); }
 
 // A listener planted by another user: it must never hear from the program.
-struct PlantedListener
+struct PlantedListener : QLocalServer
 {
-    QLocalServer server;
-    bool plant(const QString &path)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        return server.listen(path) && giveToNobody(path);
-    }
+    bool plant(const QString &path) { return listen(path) && giveToNobody(path); }
     bool heardNothing()
     {
         QCoreApplication::processEvents();
-        return !server.hasPendingConnections() && !server.waitForNewConnection(0);
+        return !hasPendingConnections() && !waitForNewConnection(0);
     }
 };
 
@@ -91,7 +63,8 @@ private slots:
     {
         const QByteArray json = CatalogueFiles::catalogue({{QStringLiteral("ABCD"), QStringLiteral("KVM")}});
         const QByteArray dataHome = qgetenv("XDG_DATA_HOME"), temp = qgetenv("TMPDIR");
-        for (const char *name : {"a#b", "a?b", "a%41b", "a\"b", "a%zzb"}) {
+        // Read back through file URLs: neither a fragment, a query nor an escape.
+        for (const char *name : {"a#b", "a?b", "a%41b"}) {
             const QString home = root() + QStringLiteral("/odd/") + QLatin1String(name);
             qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
             qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
@@ -99,8 +72,6 @@ private slots:
             QVERIFY(CatalogueFiles::placeEncrypted(json));
             QCOMPARE(DeviceCatalogue::loadText(0).toUtf8(), json);
             QVERIFY2(!QFile::exists(fixture::appData() + QStringLiteral("/kvm.temp")), name);
-            fileIo io;
-            QCOMPARE(localFileOf(io.gettempfilepath(QStringLiteral("kvm.temp"))), home + QStringLiteral("/tmp/kvm.temp"));
             QVERIFY(fixture::writeAll(home + QStringLiteral("/tmp/kvm.temp"), json));
             QCOMPARE(DeviceCatalogue::loadText(1).toUtf8(), json);
         }
@@ -109,7 +80,9 @@ private slots:
         CatalogueFiles::removeAll();
     }
 
-    // Each is a failure with a log line, never a hang.
+    // Each is a failure with a log line, never a hang; a catalogue that
+    // cannot be decrypted leaves the plain one to be read. (Backups are
+    // decrypted as the encrypted catalogue is.)
     void pipesAndOversizedFilesAreRefused()
     {
         const QString fifo = root() + QStringLiteral("/pipe");
@@ -119,37 +92,31 @@ private slots:
             QProcess tool;
             tool.start(QStringLiteral(VEMOCRYPT_EXECUTABLE), arguments);
             QVERIFY2(tool.waitForFinished(10000), qPrintable(arguments.first()));
-            tool.kill();
             QCOMPARE(tool.exitCode(), 1);
             QVERIFY(tool.readAllStandardError().contains("is not a regular file"));
         }
         const QByteArray json = CatalogueFiles::catalogue({{QStringLiteral("ABCD"), QStringLiteral("KVM")}});
-        const QByteArray oversized = QByteArray(17 * 1024 * 1024, ' ') + json;
+        const QByteArray pipe = "<pipe>", oversized = QByteArray(17 * 1024 * 1024, ' ') + json;
+        const QString encrypted = CatalogueFiles::encryptedPath(), plain = CatalogueFiles::plainPath();
         const struct
         {
-            bool encryptedIsPipe;
-            QByteArray plain; // empty: a pipe
-            QByteArray expected;
+            QByteArray encrypted, plain, expected; // files left empty are not there
             QString logged;
         } cases[] = {
-            {true, json, json, QStringLiteral("Not a regular file: ") + CatalogueFiles::encryptedPath()},
-            {false, QByteArray(), QByteArray(), QStringLiteral("Not a regular file: ") + CatalogueFiles::plainPath()},
-            {false, oversized, QByteArray(), QStringLiteral("Too large to read: ") + CatalogueFiles::plainPath()},
+            {pipe, json, json, QStringLiteral("Not a regular file: ") + encrypted},
+            {oversized, json, json, QStringLiteral("Too large to read: ") + encrypted},
+            {{}, pipe, {}, QStringLiteral("Not a regular file: ") + plain},
+            {{}, oversized, {}, QStringLiteral("Too large to read: ") + plain},
         };
         for (const auto &c : cases) {
             CatalogueFiles::removeAll();
-            QVERIFY(!c.encryptedIsPipe || makeFifo(CatalogueFiles::encryptedPath()));
-            QVERIFY(c.plain.isEmpty() ? makeFifo(CatalogueFiles::plainPath()) : CatalogueFiles::placePlain(c.plain));
+            for (const auto &[path, content] : {qMakePair(encrypted, c.encrypted), qMakePair(plain, c.plain)})
+                QVERIFY(content.isEmpty() || (content == pipe ? makeFifo(path) : fixture::writeAll(path, content)));
             MessageCapture capture;
             QCOMPARE(DeviceCatalogue::loadText(0).toUtf8(), c.expected);
             QVERIFY2(MessageCapture::lines().contains(c.logged), qPrintable(MessageCapture::lines().join('\n')));
         }
         CatalogueFiles::removeAll();
-        const QString backup = root() + QStringLiteral("/big.kvm");
-        QVERIFY(fixture::writeAll(backup, oversized));
-        MessageCapture capture;
-        QVERIFY(!fileEncrypt().decrypt_file(backup));
-        QVERIFY(MessageCapture::lines().contains(QStringLiteral("Too large to read: ") + backup));
     }
 
     // XDG_RUNTIME_DIR unusable, Qt's runtime-<user> taken by another user,
@@ -161,17 +128,15 @@ private slots:
         if (::geteuid() != 0)
             QSKIP("Simulating another user needs root: the folder and socket are given to nobody.");
         const QString temp = QDir::tempPath();
-        QVERIFY(QDir().mkpath(temp + QStringLiteral("/runtime-root")));
-        QVERIFY(giveToNobody(temp + QStringLiteral("/runtime-root")));
+        QVERIFY(QDir().mkpath(temp + QStringLiteral("/runtime-root")) && giveToNobody(temp + QStringLiteral("/runtime-root")));
         PlantedListener planted;
         QVERIFY(planted.plant(temp + QLatin1Char('/') + kSocketName));
 
         const QString config = fixture::appData() + QStringLiteral("/config.ini");
         const QByteArray kept = "[Typed]\nsize=@Size(10 20)\nvariant=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3)\n"
                                 "bytes=@ByteArray(abc)\nraw=caf\xe9 \xff\n; a comment\n";
-        QVERIFY(QDir().mkpath(fixture::appData()));
-        QVERIFY(fixture::writeAll(config, kept));
-        QVERIFY(fixture::writeAll(config + QStringLiteral(".Ab12Cd"), "[System]\nlanguage=3\n"));
+        QVERIFY(QDir().mkpath(fixture::appData()) && fixture::writeAll(config, kept)
+                && fixture::writeAll(config + QStringLiteral(".Ab12Cd"), "[System]\nlanguage=3\n"));
 
         qunsetenv("XDG_RUNTIME_DIR");
         QProcess first;
@@ -211,8 +176,7 @@ private slots:
         PlantedListener planted;
         QVERIFY(planted.plant(socket));
         const QString config = fixture::appData() + QStringLiteral("/config.ini");
-        QVERIFY(makeFifo(config));
-        QVERIFY(makeFifo(RegistryStore::emulationFile()));
+        QVERIFY(makeFifo(config) && makeFifo(RegistryStore::emulationFile()));
 
         QProcess program;
         QVERIFY(fixture::startProgram(program));
@@ -222,13 +186,10 @@ private slots:
             QTRY_VERIFY2_WITH_TIMEOUT(logHas(line), qPrintable(line), 20000);
         QVERIFY(planted.heardNothing());
         QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(ownerOf(socket), nobody());
+        QCOMPARE(QFileInfo(socket).ownerId(), nobody());
         QVERIFY(!QFileInfo(config).isFile());
         fixture::stopProgram(program);
     }
-
-private:
-    static QString localFileOf(const QString &url) { return QDir::cleanPath(QUrl(url).toLocalFile()); }
 };
 
 QTEST_GUILESS_MAIN(HardeningTest)

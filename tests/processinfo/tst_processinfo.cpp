@@ -2,9 +2,9 @@
 // the log-on entry in real folders, programs really started (and names that
 // lead out of the temporary folder refused), version strings
 // of executables built by the mingw-w64 tools (as the Windows version API
-// reports them) with the log lines they leave, and damaged files.
+// reports them), whole or cut short, with the log lines they leave.
+// (Damaged bytes: fuzz_peversion; the ELF reader on the virtual tool: e2e_maintenance.)
 
-#include "Platform/elfversionreader.h"
 #include "Platform/peversionreader.h"
 #include "ProcessInfo.h"
 #include "TestFixture.h"
@@ -28,20 +28,13 @@ bool writeFile(const QString &path, const QByteArray &content)
     return fixture::writeAll(path, content);
 }
 
-platform::FileVersionStrings readBytes(const QByteArray &bytes)
-{
-    return pe::readVersionStrings(pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())), kKeys);
-}
-
-// Key -> value; "<missing>" for a key that was not found.
-QMap<QString, QString> valuesOf(const platform::FileVersionStrings &strings, const QMap<QString, QString> &found = {})
+// The keys found, with their values.
+QMap<QString, QString> valuesOf(const platform::FileVersionStrings &strings)
 {
     QMap<QString, QString> values;
-    for (size_t i = 0; i < kKeys.size(); ++i) {
-        const QString key = QString::fromStdU16String(kKeys[i]);
-        values.insert(key, i < strings.values.size() && strings.values[i] ? QString::fromStdU16String(*strings.values[i]) : "<missing>");
-        if (!found.isEmpty())
-            values[key] = found.value(key, "<missing>");
+    for (size_t i = 0; i < kKeys.size() && i < strings.values.size(); ++i) {
+        if (strings.values[i])
+            values.insert(QString::fromStdU16String(kKeys[i]), QString::fromStdU16String(*strings.values[i]));
     }
     return values;
 }
@@ -69,17 +62,17 @@ private slots:
             QCOMPARE(int(strings.status), int(Status::Read));
             // Built from the translation entry, so lower case although the file says 040904B0.
             QCOMPARE(QString::fromStdU16String(strings.block), QStringLiteral("040904b0"));
-            QCOMPARE(valuesOf(strings), valuesOf(strings, kProduct));
+            QCOMPARE(valuesOf(strings), kProduct);
         }
         // The first translation entry names the block, not the first block in the file.
         const auto twoLanguages = read(peFixture("twolanguages.exe"));
         QCOMPARE(QString::fromStdU16String(twoLanguages.block), QStringLiteral("040704e4"));
-        QCOMPARE(valuesOf(twoLanguages), valuesOf(twoLanguages, {{"CompanyName", "Vemo Technik"}, {"FileDescription", "Aktualisiert die Firmware"},
+        QCOMPARE(valuesOf(twoLanguages), (QMap<QString, QString>{{"CompanyName", "Vemo Technik"}, {"FileDescription", "Aktualisiert die Firmware"},
                                                                  {"ProductName", "Firmware-Aktualisierung"}}));
-        QCOMPARE(QString::fromStdU16String(*read(peFixture("tworesources.exe")).values[6]), QStringLiteral("English edition"));
+        QCOMPARE(valuesOf(read(peFixture("tworesources.exe"))).value("ProductName"), QStringLiteral("English edition"));
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("notes.txt"), "MZ but nothing else of an executable"));
-        for (const QString &path : {dir.filePath("missing.exe"), dir.path(), dir.filePath("notes.txt"), QString()})
+        for (const QString &path : {dir.filePath("missing.exe"), dir.path(), dir.filePath("notes.txt")})
             QCOMPARE(int(read(path).status), int(Status::NoVersionResource));
     }
 
@@ -96,20 +89,24 @@ private slots:
             lines << "\"" + it.key() + "\" \"" + it.value() + "\"";
         QCOMPARE(MessageCapture::take(), lines << "\"Get file ProductVersion error!\"");
 
-        // Cut inside the resource's data: found, but it cannot be read.
+        // Cut short, the image reads in full or not at all; cut inside the
+        // resource's data, the resource is found but cannot be read.
         const QByteArray image = readAll(peFixture("product.exe"));
-        int cut = image.size();
-        while (cut > 0 && pe::loadVersionResource(pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(image.constData()), size_t(cut))).status
-                              != pe::ResourceStatus::Unreadable)
-            --cut;
-        QVERIFY(writeFile(temp() + "/truncated.exe", image.left(cut)));
+        int unreadable = 0;
+        for (int size = 0; size <= image.size(); ++size) {
+            const auto strings = pe::readVersionStrings(pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(image.constData()), size_t(size)), kKeys);
+            if (strings.status == platform::FileVersionStrings::Status::ReadFailed)
+                unreadable = size;
+            else if (strings.status == platform::FileVersionStrings::Status::Read)
+                QCOMPARE(valuesOf(strings), kProduct);
+        }
+        QVERIFY(writeFile(temp() + "/truncated.exe", image.left(unreadable)));
         QStringList notFound;
         for (const std::u16string &key : kKeys)
             notFound << "\"Get file " + QString::fromStdU16String(key) + " error!\"";
         const QList<QPair<QString, QStringList>> failures = {{peFixture("noversion.exe"), {"get GetFileVersionInfoSize failed!"}},
                                                              {peFixture("notranslation.exe"), notFound},
-                                                             {temp() + "/truncated.exe", {"get GetFileVersionInfo failed!"}},
-                                                             {temp() + "/none.exe", {"get GetFileVersionInfoSize failed!"}}};
+                                                             {temp() + "/truncated.exe", {"get GetFileVersionInfo failed!"}}};
         for (const auto &f : failures) {
             const QVariantMap info = process.getFileInfo(f.first);
             QCOMPARE(info.keys(), product.keys());
@@ -119,74 +116,24 @@ private slots:
         }
     }
 
-    void damagedExecutablesNeverReadOutsideTheirBytes()
-    {
-        // Cut short: the headers go first (no resource), then the resource's
-        // data (it cannot be read); a whole resource reads in full.
-        const QByteArray image = readAll(peFixture("product.exe"));
-        QVERIFY(!image.isEmpty());
-        int unreadable = 0;
-        for (int size = 0; size <= image.size(); ++size) {
-            const auto strings = readBytes(image.left(size));
-            unreadable += strings.status == platform::FileVersionStrings::Status::ReadFailed;
-            if (strings.status == platform::FileVersionStrings::Status::Read)
-                QCOMPARE(valuesOf(strings).value("ProductName"), QStringLiteral("Firmware Upgrade Utility"));
-        }
-        QVERIFY(unreadable > 0);
-        // Every byte in turn overwritten: whatever the result, it is one of the three.
-        for (int at = 0; at < image.size(); ++at) {
-            QByteArray damaged = image;
-            damaged[at] = char(~damaged[at]);
-            const auto strings = readBytes(damaged);
-            QVERIFY(strings.status != platform::FileVersionStrings::Status::Read || strings.values.size() == kKeys.size());
-        }
-
-        // The virtual upgrade tool as built here carries its strings in an
-        // ELF section; its damaged tail (the section table) reads cleanly.
-        const QByteArray tool = readAll(QStringLiteral(UPGRADE_TOOL));
-        const auto readElf = [](const QByteArray &bytes) {
-            return elf::readVersionStrings(
-                pe::MemoryBytes(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())), kKeys);
-        };
-        QCOMPARE(valuesOf(readElf(tool)).value("ProductName"), QStringLiteral("Firmware Upgrade Utility"));
-        for (int at = std::max(0, int(tool.size()) - 4096); at < tool.size(); ++at) {
-            QByteArray damaged = tool;
-            damaged[at] = char(~damaged[at]);
-            const auto strings = readElf(damaged);
-            QVERIFY(strings.status != platform::FileVersionStrings::Status::Read || strings.values.size() == kKeys.size());
-        }
-    }
-
+    // The installed master (share/vemo-portview beside bin/) serves a user
+    // without one; the user's own comes first. (Without any: e2e prefs.)
     void logOnStartIsSwitchedByCopyingTheMaster()
     {
         ProcessInfo process;
-        const QString master = appData() + QStringLiteral("/Vemo Portview.desktop");
-        const QString active = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/autostart/Vemo Portview.desktop");
-        QCOMPARE(ProcessInfo::autorunActivePath(), active);
-        // No master anywhere (a build tree): the entry names this executable.
-        QVERIFY(process.setAPAutorun(1) && readAll(active).contains(QCoreApplication::applicationFilePath().toUtf8() + " -h\n")
-                && process.setAPAutorun(0));
-
-        QVERIFY(writeFile(master, "[Desktop Entry]\nType=Application\nName=Mine\nExec=vemo-portview -h\n"));
-        QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readAll(active), readAll(master));
-        QVERIFY(!process.setAPAutorun(1)); // a copy never overwrites
-        QVERIFY(process.setAPAutorun(0) && !QFile::exists(active) && process.setAPAutorun(0) && QFile::exists(master));
-        QVERIFY(process.setAPAutorun(1) && process.setAPAutorun(2) && !QFile::exists(active)); // any value but 1 is off
-        QFile::remove(master);
-
-        // The installed master (share/vemo-portview beside bin/) serves a
-        // user without one; the user's own comes first.
         const QString shared = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share"));
         const QString installed = shared + QStringLiteral("/vemo-portview/Vemo Portview.desktop");
         QVERIFY(writeFile(installed, "[Desktop Entry]\nType=Application\nName=Installed\n"));
         QCOMPARE(ProcessInfo::autorunMasterPath(), installed);
-        QVERIFY(process.setAPAutorun(1));
-        QCOMPARE(readAll(active), readAll(installed));
-        QVERIFY(process.setAPAutorun(0));
-        QVERIFY(writeFile(master, "[Desktop Entry]\nName=Own\n"));
+        const QString master = appData() + QStringLiteral("/Vemo Portview.desktop");
+        QVERIFY(writeFile(master, "[Desktop Entry]\nType=Application\nName=Mine\nExec=vemo-portview -h\n"));
         QCOMPARE(ProcessInfo::autorunMasterPath(), master);
-        QFile::remove(master);
+
+        const QString active = ProcessInfo::autorunActivePath();
+        QVERIFY(process.setAPAutorun(1));
+        QCOMPARE(readAll(active), readAll(master));
+        QVERIFY(!process.setAPAutorun(1)); // a copy never overwrites
+        QVERIFY(process.setAPAutorun(0) && !QFile::exists(active) && process.setAPAutorun(0) && QFile::exists(master));
         QDir(shared).removeRecursively();
     }
 
@@ -199,24 +146,19 @@ private slots:
         QVERIFY(!process.openProcess(QString())); // the folder itself is no program
         // Names that lead out of the folder or into a sub-folder start nothing.
         const QString parent = QDir::cleanPath(temp() + QStringLiteral("/.."));
-        for (const QString &script : {parent + "/escape.sh", parent + "/home/evil.sh", temp() + "/sub/inner.sh"})
-            QVERIFY(writeFile(script, "#!/bin/sh\ntouch '" + temp().toUtf8() + "/ran'\n")
-                    && QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(writeFile(parent + "/escape.sh", "#!/bin/sh\n") && writeFile(temp() + "/sub/inner.sh", "#!/bin/sh\n"));
         QVERIFY(QFile::link(parent + "/escape.sh", temp() + "/link.sh"));
-        for (const char *name : {"../escape.sh", "sub/../../escape.sh", "../home/evil.sh", "link.sh", "sub/inner.sh"})
+        for (const char *name : {"../escape.sh", "sub/../../escape.sh", "link.sh", "sub/inner.sh"})
             QVERIFY2(!process.openProcess(QString::fromLatin1(name)), name);
 
-        // The tool reports its folder and where its output goes.
-        const QString tool = temp() + QStringLiteral("/tool.sh");
-        QVERIFY(writeFile(tool, "#!/bin/sh\nout=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
-                                "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\nmv report.part report.txt\n"));
-        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // The tool (without the execute permission a download lacks) reports
+        // its folder and where its output goes.
+        QVERIFY(writeFile(temp() + "/tool.sh", "#!/bin/sh\nout=$(readlink /proc/$$/fd/1); err=$(readlink /proc/$$/fd/2)\n"
+                                               "printf '%s\\n%s\\n%s\\n' \"$(pwd)\" \"$out\" \"$err\" > report.part\nmv report.part report.txt\n"));
         QVERIFY(process.openProcess(QStringLiteral("/tool.sh")));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
         QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
                  (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
-        QTest::qWait(300); // the refused ones would have run before the last one
-        QVERIFY(!QFile::exists(temp() + "/ran"));
     }
 };
 

@@ -1,12 +1,10 @@
 // The X11 keyboard hook against a real X server: keys typed with xdotool
 // (XTEST) come back as the events Windows' low-level hook would report,
 // delivered by a Qt event loop that sleeps between events as the program's
-// does (QTRY_ and qWait poll instead, and never let the loop block); and a
-// hotkey recorded and fired through it against the virtual switch.
+// does (QTRY_ and qWait poll instead, and never let the loop block). The
+// end-to-end flows record and fire hotkeys through it.
 
 #include "Platform/keyboardhook.h"
-#include "VirtualSwitch.h"
-#include "monitor.h"
 
 #include <QEventLoop>
 #include <QProcess>
@@ -22,7 +20,6 @@ using platform::KeyEvent;
 namespace {
 
 std::vector<KeyEvent> g_first;
-std::vector<KeyEvent> g_second;
 platform::HookHandle g_selfRemoving = nullptr;
 std::vector<KeyEvent> g_selfRemovingSeen;
 
@@ -68,13 +65,6 @@ bool recordFirst(const KeyEvent &event)
     return true; // asks to swallow: has no effect here
 }
 
-bool recordSecond(const KeyEvent &event)
-{
-    g_second.push_back(event);
-    wake();
-    return false;
-}
-
 bool removeOwnHook(const KeyEvent &event)
 {
     g_selfRemovingSeen.push_back(event);
@@ -99,11 +89,6 @@ bool xdotool(const QString &keys)
     return QProcess::execute(QStringLiteral("xdotool"), keys.split(QLatin1Char(' '))) == 0;
 }
 
-int portSwitchesIn(const VirtualSwitch &sim, const QByteArray &command)
-{
-    return sim.commandReports().count((QByteArray(1, '\x01') + command + "\r\n").leftJustified(32, '\0'));
-}
-
 // Removes its hook however the test function ends.
 using Hook = std::unique_ptr<void, decltype(&platform::removeHook)>;
 Hook hook(platform::HookHandle handle) { return Hook(handle, &platform::removeHook); }
@@ -124,7 +109,6 @@ private slots:
     void init()
     {
         g_first.clear();
-        g_second.clear();
         g_selfRemovingSeen.clear();
     }
 
@@ -132,26 +116,16 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("shift alt s")
-            << "keydown Shift_L keydown Alt_L keydown s keyup s keyup Alt_L keyup Shift_L"
-            << "0:100 160 2a, 0:104 164 38, 0:104 83 1f, 0:105 83 1f, 0:101 164 38, 0:101 160 2a";
-        QTest::newRow("alt f4")
-            << "keydown Alt_L keydown F4 keyup F4 keyup Alt_L"
-            << "0:104 164 38, 0:104 115 3e, 0:105 115 3e, 0:101 164 38";
-        QTest::newRow("ctrl alt delete")
-            << "keydown Control_L keydown Alt_L keydown Delete keyup Delete keyup Alt_L keyup Control_L"
-            << "0:100 162 1d, 0:100 164 38, 0:100 46 53, 0:101 46 53, 0:101 164 38, 0:101 162 1d";
+        // Alt makes system keys unless a Ctrl is down too; Alt's own release is a plain key up.
+        QTest::newRow("shift alt f4")
+            << "keydown Shift_L keydown Alt_L keydown F4 keyup F4 keyup Alt_L keyup Shift_L"
+            << "0:100 160 2a, 0:104 164 38, 0:104 115 3e, 0:105 115 3e, 0:101 164 38, 0:101 160 2a";
         // xdotool presses the first key of a modifier with any key bound to
         // that modifier; a keycode of its own (105: right Ctrl) avoids that.
-        QTest::newRow("right ctrl let go while alt is held")
-            << "keydown Alt_L keydown 105 keyup 105 keyup Alt_L"
-            << "0:104 164 38, 0:100 163 1d, 0:105 163 1d, 0:101 164 38";
-        QTest::newRow("f10, windows key, keypad enter")
-            << "keydown F10 keyup F10 keydown Super_L keyup Super_L keydown KP_Enter keyup KP_Enter"
-            << "0:104 121 44, 0:105 121 44, 0:100 91 5b, 0:101 91 5b, 0:100 13 1c, 0:101 13 1c";
-        QTest::newRow("a release before its press is dropped")
-            << "keyup q keydown 1 keyup 1"
-            << "0:100 49 02, 0:101 49 02";
+        QTest::newRow("either ctrl with alt, let go while alt is held")
+            << "keydown Control_L keydown Alt_L keydown Delete keyup Delete keyup Control_L keydown 105 keyup 105 keyup Alt_L"
+            << "0:100 162 1d, 0:100 164 38, 0:100 46 53, 0:101 46 53, 0:105 162 1d, 0:100 163 1d, 0:105 163 1d, 0:101 164 38";
+        QTest::newRow("f10 is always a system key") << "keydown F10 keyup F10" << "0:104 121 44, 0:105 121 44";
     }
 
     void keysComeBackAsWindowsReportsThem()
@@ -167,10 +141,10 @@ private slots:
     void aHandlerMayRemoveItsOwnHook()
     {
         // The witness sees all four events, the removed hook none after its first.
-        const Hook witness = hook(platform::installKeyboardHook(recordSecond));
+        const Hook witness = hook(platform::installKeyboardHook(recordFirst));
         g_selfRemoving = platform::installKeyboardHook(removeOwnHook);
         QVERIFY(witness.get() && g_selfRemoving);
-        QVERIFY(waitForEvents(g_second, 4, QStringLiteral("keydown c keyup c keydown d keyup d")));
+        QVERIFY(waitForEvents(g_first, 4, QStringLiteral("keydown c keyup c keydown d keyup d")));
         QCOMPARE(describe(g_selfRemovingSeen), QStringLiteral("0:100 67 2e"));
     }
 
@@ -183,47 +157,14 @@ private slots:
         QCOMPARE(describe(g_first), QStringLiteral("0:104 88 2d, 0:105 88 2d, 0:101 165 38"));
     }
 
-    void aRecordedHotkeySwitchesThePortOnce()
-    {
-        VirtualSwitch sim;
-        QVERIFY(sim.startForThisProcess());
-        Monitor monitor;
-        QStringList reports;
-        connect(&monitor, &Monitor::keyPressed, this, [&] { reports << monitor.property("keyname").toString(); });
-        QVERIFY(monitor.connectDevice(QString::fromLocal8Bit(sim.path())));
-        QCOMPARE(monitor.getSetting().value("curport").toString(), QStringLiteral("1"));
-
-        // Recording: names as the keys go down, ended by the first release.
-        monitor.restartHotkey(1);
-        QVERIFY(xdotool(QStringLiteral("keydown shift alt s")));
-        QVERIFY(xdotool(QStringLiteral("keyup s alt shift")));
-        QTRY_COMPARE(reports, (QStringList{"-3", "Shift", "Alt", "S", "-4"}));
-        monitor.setHotkey(reports.mid(1, 3).join(QStringLiteral(" + ")));
-        monitor.restartHotkey(0);
-
-        // The stored hotkey switches to port 2, once.
-        QVERIFY(xdotool(QStringLiteral("key shift+alt+s")));
-        QTRY_COMPARE(portSwitchesIn(sim, "sw i01"), 1);
-        QTRY_VERIFY(!sim.state(1).value("present").toBool());
-        QVERIFY(xdotool(QStringLiteral("key shift+alt+s")));
-        QTest::qWait(300);
-        QCOMPARE(portSwitchesIn(sim, "sw i01") + portSwitchesIn(sim, "sw i00"), 1);
-        monitor.disconnectDevice();
-    }
-
     // Last: it takes the display away.
     void withoutADisplayNothingInstalls()
     {
-        platform::HookHandle mouse = platform::installMouseHook();
-        QVERIFY(mouse);
-        platform::removeHook(mouse);
-        platform::removeHook(nullptr);
+        QVERIFY(hook(platform::installMouseHook()));
         QVERIFY(!platform::installKeyboardHook(nullptr));
-        for (const char *display : {"", ":4097", "no-such-host-xyz:0"}) {
-            qputenv("DISPLAY", display);
-            QVERIFY2(!platform::installKeyboardHook(recordFirst), display);
-            QVERIFY2(!platform::installMouseHook(), display);
-        }
+        qputenv("DISPLAY", ":4097"); // nobody answers there
+        QVERIFY(!platform::installKeyboardHook(recordFirst));
+        QVERIFY(!platform::installMouseHook());
     }
 };
 

@@ -9,21 +9,12 @@
 
 namespace {
 
-QString pathOf(const VirtualSwitch &sim, int index = 1)
+QStringList commandsOf(const VirtualSwitch &sim)
 {
-    return QString::fromLocal8Bit(sim.path(index));
+    return sim.state(1).value(QStringLiteral("commands")).toVariant().toStringList();
 }
 
-QStringList commandsOf(const VirtualSwitch &sim, int index = 1)
-{
-    QStringList commands;
-    for (const QJsonValue &command : sim.state(index).value(QStringLiteral("commands")).toArray())
-        commands << command.toString();
-    return commands;
-}
-
-// Without an X display the hooks cannot be installed; that is logged and
-// changes nothing else.
+// Without an X display the hooks fail; that is logged, nothing else.
 void expectHookFailures()
 {
     QTest::ignoreMessage(QtDebugMsg, "KB Hook Failed");
@@ -44,23 +35,23 @@ private slots:
         Monitor monitor;
         Monitor *worker = Monitor::instance();
         expectHookFailures();
-        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(monitor.connectDevice(sim.path()));
         QVERIFY(worker->isConnected());
         QCOMPARE(worker->vid(), QStringLiteral("1209"));
         QCOMPARE(worker->pid(), QStringLiteral("0001"));
 
-        for (int mode : {0, 1, 2, 5, 6, 7, 8, 9}) {
+        // The other modes' commands are sent in the end-to-end flows.
+        for (int mode : {0, 5, 6}) {
             QVERIFY(monitor.postCmd(mode));
             QCOMPARE(monitor.property("res").toInt(), mode);
             QVERIFY(worker->isConnected());
         }
         QVERIFY(monitor.postCmd(3) && !worker->isConnected()); // to port 1, where this computer is: an acknowledged switch
-        QCOMPARE(commandsOf(sim), (QStringList{"test", "videoswmode normal", "videoswmode faster", "sw l01",
-                                               "sw l00", "clearallsetting", "update", "test", "sw i00"}));
+        QCOMPARE(commandsOf(sim), (QStringList{"test", "sw l01", "sw l00", "sw i00"}));
 
         // A command the switch does not acknowledge leaves connected alone.
         expectHookFailures();
-        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(monitor.connectDevice(sim.path()));
         QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("silent")}));
         QVERIFY(!monitor.postCmd(4));
         QCOMPARE(monitor.property("res").toInt(), 0);
@@ -68,7 +59,7 @@ private slots:
 
         monitor.disconnectDevice();
         QVERIFY(!worker->isConnected() && worker->vid().isEmpty() && !monitor.postCmd(0)); // nothing open
-        QCOMPARE(commandsOf(sim).size(), 10);
+        QCOMPARE(commandsOf(sim).size(), 5);
     }
 
     void theStatusReadFillsTheCache()
@@ -78,7 +69,7 @@ private slots:
         QVERIFY(sim.startForThisProcess());
         Monitor monitor;
         expectHookFailures();
-        QVERIFY(monitor.connectDevice(pathOf(sim)));
+        QVERIFY(monitor.connectDevice(sim.path()));
         const QVariantMap status = monitor.getSetting();
         // The miscased "Switch mode" line is ignored; names end at their first colon.
         const QVariantMap expected{{"modelname", "QV5840"}, {"version", "V1.0.9"}, {"curport", "2"}, {"smode", "faster"},
@@ -93,29 +84,15 @@ private slots:
         monitor.disconnectDevice();
     }
 
-    void repliesParseIntoTheStatus_data()
-    {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value"); // empty: no status at all
-        const QString ack = QStringLiteral("read Command OK");
-        QTest::newRow("unacknowledged") << QStringList{"module name: X", "input port: 1"} << "modelname" << QString();
-        QTest::newRow("lower-case acknowledgement") << QStringList{"read command ok"} << "modelname" << QString();
-        QTest::newRow("a label twice keeps the later") << QStringList{"input port: 1", "input port: 2", ack} << "curport" << "2";
-        QTest::newRow("a miscased label is ignored") << QStringList{"switch Mode: faster", ack} << "smode" << "normal";
-        QTest::newRow("an empty value") << QStringList{"Port2:", ack} << "Port2" << "";
-        QTest::newRow("the acknowledgement alone") << QStringList{ack} << "modelname" << "QV5830";
-    }
     void repliesParseIntoTheStatus()
     {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        const auto status = StatusReply::parse(QStringLiteral("\uFFFD\r\n") + lines.join(QStringLiteral("\r\n")),
-                                               StatusReply::defaults(QStringLiteral("Vemo")));
-        QCOMPARE(status.has_value(), !value.isNull());
-        if (status)
-            QCOMPARE(status->value(key).toString(), value);
+        const QVariantMap defaults = StatusReply::defaults(QStringLiteral("Vemo"));
+        // Only the exact acknowledgement counts.
+        QVERIFY(!StatusReply::parse(QStringLiteral("module name: X\r\nread command ok"), defaults));
+        const auto status = StatusReply::parse(QStringLiteral("input port: 1\r\ninput port: 2\r\nread Command OK"), defaults);
+        QVERIFY(status);
+        QCOMPARE(status->value("curport").toString(), QStringLiteral("2")); // a label twice keeps the later
+        QCOMPARE(status->value("modelname").toString(), QStringLiteral("QV5830")); // a label missing keeps its default
     }
 };
 

@@ -488,7 +488,6 @@ def flow_home(program_exe, sim_exe):
     """Two switches and a mouse: cards, connection, defaults, the hotkey, unplugging, the tray."""
     switch, program = start(program_exe, sim_exe, QV5830, ("other", "vid=046D,pid=C52B,product=Mouse"), QV5840,
                             cards={"QV5830": True, "QV5840": False})
-    program.find("text", "Select Devices")
     wait_for("the status read", lambda: "read" in switch.commands(1))
     assert switch.commands(2) == [], f"the second switch was spoken to: {switch.commands(2)}"
 
@@ -519,7 +518,6 @@ def flow_home(program_exe, sim_exe):
     assert Tray().menu(), "no tray icon"
     program.press("Close")
     wait_for("the window to hide", lambda: not program.shown())
-    assert program.process.poll() is None, "the close cross ended the program"
     second = subprocess.run([program_exe], env=program.env, timeout=30)
     assert second.returncode == 0, f"the second copy ended with {second.returncode}"
     wait_for("the window to come back", program.shown)
@@ -533,7 +531,6 @@ def flow_tray(program_exe, sim_exe):
     program = Program(program_exe, switch, "-h", wait_shown=False)
     tray = Tray()
     assert [label for _, label in tray.menu()] == ["Vemo Portview", "-", "Preferences", "Quit"], tray.menu()
-    wait_for("the status read", lambda: "read" in switch.commands(1))
     muted(sounds)
     assert not program.shown(), "started with -h, yet a window shows"
 
@@ -542,7 +539,6 @@ def flow_tray(program_exe, sim_exe):
     message = "Are you sure you want to quit Vemo Portview?"
     tray.click("Quit")
     program.alert(message, "Cancel")
-    assert program.process.poll() is None, "Cancel ended the program"
 
     tray.click("Quit")
     program.find("text", message)
@@ -610,7 +606,7 @@ def flow_support(program_exe, sim_exe):
     assert field.getState().contains(program.pyatspi.STATE_FOCUSED), "the search field has no focus"
     subprocess.run(["xdotool", "windowfocus", "--sync", program.windows()[0]], check=True)
     asked, lane_answer = [], "Long press port selection button"
-    for typed, found in (("", None), ("LANE", [5]), ("(", []), ("QV5840", range(6)), ("[", [])):
+    for typed, found in (("", None), ("LANE", [5]), ("(", []), ("QV5840", range(6))):
         key("ctrl+a", "BackSpace")
         if typed:
             subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
@@ -625,7 +621,6 @@ def flow_support(program_exe, sim_exe):
             assert not program.starting(lane_answer), "not collapsed"
             program.press(asked[5])
             wait_for("the answer", lambda: program.starting(lane_answer))
-            shoot(program, "faq_open")
 
     program.press("Back")
     program.press("Start")
@@ -686,7 +681,6 @@ def flow_device(program_exe, sim_exe):
 
     program.press("Video Fitwell", role="check")
     wait_for("videoswmode normal", lambda: switch.commands(1)[-1] == "videoswmode normal")
-    assert not program.elements("text", note), "turning Video Fitwell off asked first"
     wait_for("the switch off", lambda: not program.checked("Video Fitwell"))
 
     program.press("USB Silent Removal", role="check")
@@ -714,19 +708,11 @@ def flow_device(program_exe, sim_exe):
     assert "clearallsetting" in switch.commands(2), switch.commands(2)
     program.press("OK")
     program.finds("Shift", "Alt", "S")
-    wait_for("the hotkey stored", lambda: config()["QV5840"].get("hotkey") == HOTKEY)
 
     # Unplugged while the frame is open: back to the home page.
     switch.ctl("unplug", "2")
     program.gone("button", "Device")
     connected_cards(program, {"QV5830": False})
-
-
-def exec_argv(entry):
-    """The Exec line of a log-on entry as GLib reads it, "%%" undone."""
-    keys = GLib.KeyFile()
-    keys.load_from_file(entry, GLib.KeyFileFlags.NONE)
-    return GLib.shell_parse_argv(keys.get_string("Desktop Entry", "Exec").replace("%%", "%"))[1]
 
 
 def press_keys(*keys):
@@ -739,17 +725,15 @@ def flow_prefs(program_exe, sim_exe, build_version):
     """The version, start at log-on, the hotkey editor with real keys, Traditional Chinese."""
     write_config(System=dict(autorun="1", language="0"), QV5830=known())
     switch, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
-    # Never installed: the program writes its own log-on entry, naming itself.
+    # Never installed: the program writes its own log-on entry (its Exec
+    # line: tst_processinfo and autostart_install).
     entry = os.path.join(os.environ["XDG_CONFIG_HOME"], "autostart", "Vemo Portview.desktop")
-    argv = [os.path.realpath(program_exe), "-h"]
     wait_for("the log-on entry", lambda: os.path.exists(entry))
-    assert exec_argv(entry) == argv, open(entry).read()
 
     program.press("Preferences")
     program.find("text", "Version")
     major, minor, patch = build_version.split(".")[:3]
     program.find("text", f" V{major}.{int(minor)}.{int(patch):03d}")
-    program.find("text", "Run Vemo Portview automatically at startup.")
     shoot(program, "preferences")
     assert program.checked("Launch at Startup")
     program.press("Launch at Startup", role="check")
@@ -758,7 +742,7 @@ def flow_prefs(program_exe, sim_exe, build_version):
     assert not program.checked("Launch at Startup")
     program.press("Launch at Startup", role="check")
     wait_for("the entry back", lambda: os.path.exists(entry))
-    assert config()["System"].get("autorun") == "1" and exec_argv(entry) == argv
+    assert config()["System"].get("autorun") == "1"
     program.press("Back")
 
     # The editor: a valid capture cancelled changes nothing.
@@ -780,7 +764,6 @@ def flow_prefs(program_exe, sim_exe, build_version):
     wait_for("Ctrl + Alt + K", lambda: field_text() == "Ctrl + Alt + K")
     program.press("Cancel")
     program.gone("button", "Save")
-    assert config()["QV5830"]["hotkey"] == HOTKEY, config()
     program.press("Edit")
     field = program.find("field", "Device Switch")
     assert field_text() == HOTKEY, f"Cancel changed the hotkey to {field_text()}"
@@ -797,7 +780,6 @@ def flow_prefs(program_exe, sim_exe, build_version):
             program.gone("text", error)
         else:
             program.find("text", error)
-            shoot(program, "editor_refused")
             program.click(program.find("button", "Save"))
             program.find("field", "Device Switch")
             assert config()["QV5830"]["hotkey"] == HOTKEY, f"{shown} was saved"
@@ -893,8 +875,9 @@ def flow_maintenance(program_exe, sim_exe):
     assert config()[model]["hotkey"] == "Ctrl + Alt + K" and config()[model]["silent"] == "1", config()
     assert not os.path.exists(os.path.join(data_dir(), "kvm.temp")), "the settings stayed in clear text"
 
-    # Files that must not restore: another model's backup, a damaged one, no container.
-    other_model, damaged, not_container = (os.path.join(folder, n) for n in ("other.kvm", "damaged.kvm", "notes.kvm"))
+    # Files that must not restore: another model's backup, a damaged one (a
+    # file that is no container fails the same way: tst_crypto).
+    other_model, damaged = (os.path.join(folder, n) for n in ("other.kvm", "damaged.kvm"))
     with open(plain, "w", encoding="utf-8") as text:
         text.write(settings("QV5840", "Ctrl + Alt + W", 0))
     subprocess.run([vemocrypt, "encrypt", plain, other_model], check=True)
@@ -903,10 +886,8 @@ def flow_maintenance(program_exe, sim_exe):
     half = len(data) // 2
     with open(damaged, "wb") as out:
         out.write(data[:half] + bytes(b ^ 0x5A for b in data[half:]))
-    with open(not_container, "w", encoding="utf-8") as out:
-        out.write(settings(model, "Ctrl + Alt + W", 0))
     before = config()
-    for path in (other_model, damaged, not_container):
+    for path in (other_model, damaged):
         program.press("Restore")
         type_into_dialog(program, "Select a file", path, folder)
         alert("Failed to restore setting.")
@@ -960,7 +941,6 @@ def flow_maintenance(program_exe, sim_exe):
     assert "update" not in switch.commands(1), switch.commands(1)
     switch.ctl("set", "1", "offer-file=tool", "refuse-update=1")
     download("Set upgrade mode failed, please check the device connection.")
-    assert not switch.state()["upgrade"]
     switch.ctl("set", "1", "refuse-update=0", "offer-file=nolength")
     download(stall)
     switch.ctl("set", "1", "offer-file=tool")
@@ -974,7 +954,6 @@ def flow_maintenance(program_exe, sim_exe):
     shoot(program, "progress")
     wait_for("upgrade mode", lambda: "update" in switch.commands(1))
     wait_for("the new firmware", lambda: switch.state()["fw"] == new, timeout=20)
-    assert not switch.state()["upgrade"]
     connected_cards(program, {})
     connected_cards(program, {model: True})
     open_maintenance()

@@ -48,8 +48,6 @@ private:
         m_simulator.start(QStringLiteral(PORTVIEW_KVM_SIM),
                           {QStringLiteral("--socket"), QStringLiteral("tst-mainwindow-%1").arg(QCoreApplication::applicationPid()),
                            QStringLiteral("--firmware-service"), QStringLiteral("0"),
-                           QStringLiteral("--switch"), QStringLiteral("model=NEWER,offer=v1.0.10"),
-                           QStringLiteral("--switch"), QStringLiteral("model=EQUAL,pid=2,offer=V1.0.9"),
                            QStringLiteral("--switch"), QStringLiteral("model=OLDER,pid=3,offer=v1.0.8"),
                            QStringLiteral("--switch"), QStringLiteral("model=SLOW,pid=4,offer=v1.0.10,offer-delay=5000"),
                            QStringLiteral("--switch"), QStringLiteral("model=BROKEN,pid=5,offer=v1.0.10,offer-status=500"),

@@ -1,11 +1,6 @@
-// The Windows platform layer and the container library's Windows file code,
-// built with mingw-w64 and run under wine: the system's version API against
-// our own PE reader on the same files, running tasklist.exe, long "\\?\"
-// paths through the library's file layer, and a container written by the
-// Linux build passed through that layer byte for byte (the caller decrypts
-// the copy on Linux); the log-on folder; and, driven by the caller, ending
-// the running copies.
-// Prints one line per failed check; the exit code is their count.
+// The Windows platform layer and the container library's Windows file code
+// under wine (run-wine.sh builds and drives it). Prints one line per failed
+// check; the exit code is their count.
 #include "EncryptAPI/NativeFile.h"
 #include "Platform/autostart.h"
 #include "Platform/fileversion.h"
@@ -129,10 +124,8 @@ std::wstring knownFolder(REFKNOWNFOLDERID id)
     return text;
 }
 
-// The program puts its log-on shortcut into the layer's folder under the
-// start menu's programs (Qt's ApplicationsLocation): that must be the
-// system's Startup folder (names compared as the file system does, without
-// regard to case).
+// The log-on shortcut's folder under the start menu's programs (Qt's
+// ApplicationsLocation) must be the system's Startup folder.
 void startupFolderIsTheSystems()
 {
     const platform::AutostartPlace place = platform::autostartPlace();

@@ -3,6 +3,8 @@
 // firmware queries go to the firmware service of a real kvm-sim, whose
 // switches each stand for one kind of answer.
 
+#include "QmlRegistration.h"
+
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -19,6 +21,7 @@ public slots:
         const QString firmwareUrl = startFirmwareService();
         const QString stubs = QStringLiteral(PORTVIEW_QML_STUBS);
         engine->addImportPath(stubs);
+        registerInterfaceModule();
         QQmlComponent component(engine, QUrl::fromLocalFile(stubs + QStringLiteral("/Services.qml")));
         QObject *services = component.create();
         if (!services)
@@ -31,7 +34,6 @@ public slots:
             context->setContextProperty(QString::fromLatin1(name), services->property(name));
         context->setContextProperty(QStringLiteral("show_mode"), QString());
         context->setContextProperty(QStringLiteral("ap_ver"), QStringLiteral("1.0.212"));
-        context->setContextProperty(QStringLiteral("appDirPath"), QString());
         context->setContextProperty(QStringLiteral("firmware_url"), firmwareUrl);
     }
 

@@ -45,6 +45,8 @@ Rectangle {
         }
     }
 
+    // The window as large as all screens together, and the frame back in the
+    // middle of screen 0 when it would stick out (reso_timer, every second).
     function fitToScreens() {
         var screens = Qt.application.screens
         var sumWidth = 0
@@ -64,8 +66,8 @@ Rectangle {
                     main.windows_y = main.centredY()
                 }
             }
-        } else if (main.x + main.frameWidth > sumWidth || main.y + main.frameHeight > sumHeight || main.x < -main.frameWidth / 2
-                   || main.y < 0) {
+        } else if (main.x + main.frameWidth > sumWidth || main.y + main.frameHeight > sumHeight
+                   || main.x < -main.frameWidth / 2 || main.y < 0) {
             main.windows_x = main.centredX()
             main.windows_y = main.centredY()
             main.x = main.windows_x

@@ -62,7 +62,6 @@ TestCase {
     function test_aToolThatWillNotStart() {
         start()
         window.upgrade_url = "https://fw.example.com/files/QV5830_V1.0.4.exe"
-        stubs.processOpens = false
         window.openUpgrade()
         compare(window.alert_dialog_info.msg, "Firmware upgrade file open failed.")
     }
@@ -162,7 +161,7 @@ TestCase {
             if (!row.done)
                 compare(window.alert_dialog_info.title, "The operation failed", what)
             if (row.silent !== undefined) {
-                compare(stubs.ini.QV5830.silent, row.silent, what)
+                compare(io.loadIni("QV5830", "").silent, row.silent, what)
                 compare(window.silent_remove, row.value, what)
             }
         }

@@ -16,7 +16,7 @@ void report(HotkeyState &state, HotkeyEnvironment &environment, const QString &v
 void recordStep(HotkeyState &state, HotkeyEnvironment &environment, const QString &name)
 {
     if (state.recordCount == 0)
-        report(state, environment, QStringLiteral("-3"));
+        report(state, environment, Codes::keyEventText(Codes::RecordingStarted));
     if (state.keyname != name) {
         report(state, environment, name);
         ++state.recordCount;
@@ -41,7 +41,7 @@ void matchStep(HotkeyState &state, HotkeyEnvironment &environment, const QString
     ++state.matchIndex;
     if (state.matchIndex != keys.size() || state.hotkeyState != HotkeyState::Matching)
         return;
-    const int mode = environment.activePort() == QLatin1String("1") ? kModeSwitchToPort2 : kModeSwitchToPort1;
+    const int mode = environment.activePort() == QLatin1String("1") ? Codes::SwitchToPort2 : Codes::SwitchToPort1;
     if (state.connected && !state.busy) {
         state.busy = true;
         environment.postCommand(mode);
@@ -59,7 +59,7 @@ void onKeyDown(HotkeyState &state, HotkeyEnvironment &environment, const platfor
     const bool recording = state.hotkeyState == HotkeyState::Recording;
     const bool held = state.hotkeyState == HotkeyState::Held;
     if ((recording || held) && isDeleteKey(event.vkCode))
-        report(state, environment, QStringLiteral("-2"));
+        report(state, environment, Codes::keyEventText(Codes::KeysCleared));
     else if (held)
         return;
     else if (recording)
@@ -73,12 +73,12 @@ void onKeyUp(HotkeyState &state, HotkeyEnvironment &environment, const platform:
     const bool recording = state.hotkeyState == HotkeyState::Recording;
     const bool held = state.hotkeyState == HotkeyState::Held;
     if ((recording || held) && isDeleteKey(event.vkCode)) {
-        report(state, environment, QStringLiteral("-2"));
+        report(state, environment, Codes::keyEventText(Codes::KeysCleared));
     } else if (held || (recording && event.scanCode == kScanKeepsRecording)) {
         return;
     } else if (recording) {
         state.hotkeyState = HotkeyState::Matching;
-        report(state, environment, QStringLiteral("-4"));
+        report(state, environment, Codes::keyEventText(Codes::KeysReleased));
     } else {
         state.matchIndex = 0;
     }
@@ -88,7 +88,7 @@ void onSystemKeyUp(HotkeyState &state, HotkeyEnvironment &environment)
 {
     if (state.hotkeyState == HotkeyState::Recording) {
         state.hotkeyState = HotkeyState::Matching;
-        report(state, environment, QStringLiteral("-4"));
+        report(state, environment, Codes::keyEventText(Codes::KeysReleased));
     } else {
         state.matchIndex = 0;
     }
@@ -102,7 +102,7 @@ bool onKeyEvent(HotkeyState &state, HotkeyEnvironment &environment, const platfo
     // Alt+F4 while recording would close the window under the recorder.
     if (event.hookCode == 0 && event.message == platform::kSysKeyDown && event.scanCode == kScanF4 && recording) {
         report(state, environment, QStringLiteral("F4"));
-        report(state, environment, QStringLiteral("-1"));
+        report(state, environment, Codes::keyEventText(Codes::SystemConflict));
         return true;
     }
 

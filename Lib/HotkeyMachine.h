@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InterfaceCodes.h"
 #include "Platform/keyboardhook.h"
 
 #include <QString>
@@ -7,7 +8,11 @@
 // The state the keyboard hook works on; it lives in the shared worker.
 struct HotkeyState
 {
-    enum Mode { Matching = 0, Recording = 1, Held = 2 };
+    // The recording state is the interface's restartHotkey flag.
+    using Mode = Codes::HotkeyMode;
+    static constexpr Mode Matching = Codes::Matching;
+    static constexpr Mode Recording = Codes::Recording;
+    static constexpr Mode Held = Codes::Held;
 
     QString keyname;     // last value reported to the interface; also the repeat filter
     int hotkeyState = Matching;
@@ -41,8 +46,6 @@ constexpr unsigned kScanF4 = 0x3E;
 constexpr unsigned kScanKeepsRecording = 0x22A;
 constexpr unsigned kVkDelete = 0x2E;
 constexpr unsigned kVkBackspace = 0x08;
-constexpr int kModeSwitchToPort1 = 3;
-constexpr int kModeSwitchToPort2 = 4;
 
 // Returns true when the event must be swallowed.
 bool onKeyEvent(HotkeyState &state, HotkeyEnvironment &environment, const platform::KeyEvent &event);

@@ -2,6 +2,7 @@
 
 #include "Download/quickdownload.h"
 #include "SystemTrayIcon/systemtrayicon.h"
+#include "InterfaceCodes.h"
 #include "VersionText.h"
 #include "hidEnumerate.h"
 #include "monitor.h"
@@ -19,6 +20,15 @@ void registerQmlTypes()
     qmlRegisterType<MyAction>("vemo.trayicon", 1, 0, "MyAction");
     qmlRegisterType<MySeparator>("vemo.trayicon", 1, 0, "MySeparator");
     qmlRegisterType<SystemTrayIcon>("vemo.trayicon", 1, 0, "SystemTray");
+    registerInterfaceModule();
+}
+
+void registerInterfaceModule()
+{
+    // The brands' colours and the numbers the pages pass to the services.
+    qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/Qml/Theme.qml")), "com.vemo.portview", 1, 0, "Theme");
+    qmlRegisterUncreatableMetaObject(Codes::staticMetaObject, "com.vemo.portview", 1, 0, "Codes",
+                                     QStringLiteral("Codes only names values"));
 }
 
 void publishServices(QQmlContext *context, InterfaceServices &services, QObject *deviceEvents, const QString &showMode)
@@ -27,8 +37,6 @@ void publishServices(QQmlContext *context, InterfaceServices &services, QObject 
     context->setContextProperty(QStringLiteral("encrypt"), &services.encrypt);
     context->setContextProperty(QStringLiteral("io"), &services.io);
     context->setContextProperty(QStringLiteral("com"), &services.com);
-    context->setContextProperty(QStringLiteral("mainwindow"), context->engine());
-    context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
     context->setContextProperty(QStringLiteral("process"), &services.process);
     context->setContextProperty(QStringLiteral("detect_event"), deviceEvents);
     context->setContextProperty(QStringLiteral("lang"), &services.lang);

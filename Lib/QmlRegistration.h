@@ -28,6 +28,10 @@ struct InterfaceServices
 // program does not publish fails a test instead of only logging a warning.
 void registerQmlTypes();
 
+// The interface's own module, com.vemo.portview: the Theme singleton and the
+// Codes enums (part of registerQmlTypes; the page tests call it alone).
+void registerInterfaceModule();
+
 // Publishes the services and the start-up values under the names the pages
 // read from the context; `deviceEvents` is the device-change filter.
 void publishServices(QQmlContext *context, InterfaceServices &services, QObject *deviceEvents, const QString &showMode);

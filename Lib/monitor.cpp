@@ -1,6 +1,7 @@
 #include "monitor.h"
 
 #include "Brand.h"
+#include "InterfaceCodes.h"
 #include "KeyTable.h"
 #include "StatusReply.h"
 
@@ -19,14 +20,14 @@ namespace {
 QString commandFor(int mode)
 {
     switch (mode) {
-    case 1: return QStringLiteral("videoswmode normal");
-    case 2: return QStringLiteral("videoswmode faster");
-    case 3: return QStringLiteral("sw i00");
-    case 4: return QStringLiteral("sw i01");
-    case 5: return QStringLiteral("sw l01");
-    case 6: return QStringLiteral("sw l00");
-    case 7: return QStringLiteral("clearallsetting");
-    case 8: return QStringLiteral("update");
+    case Codes::VideoNormal: return QStringLiteral("videoswmode normal");
+    case Codes::VideoFaster: return QStringLiteral("videoswmode faster");
+    case Codes::SwitchToPort1: return QStringLiteral("sw i00");
+    case Codes::SwitchToPort2: return QStringLiteral("sw i01");
+    case Codes::TwoLane: return QStringLiteral("sw l01");
+    case Codes::FourLane: return QStringLiteral("sw l00");
+    case Codes::FactoryReset: return QStringLiteral("clearallsetting");
+    case Codes::UpgradeMode: return QStringLiteral("update");
     default: return QStringLiteral("test");
     }
 }
@@ -122,7 +123,7 @@ bool Monitor::postCmd(int mode)
         worker->m_res = mode;
         // The switch hands its USB side to the other computer: no hotkey
         // command is sent until the interface connects again.
-        if (mode == HotkeyMachine::kModeSwitchToPort1 || mode == HotkeyMachine::kModeSwitchToPort2)
+        if (mode == Codes::SwitchToPort1 || mode == Codes::SwitchToPort2)
             worker->m_keys.connected = false;
     } else {
         worker->m_res = 0;

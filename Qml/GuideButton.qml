@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.vemo.portview 1.0
 
 // A guide's "Back" / "Next" button: a label with an arrow beside it.
 TextButton {
@@ -8,7 +9,7 @@ TextButton {
 
     width: 94
     height: 29
-    fill: "#008cff"
+    fill: Theme.guideButton
     contentItem: Item {
         Row {
             anchors.centerIn: parent

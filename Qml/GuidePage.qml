@@ -1,17 +1,20 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 
 // The first-run guide: the hardware, then the installation, then a closing
 // page; "Skip" or "Finish" leaves it for the device frame. Both brands'
 // guide documents are this page in their own colours.
 Rectangle {
     id: dev_guide
-    property bool maker: main.company === "Vemo"
+    // Each brand's guide document sets it.
+    property bool maker: Theme.maker
     property int step: -1
-    readonly property color textColour: maker ? "#292929" : "#d4d4d4"
-    readonly property color rowColour: maker ? "#fbfbfb" : "black"
+    readonly property var colours: maker ? Theme.vemo : Theme.hollin
+    readonly property color textColour: colours.guideText
+    readonly property color rowColour: colours.guide
 
-    color: maker ? "#fbfbfb" : "black"
+    color: colours.guide
 
     ListModel { id: step_model }
 
@@ -67,7 +70,7 @@ Rectangle {
         id: title_strip
         width: parent.width
         height: 32
-        color: dev_guide.maker ? "#f4f4f4" : "#272727"
+        color: dev_guide.colours.guideStrip
 
         StaticText {
             id: skip_link
@@ -171,7 +174,7 @@ Rectangle {
         Rectangle {
             width: ListView.view.width
             height: row_text.height + 16
-            color: row_mouse.containsMouse ? (dev_guide.maker ? "#EAF0F4" : "#292929") : dev_guide.rowColour
+            color: row_mouse.containsMouse ? dev_guide.colours.guideHover : dev_guide.rowColour
 
             Rectangle {
                 id: number
@@ -180,7 +183,7 @@ Rectangle {
                 width: 24
                 height: 24
                 radius: 12
-                color: model.mode === "step" ? (dev_guide.maker ? "#094576" : "#85c12f") : "transparent"
+                color: model.mode === "step" ? dev_guide.colours.guideStep : "transparent"
                 StaticText {
                     anchors.centerIn: parent
                     text: model.mode === "step" ? String(index + 1) : ""
@@ -199,7 +202,7 @@ Rectangle {
                 text: qsTr("Note")
                 font.pixelSize: 14
                 font.bold: true
-                color: dev_guide.maker ? "black" : "#d4d4d4"
+                color: dev_guide.colours.guideNote
             }
             StaticText {
                 id: row_text
@@ -217,7 +220,7 @@ Rectangle {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 height: 1
-                color: "#d8d8d8"
+                color: Theme.guideLine
             }
             MouseArea {
                 id: row_mouse
@@ -247,7 +250,7 @@ Rectangle {
             }
             GuideButton {
                 text: dev_guide.step === 1 ? qsTr("Finish") : qsTr("Next")
-                fill: dev_guide.step === 1 ? "#85c12f" : "#008cff"
+                fill: dev_guide.step === 1 ? Theme.guideFinish : Theme.guideButton
                 arrow: "../Images/ic_arrow_right.png"
                 arrowAfter: true
                 onClicked: dev_guide.go(dev_guide.step + 1)

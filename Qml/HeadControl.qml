@@ -1,13 +1,14 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import "qrc:/Qml"
+import com.vemo.portview 1.0
 
 // Title bar: application icon and name, minimise and close (to the tray).
 // Pressing and moving on it moves the window; ten clicks on the icon switch
 // the firmware queries to the test endpoint.
 Rectangle {
     id: head
-    color: main.company === "Vemo" ? "#f0f0f0" : "black"
+    color: Theme.brand.titleBar
 
     property point pressPos
     property bool moving: false
@@ -27,7 +28,51 @@ Rectangle {
             return
         }
         moving = true
-        main.moveFrame(dx, dy)
+        moveFrame(dx, dy)
+    }
+
+    // The frame follows a drag: inside the full-desktop window it moves in
+    // the window, otherwise the window moves.
+    function moveFrame(dx, dy) {
+        if (main.fullDesktop) {
+            main.windows_x += dx
+            main.windows_y += dy
+        } else {
+            main.x += dx
+            main.y += dy
+            main.windows_x = main.x
+            main.windows_y = main.y
+        }
+    }
+
+    // The window as large as all screens together, and the frame back in the
+    // middle of screen 0 when it would stick out (reso_timer, every second).
+    function fitToScreens() {
+        var screens = Qt.application.screens
+        var sumWidth = 0
+        var sumHeight = 0
+        for (var i = 0; i < screens.length; ++i) {
+            sumWidth += screens[i].width
+            sumHeight += screens[i].height
+        }
+        if (sumWidth === 0 || sumHeight === 0)
+            return
+        if (main.fullDesktop) {
+            if (sumWidth !== main.width || sumHeight !== main.height) {
+                main.width = sumWidth
+                main.height = sumHeight
+                if (main.windows_x + main.frameWidth > sumWidth || main.windows_y + main.frameHeight > sumHeight) {
+                    main.windows_x = main.centredX()
+                    main.windows_y = main.centredY()
+                }
+            }
+        } else if (main.x + main.frameWidth > sumWidth || main.y + main.frameHeight > sumHeight
+                   || main.x < -main.frameWidth / 2 || main.y < 0) {
+            main.windows_x = main.centredX()
+            main.windows_y = main.centredY()
+            main.x = main.windows_x
+            main.y = main.windows_y
+        }
     }
 
     MouseArea {
@@ -108,6 +153,6 @@ Rectangle {
         repeat: true
         running: true
         triggeredOnStart: true
-        onTriggered: main.fitToScreens()
+        onTriggered: head.fitToScreens()
     }
 }

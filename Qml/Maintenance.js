@@ -55,7 +55,9 @@ function backupText(model, hotkey, silent, safely) {
                             settings: { hotkey: String(hotkey), silent: Number(silent), safely: Number(safely) } })
 }
 
-function isNumeric(value) {
+// A number, or a text that is one (blanks around it allowed): what a backup may
+// hold for a flag. Not the INI rule, which takes what isNaN does not refuse.
+function isFiniteNumber(value) {
     return (typeof value === "number" && isFinite(value))
             || (typeof value === "string" && value.trim() !== "" && isFinite(Number(value)))
 }
@@ -73,7 +75,7 @@ function parseBackup(text, model) {
         return null
     var settings = backup.settings
     if (settings === null || typeof settings !== "object" || typeof settings.hotkey !== "string"
-            || settings.hotkey === "" || !isNumeric(settings.silent) || !isNumeric(settings.safely))
+            || settings.hotkey === "" || !isFiniteNumber(settings.silent) || !isFiniteNumber(settings.safely))
         return null
     return { hotkey: settings.hotkey, silent: Math.trunc(Number(settings.silent)),
              safely: Math.trunc(Number(settings.safely)) }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.vemo.portview 1.0
 
 // An on/off switch that does not toggle itself: a click (or a screen
 // reader's press or toggle) only asks, through `clicked`, and the owner
@@ -29,7 +30,7 @@ Item {
         width: 18
         height: 18
         radius: 9
-        color: press_area.pressed ? "#cccccc" : "#ffffff"
+        color: press_area.pressed ? Theme.knobPressed : Theme.knob
     }
     MouseArea {
         id: press_area

@@ -1,13 +1,18 @@
 import QtQuick 2.15
+import com.vemo.portview 1.0
 
-// Confirm dialog. Reads its descriptor from the loader's `para`: title, msg,
-// dobtn, cancelbtn (no cancel button when empty), dofunc, cancelfunc,
-// closefunc. Every button closes the dialog, then runs its function, so a
-// function may open the next dialog in the same loader.
+// The main window's and the device frame's dialog, in two variants read from
+// the loader's `para`:
+// - confirm: title, msg, dobtn, cancelbtn (no cancel button when empty),
+//   dofunc, cancelfunc, closefunc;
+// - alert (`variant` "alert"): title, msg and one "OK" that runs okfunc.
+// Every button and the close cross close the dialog, then run their function
+// (closefunc for the cross), so a function may open the next dialog in the
+// same loader.
 Item {
     id: dialog
     readonly property var para: parent && parent.para ? parent.para : ({})
-    readonly property bool maker: main.company === "Vemo"
+    readonly property bool alert: para.variant === "alert"
 
     function finish(func) {
         if (dialog.parent)
@@ -21,10 +26,10 @@ Item {
     Rectangle {
         id: card
         width: 404
-        height: 230
+        height: dialog.alert ? 212 : 230
         anchors.centerIn: parent
         radius: 6
-        color: dialog.maker ? "#ffffff" : "#1d1d1d"
+        color: Theme.brand.popup
 
         StaticText {
             id: title
@@ -36,7 +41,7 @@ Item {
             font.pixelSize: 17
             font.bold: true
             elide: Text.ElideRight
-            color: dialog.maker ? "black" : "#d4d4d4"
+            color: Theme.brand.popupText
         }
 
         IconButton {
@@ -66,8 +71,8 @@ Item {
             text: dialog.para.msg === undefined ? "" : dialog.para.msg
             font.pixelSize: 14
             wrapMode: Text.WordWrap
-            opacity: dialog.maker ? 0.72 : 1
-            color: dialog.maker ? "black" : "#d4d4d4"
+            opacity: Theme.brand.messageOpacity
+            color: Theme.brand.popupText
         }
 
         Row {
@@ -81,17 +86,18 @@ Item {
             TextButton {
                 id: cancel_btn
                 objectName: "dialog_cancel"
-                visible: dialog.para.cancelbtn !== undefined && dialog.para.cancelbtn !== ""
+                visible: !dialog.alert && dialog.para.cancelbtn !== undefined && dialog.para.cancelbtn !== ""
                 text: visible ? dialog.para.cancelbtn : ""
-                fill: dialog.maker ? "#f2f2f2" : "#b5b5b5"
-                labelColor: dialog.maker ? "#777777" : "#505050"
+                fill: Theme.brand.quietButton
+                labelColor: Theme.brand.quietButtonText
                 onClicked: dialog.finish(dialog.para.cancelfunc)
             }
             TextButton {
                 id: do_btn
-                objectName: "dialog_do"
-                text: dialog.para.dobtn === undefined || dialog.para.dobtn === "" ? qsTr("OK") : dialog.para.dobtn
-                onClicked: dialog.finish(dialog.para.dofunc)
+                objectName: dialog.alert ? "dialog_ok" : "dialog_do"
+                text: dialog.alert || dialog.para.dobtn === undefined || dialog.para.dobtn === "" ? qsTr("OK")
+                                                                                                  : dialog.para.dobtn
+                onClicked: dialog.finish(dialog.alert ? dialog.para.okfunc : dialog.para.dofunc)
             }
         }
     }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 
 // The hotkey editor. The keyboard hook of the command worker records the
 // keys (monitor.restartHotkey) and names each one through `keyname`; the
@@ -7,11 +8,13 @@ import QtQuick.Controls 2.15
 // first key is released.
 Item {
     id: keys_item
-    readonly property bool maker: main.company === "Vemo"
     readonly property var modifiers: ["Ctrl", "Shift", "Alt", "Win"]
     readonly property int maxKeys: 5
     readonly property color errorColour: "red"
-    readonly property color doneColour: "#292929"
+    readonly property color doneColour: Theme.hotkeyDone
+
+    // A new hotkey was stored: the page that opened the editor shows it.
+    signal saved()
 
     anchors.fill: parent
 
@@ -34,13 +37,13 @@ Item {
         tips_txt.visible = true
         border_bg.border.color = errorColour
         ok_btn.enabled = false
-        monitor.restartHotkey(2)
+        monitor.restartHotkey(Codes.Held)
     }
 
     function startCapture() {
         if (tips_txt.visible)
             key_txt.text = ""
-        monitor.restartHotkey(1)
+        monitor.restartHotkey(Codes.Recording)
         if (key_txt.text !== "")
             key_txt.selectAll()
         tips_txt.visible = false
@@ -51,22 +54,22 @@ Item {
     function keyReported(name) {
         if (name === "") {
             showError(qsTr("Not support key."))
-        } else if (name === "-3") {
+        } else if (name === String(Codes.RecordingStarted)) {
             key_txt.text = ""
-        } else if (name === "-2") {
+        } else if (name === String(Codes.KeysCleared)) {
             key_txt.text = ""
             tips_txt.visible = false
             // Nothing is captured yet, so there is nothing to save.
             ok_btn.enabled = false
             border_bg.border.color = main.btncolor
-            monitor.restartHotkey(1)
-        } else if (name === "-1") {
+            monitor.restartHotkey(Codes.Recording)
+        } else if (name === String(Codes.SystemConflict)) {
             showError(qsTr("Conflict to system hotkey."))
-        } else if (name === "-4") {
+        } else if (name === String(Codes.KeysReleased)) {
             if (acceptable(key_txt.text)) {
                 ok_btn.enabled = true
                 border_bg.border.color = doneColour
-                monitor.restartHotkey(0)
+                monitor.restartHotkey(Codes.Matching)
             } else {
                 showError(qsTr("Please enter combination key."))
             }
@@ -88,8 +91,7 @@ Item {
             return
         }
         main.hotkey_list = text
-        if (parent && parent.parent && typeof parent.parent.createhotkeyUI === "function")
-            parent.parent.createhotkeyUI()
+        saved()
         io.setIni(main.dev_model, "hotkey", text)
         closePage()
     }
@@ -105,7 +107,7 @@ Item {
         function onKeyPressed() { keys_item.keyReported(monitor.keyname) }
     }
 
-    Component.onCompleted: monitor.restartHotkey(main.hotkey_list === "" ? 1 : 0)
+    Component.onCompleted: monitor.restartHotkey(main.hotkey_list === "" ? Codes.Recording : Codes.Matching)
 
     Mask { z: 0 }
 
@@ -115,7 +117,7 @@ Item {
         height: 260
         anchors.centerIn: parent
         radius: 6
-        color: keys_item.maker ? "#ffffff" : "#1d1d1d"
+        color: Theme.brand.popup
 
         StaticText {
             anchors.left: parent.left
@@ -212,8 +214,8 @@ Item {
                 width: 104
                 height: 33
                 text: qsTr("Cancel")
-                fill: keys_item.maker ? "#f2f2f2" : "#b5b5b5"
-                labelColor: keys_item.maker ? "#777777" : "#505050"
+                fill: Theme.brand.quietButton
+                labelColor: Theme.brand.quietButtonText
                 onClicked: keys_item.closePage()
             }
             TextButton {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 
 // The Device page: the switch hotkey, the switch-mode and USB settings and
 // the factory reset. The switch is spoken to only through `monitor`.
@@ -7,8 +8,8 @@ Rectangle {
     id: device_page
     color: main.bgcolor
 
-    readonly property bool maker: main.company === "Vemo"
-    readonly property string defaultHotkey: "Shift + Alt + S"
+    // The frame starts the firmware query when the page asks for it.
+    signal firmwareCheckWanted()
 
     ListModel { id: hotkey_model }
     ListModel { id: setting_model }
@@ -21,7 +22,7 @@ Rectangle {
         setting_model.append({ act_name: "video", title: qsTr("Video Fitwell"),
                                content: qsTr("Eliminate boot-up display problems and optimize resolutions."),
                                warning: qsTr("Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell."),
-                               act_value: 0, act_type: "switch", show: maker ? 1 : 0 })
+                               act_value: 0, act_type: "switch", show: Theme.maker ? 1 : 0 })
         setting_model.append({ act_name: "lane", title: qsTr("DP lane "),
                                content: qsTr("Select suitable DP Lanes for current port."), warning: "",
                                act_value: 0, act_type: "combobox", show: 0 })
@@ -65,7 +66,7 @@ Rectangle {
     function sendtoDevice(type, value) {
         var done = false
         if (type === "lane") {
-            done = monitor.postCmd(value === 0 ? 5 : 6)
+            done = monitor.postCmd(value === 0 ? Codes.TwoLane : Codes.FourLane)
         } else if (type === "silent") {
             setSilent(value)
             done = true
@@ -76,21 +77,12 @@ Rectangle {
     }
 
     function setSilent(flag) {
-        if (flag) {
-            regedit.setMuteReg(".", "")
-            io.setIni(main.dev_model, "silent", "1")
-            monitor.setFunction("silent", 1)
-            main.silent_remove = 1
-        } else {
-            regedit.emitRestore()
-            io.setIni(main.dev_model, "silent", "0")
-            monitor.setFunction("silent", 0)
-            main.silent_remove = 0
-        }
+        main.applySilent(flag)
+        main.silent_remove = flag ? 1 : 0
     }
 
     function applyVideo(row, on) {
-        if (monitor.postCmd(on ? 2 : 1))
+        if (monitor.postCmd(on ? Codes.VideoFaster : Codes.VideoNormal))
             setting_model.setProperty(row, "act_value", on ? 1 : 0)
         else
             showFailure()
@@ -123,13 +115,13 @@ Rectangle {
     }
 
     function resetDefault() {
-        main.hotkey_list = defaultHotkey
+        main.hotkey_list = main.defaultHotkey
         monitor.setHotkey(main.hotkey_list)
         io.setIni(main.dev_model, "hotkey", main.hotkey_list)
         createhotkeyUI()
         setSilent(false)
         main.safely_remove = 0
-        if (monitor.postCmd(7))
+        if (monitor.postCmd(Codes.FactoryReset))
             main.showNotice(qsTr("Reset success!"), qsTr("Reset to default successfully!"), dialog_loader)
         else
             main.showNotice(qsTr("Reset failed"),
@@ -151,8 +143,9 @@ Rectangle {
         updateSettingUI()
         createhotkeyUI()
         if (main.auto_check === 1) {
-            product_frame.checkfirmware()
             main.auto_check = 0
+            // After this page is in its loader, where the frame listens.
+            Qt.callLater(device_page.firmwareCheckWanted)
         }
     }
 
@@ -255,7 +248,7 @@ Rectangle {
             width: chip_text.implicitWidth + 24
             height: 27
             radius: 5
-            color: device_page.maker ? "#e8e8e8" : "#292929"
+            color: Theme.brand.chip
             opacity: unset ? 0.6 : 1
             StaticText {
                 id: chip_text
@@ -263,7 +256,7 @@ Rectangle {
                 text: model.keyvalue
                 font.pixelSize: 15
                 font.bold: true
-                color: device_page.maker ? "#292929" : (parent.unset ? "#747474" : "#85c12f")
+                color: parent.unset ? Theme.brand.chipUnsetText : Theme.brand.chipText
             }
         }
     }
@@ -324,6 +317,12 @@ Rectangle {
                 }
             }
         }
+    }
+
+    Connections {
+        target: keys_loader.item
+        ignoreUnknownSignals: true
+        function onSaved() { device_page.createhotkeyUI() }
     }
 
     // The hotkey editor, above the whole frame below the window's title bar.

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 import "Faq.js" as Faq
 
 // The FAQ page: questions and answers about the switch, each answer opened
@@ -9,7 +10,8 @@ Rectangle {
     id: faq_page
     color: main.bgcolor
 
-    readonly property bool maker: main.company === "Vemo"
+    // Another page of the frame in place of this one.
+    signal pageWanted(string page)
 
     ListModel { id: faq_model }
 
@@ -52,7 +54,7 @@ Rectangle {
             height: 24
             name: qsTr("Back")
             source: "../Images/btn_back.png"
-            onClicked: product_frame.switch_product_menu("product_support.qml")
+            onClicked: faq_page.pageWanted("product_support.qml")
         }
 
         StaticText {
@@ -76,7 +78,7 @@ Rectangle {
         radius: 4
         color: "transparent"
         border.width: 1
-        border.color: faq_page.maker ? "#d6d6d6" : "#838383"
+        border.color: Theme.brand.fieldBorder
 
         Image {
             id: search_icon
@@ -101,8 +103,8 @@ Rectangle {
             selectByMouse: true
             font.family: notosans.name
             font.pixelSize: 13
-            color: faq_page.maker ? "#838383" : "white"
-            placeholderTextColor: faq_page.maker ? "#b4b4b4" : "#838383"
+            color: Theme.brand.fieldText
+            placeholderTextColor: Theme.brand.fieldPlaceholder
             background: null
             Accessible.name: qsTr("Search")
             onAccepted: faq_page.searchfaq(text)

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import com.vemo.portview 1.0
 import "Firmware.js" as Firmware
 
 // The device frame: a title strip with the model name and the home button, a
@@ -9,7 +10,6 @@ Rectangle {
     objectName: "product_frame"
     color: main.bgcolor
 
-    readonly property bool maker: main.company === "Vemo"
     property int currentIndex: 0
     // How long a firmware query may take before it counts as failed.
     property int queryTimeout: 30000
@@ -43,7 +43,7 @@ Rectangle {
         var url = Firmware.queryUrl(base, firmware_url !== "")
         if (url === "") {
             console.log("firmware query refused: not an https address:", base)
-            setChecking(2)
+            setChecking(Codes.CheckFailed)
             return
         }
         if (query !== null)
@@ -67,14 +67,14 @@ Rectangle {
     function firmwareAnswered(status, body) {
         if (status !== 200) {
             console.log("error: " + status)
-            setChecking(2)
+            setChecking(Codes.CheckFailed)
             return
         }
         console.log("ok", body)
         var offer = Firmware.parseOffer(body)
         if (offer === null) {
             console.log("error: the firmware answer holds no offer")
-            setChecking(2)
+            setChecking(Codes.CheckFailed)
             return
         }
         main.new_ver = offer.version
@@ -85,7 +85,7 @@ Rectangle {
         } else if (load_menu.item && load_menu.item.ischecking !== undefined) {
             main.showNotice(qsTr("Version is up to date!"), qsTr("Current firmware is the latest version."), dialog_loader)
         }
-        setChecking(0)
+        setChecking(Codes.CheckIdle)
     }
 
     Timer {
@@ -98,7 +98,7 @@ Rectangle {
             product_frame.query = null
             stalled.abort()
             console.log("error: the firmware query timed out")
-            product_frame.setChecking(2)
+            product_frame.setChecking(Codes.CheckFailed)
         }
     }
 
@@ -114,7 +114,7 @@ Rectangle {
         id: title_strip
         width: parent.width
         height: 40
-        color: product_frame.maker ? "#08375e" : "#272727"
+        color: Theme.brand.frameStrip
 
         IconButton {
             name: qsTr("Home")
@@ -141,7 +141,7 @@ Rectangle {
         anchors.top: title_strip.bottom
         anchors.bottom: parent.bottom
         width: 210
-        color: product_frame.maker ? "#efefef" : "#272727"
+        color: Theme.brand.menu
 
         Column {
             width: parent.width
@@ -158,8 +158,7 @@ Rectangle {
             readonly property bool current: index === product_frame.currentIndex
             width: 210
             height: 44
-            color: current ? (product_frame.maker ? "#a7b2bd" : "#545454")
-                           : (product_frame.maker ? "#efefef" : "transparent")
+            color: current ? Theme.brand.menuCurrent : Theme.brand.menuOther
             Accessible.role: Accessible.Button
             Accessible.name: model.menuname
             Accessible.onPressAction: product_frame.selectMenu(index)
@@ -167,8 +166,7 @@ Rectangle {
             Rectangle {
                 width: 6
                 height: parent.height
-                color: current ? (product_frame.maker ? "#08375e" : "#85c12f")
-                               : (product_frame.maker ? "#efefef" : "#272727")
+                color: current ? Theme.brand.menuMarkCurrent : Theme.brand.menuMarkOther
             }
             Image {
                 id: menu_icon
@@ -188,7 +186,7 @@ Rectangle {
                 font.family: notosans.name
                 font.pixelSize: 14
                 font.bold: true
-                color: current ? (product_frame.maker ? "#08375e" : "white") : "#838383"
+                color: current ? Theme.brand.menuTextCurrent : Theme.menuTextOther
                 Accessible.ignored: true
             }
             MouseArea {
@@ -207,6 +205,14 @@ Rectangle {
         anchors.left: menu_column.right
         anchors.right: parent.right
         anchors.bottom: parent.bottom
+    }
+
+    // What the content page asks of the frame.
+    Connections {
+        target: load_menu.item
+        ignoreUnknownSignals: true
+        function onFirmwareCheckWanted() { product_frame.checkfirmware() }
+        function onPageWanted(page) { product_frame.switch_product_menu(page) }
     }
 
     Loader {

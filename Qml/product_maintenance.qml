@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
+import com.vemo.portview 1.0
 import "Maintenance.js" as Maintenance
 
 // The Maintenance page: the switch's firmware version with the check for a
@@ -12,10 +13,13 @@ Rectangle {
     color: main.bgcolor
 
     readonly property bool windows: Qt.platform.os === "windows"
-    // 0 idle, 1 query running, 2 query failed; the frame sets it back.
-    property int ischecking: 0
+    // The firmware query (Codes.CheckState); the frame sets it back.
+    property int ischecking: Codes.CheckIdle
     // 1 while the file dialog serves a backup, 0 for a restore.
     property int backup: 0
+
+    // The frame starts the firmware query when the page asks for it.
+    signal firmwareCheckWanted()
 
     ListModel { id: backup_model }
     readonly property alias backupModel: backup_model
@@ -30,8 +34,8 @@ Rectangle {
     }
 
     function check() {
-        ischecking = 1
-        product_frame.checkfirmware()
+        ischecking = Codes.Checking
+        firmwareCheckWanted()
     }
 
     function showResult(title, message) {
@@ -142,12 +146,12 @@ Rectangle {
                     color: main.contentcolor
                 }
                 StaticText {
-                    text: maintenance_page.ischecking === 1 ? qsTr("Checking") + "..."
-                        : maintenance_page.ischecking === 2 ? qsTr("Failed, please confirm the network connection.")
+                    text: maintenance_page.ischecking === Codes.Checking ? qsTr("Checking") + "..."
+                        : maintenance_page.ischecking === Codes.CheckFailed ? qsTr("Failed, please confirm the network connection.")
                                                             : qsTr("Check for latest version.")
                     font.pixelSize: 13
-                    color: maintenance_page.ischecking === 2 ? "red" : main.contentcolor
-                    opacity: maintenance_page.ischecking === 2 ? 1 : 0.72
+                    color: maintenance_page.ischecking === Codes.CheckFailed ? "red" : main.contentcolor
+                    opacity: maintenance_page.ischecking === Codes.CheckFailed ? 1 : 0.72
                 }
             }
             TextButton {
@@ -156,15 +160,15 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 94
                 height: 29
-                enabled: maintenance_page.ischecking !== 1
-                text: maintenance_page.ischecking === 1 ? "" : qsTr("Check")
+                enabled: maintenance_page.ischecking !== Codes.Checking
+                text: maintenance_page.ischecking === Codes.Checking ? "" : qsTr("Check")
                 Accessible.name: qsTr("Check")
                 onClicked: maintenance_page.check()
                 AnimatedImage {
                     anchors.centerIn: parent
                     width: 20
                     height: 20
-                    visible: maintenance_page.ischecking === 1
+                    visible: maintenance_page.ischecking === Codes.Checking
                     playing: visible
                     source: "../Images/upload_progress.gif"
                     Accessible.ignored: true

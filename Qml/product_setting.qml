@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 import "Links.js" as Links
 
 // The preferences page: the program's version, start at log-on, the
@@ -7,13 +8,13 @@ import "Links.js" as Links
 // `load_setting` for the whole run and shows or hides it.
 Rectangle {
     id: setting
-    readonly property bool maker: main.company === "Vemo"
+    readonly property bool maker: Theme.maker
     readonly property var about: Links.aboutOf(main.company)
     readonly property string productName: main.company + " Portview"
     readonly property var networkIcons: ["facebook", "youtube", "linkedin", "twitter", "instagram"]
     readonly property var networkNames: ["Facebook", "YouTube", "LinkedIn", "Twitter", "Instagram"]
 
-    color: maker ? "#f4f4f4" : "black"
+    color: Theme.brand.preferences
 
     ListModel {
         id: items
@@ -137,8 +138,8 @@ Rectangle {
                 }
                 background: Rectangle {
                     radius: 3
-                    color: setting.maker ? "white" : "#1d1d1d"
-                    border.color: setting.maker ? "#d6d6d6" : "#838383"
+                    color: Theme.brand.comboFill
+                    border.color: Theme.brand.fieldBorder
                 }
                 contentItem: Text {
                     leftPadding: 10
@@ -154,8 +155,7 @@ Rectangle {
                     text: model.text
                     font: language_box.font
                     background: Rectangle {
-                        color: parent.highlighted ? (setting.maker ? "#cbcbcb" : "#292929")
-                                                  : (setting.maker ? "white" : "#1d1d1d")
+                        color: parent.highlighted ? Theme.brand.comboHighlight : Theme.brand.comboFill
                     }
                     contentItem: Text {
                         text: model.text
@@ -193,7 +193,7 @@ Rectangle {
                         text: main.company
                         font.pixelSize: 22
                         font.bold: true
-                        color: "#08375e"
+                        color: Theme.vemo.frame
                     }
                 }
                 StaticText {

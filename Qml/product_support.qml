@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 import "Links.js" as Links
 
 // The Support page: the help resources, each with its button or launch icon.
@@ -9,7 +10,9 @@ Rectangle {
     id: support_page
     color: main.bgcolor
 
-    readonly property bool maker: main.company === "Vemo"
+    readonly property bool maker: Theme.maker
+    // Another page of the frame in place of this one.
+    signal pageWanted(string page)
 
     ListModel { id: support_model }
 
@@ -41,7 +44,7 @@ Rectangle {
             main.loadPage(setQml, main.guidePage)
             setQml.visible = true
         } else if (index === 2 && maker) {
-            product_frame.switch_product_menu("product_faq.qml")
+            pageWanted("product_faq.qml")
         } else {
             openPage(Links.supportPage(main.company, index))
         }

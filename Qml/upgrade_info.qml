@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import com.vemo.quickdownload 1.0
-import "Links.js" as Links
+import com.vemo.portview 1.0
 import "Maintenance.js" as Maintenance
 
 // The offer of a newer firmware: its licence terms, then the download of the
@@ -77,13 +77,13 @@ Item {
             fail(qsTr("Firmware upgrade file open failed."), dialog_Qml)
             return
         }
-        if (!monitor.postCmd(8)) {
+        if (!monitor.postCmd(Codes.UpgradeMode)) {
             console.log("Can't into upgrade mode")
             fail(qsTr("Set upgrade mode failed, please check the device connection."), dialog_loader)
             return
         }
         // The main window starts the tool; its timer outlives this page.
-        open_timer.start()
+        main.startUpgradeTimer()
         closeUI()
     }
 
@@ -139,159 +139,14 @@ Item {
 
     Mask { z: 0 }
 
-    // --- the offer -------------------------------------------------------------
-
-    Rectangle {
+    UpgradeOffer {
         id: offer_card
-        width: 540
-        height: 520
         anchors.centerIn: parent
-        radius: 5
-        color: "white"
-
-        StaticText {
-            anchors.left: parent.left
-            anchors.leftMargin: 45
-            anchors.verticalCenter: offer_close.verticalCenter
-            text: qsTr("New Firmware Version")
-            font.pixelSize: 18
-            font.bold: true
-            color: "black"
+        onAnswered: {
+            upgrade_rec.remember(autocheck)
+            upgrade_rec.closeUI()
         }
-        IconButton {
-            id: offer_close
-            name: qsTr("Close")
-            source: "../Images/icon_x.png"
-            width: 32
-            height: 32
-            anchors.top: parent.top
-            anchors.topMargin: 12
-            anchors.right: parent.right
-            anchors.rightMargin: 12
-            onClicked: {
-                upgrade_rec.remember("1")
-                upgrade_rec.closeUI()
-            }
-        }
-        StaticText {
-            id: read_first
-            x: 45
-            anchors.top: offer_close.bottom
-            anchors.topMargin: 10
-            text: qsTr("Please read the following carefully before downloading.")
-            font.pixelSize: 14
-            color: "#292929"
-        }
-        Rectangle {
-            id: terms_box
-            x: 45
-            anchors.top: read_first.bottom
-            anchors.topMargin: 12
-            width: 450
-            height: 270
-            color: "#fafafa"
-            border.color: "#bdbdbd"
-            Flickable {
-                id: terms_view
-                anchors.fill: parent
-                anchors.margins: 1
-                contentHeight: terms.height + 24
-                clip: true
-                boundsBehavior: Flickable.StopAtBounds
-                ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
-                StaticText {
-                    id: terms
-                    x: 14
-                    y: 12
-                    width: terms_view.width - 34
-                    wrapMode: Text.WordWrap
-                    textFormat: Text.RichText
-                    font.pixelSize: 12
-                    color: "#292929"
-                    text: qsTr("<p><b>Firmware Licence</b></p>"
-                               + "<p>Copyright © @. All rights reserved except as granted below.</p>"
-                               + "<p>Permission is granted, free of charge, to anyone who owns a switch of this kind "
-                               + "to download this firmware and its upgrade tool, to install the firmware on that "
-                               + "switch and to keep copies of both for that purpose.</p>"
-                               + "<p>The firmware and the tool are provided <b>as is</b>, without warranty of any "
-                               + "kind, express or implied, including fitness for a particular purpose. In no event "
-                               + "shall the authors be liable for any claim, damages or other liability arising from "
-                               + "their use.</p>"
-                               + "<p><b>Before you start</b></p>"
-                               + "<ul><li>Keep the switch connected to power and to this computer until the tool "
-                               + "reports that it has finished.</li>"
-                               + "<li>Do not switch ports while the firmware is written.</li>"
-                               + "<li>Your settings stay in place; a backup on the Maintenance page keeps a copy.</li></ul>"
-                               + "<p>By choosing \"Download\" you accept these terms.</p>").replace("@", main.company)
-                }
-            }
-        }
-        StaticText {
-            id: about_link
-            x: 45
-            anchors.top: terms_box.bottom
-            anchors.topMargin: 12
-            text: qsTr("About this version")
-            font.pixelSize: 13
-            font.underline: true
-            // The card is white in both themes; the sister brand's green is
-            // too pale on it.
-            color: "#008cff"
-            Accessible.role: Accessible.Link
-            Accessible.onPressAction: upgrade_rec.openAbout()
-            MouseArea {
-                anchors.fill: parent
-                cursorShape: Qt.PointingHandCursor
-                onClicked: upgrade_rec.openAbout()
-            }
-        }
-        StaticText {
-            x: 45
-            anchors.top: about_link.bottom
-            anchors.topMargin: 8
-            text: qsTr("Note: Only supports firmware updates for computers on Port 1.")
-            font.pixelSize: 13
-            color: "red"
-        }
-        Row {
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 28
-            anchors.horizontalCenter: parent.horizontalCenter
-            spacing: 12
-            TextButton {
-                width: 140
-                height: 36
-                fill: "#f2f2f2"
-                labelColor: "#777777"
-                text: qsTr("Skip this version")
-                onClicked: {
-                    upgrade_rec.remember("0")
-                    upgrade_rec.closeUI()
-                }
-            }
-            TextButton {
-                width: 140
-                height: 36
-                fill: "#f2f2f2"
-                labelColor: "#777777"
-                text: qsTr("Remind me later")
-                onClicked: {
-                    upgrade_rec.remember("1")
-                    upgrade_rec.closeUI()
-                }
-            }
-            TextButton {
-                width: 100
-                height: 36
-                fill: "#85c12f"
-                text: qsTr("Download")
-                onClicked: upgrade_rec.download()
-            }
-        }
-    }
-
-    function openAbout() {
-        Qt.openUrlExternally(Links.site(main.company) + "products/" + encodeURIComponent(main.dev_model))
+        onDownloadWanted: upgrade_rec.download()
     }
 
     // --- the download ------------------------------------------------------------
@@ -333,7 +188,7 @@ Item {
             anchors.topMargin: 14
             text: main.dev_model + "_" + main.new_ver
             font.pixelSize: 14
-            color: "#292929"
+            color: Theme.offerText
         }
         ProgressBar {
             id: progress_bar
@@ -350,7 +205,7 @@ Item {
                 implicitWidth: 460
                 implicitHeight: 6
                 radius: 3
-                color: "#e6e6e6"
+                color: Theme.progressTrack
             }
             contentItem: Item {
                 implicitWidth: 460
@@ -359,7 +214,7 @@ Item {
                     width: progress_bar.visualPosition * parent.width
                     height: parent.height
                     radius: 3
-                    color: "#008cff"
+                    color: Theme.progressFill
                 }
             }
         }
@@ -369,7 +224,7 @@ Item {
             anchors.topMargin: 8
             text: Maintenance.percentText(update_download.progress)
             font.pixelSize: 13
-            color: "#292929"
+            color: Theme.offerText
         }
         TextButton {
             width: 120
@@ -377,8 +232,8 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 24
             anchors.horizontalCenter: parent.horizontalCenter
-            fill: "#f2f2f2"
-            labelColor: "#777777"
+            fill: Theme.offerQuiet
+            labelColor: Theme.offerQuietText
             text: qsTr("Cancel")
             onClicked: upgrade_rec.cancel()
         }

@@ -1,13 +1,19 @@
-// Runs the window's own logic (tst_*.qml) against stand-ins for the services
-// and the registered types, which stubs/ provides under the same names. The
+// Runs the window's own logic (tst_*.qml) against the program's file,
+// registry, company and process services and stand-ins for the device link
+// and worker, which stubs/ provides under the same names. The
 // firmware queries go to the firmware service of a real kvm-sim, whose
 // switches each stand for one kind of answer.
+
+#include "QmlRegistration.h"
+#include "TestFixture.h"
 
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
+
+#include <memory>
 
 class Setup : public QObject
 {
@@ -19,19 +25,22 @@ public slots:
         const QString firmwareUrl = startFirmwareService();
         const QString stubs = QStringLiteral(PORTVIEW_QML_STUBS);
         engine->addImportPath(stubs);
+        registerInterfaceModule();
         QQmlComponent component(engine, QUrl::fromLocalFile(stubs + QStringLiteral("/Services.qml")));
         QObject *services = component.create();
         if (!services)
             qFatal("%s", qPrintable(component.errorString()));
         services->setParent(engine);
 
+        // The file, registry, company and process services are the real
+        // ones, in the test's own HOME; the device-change filter is a widget,
+        // which a Qt Quick Test application cannot hold, so a stand-in emits
+        // its signal.
+        fixture::nameAsTheProgram();
+        m_services = std::make_unique<InterfaceServices>(engine);
         QQmlContext *context = engine->rootContext();
+        publishServices(context, *m_services, services->property("detect_event").value<QObject *>(), QString());
         context->setContextProperty(QStringLiteral("stubs"), services);
-        for (const char *name : {"io", "regedit", "com", "process", "detect_event"})
-            context->setContextProperty(QString::fromLatin1(name), services->property(name));
-        context->setContextProperty(QStringLiteral("show_mode"), QString());
-        context->setContextProperty(QStringLiteral("ap_ver"), QStringLiteral("1.0.212"));
-        context->setContextProperty(QStringLiteral("appDirPath"), QString());
         context->setContextProperty(QStringLiteral("firmware_url"), firmwareUrl);
     }
 
@@ -62,6 +71,7 @@ private:
     }
 
     QProcess m_simulator;
+    std::unique_ptr<InterfaceServices> m_services;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(mainwindow, Setup)

@@ -1,0 +1,228 @@
+import QtQuick 2.15
+import com.vemo.portview 1.0
+
+// The connection to the switches: the search, the cards it gives, the
+// automatic connection, the per-model settings of the INI file, the status
+// read and the reaction to a switch that went away. The window shows what
+// this holds; pages reach it through the window's `main.*` names.
+Item {
+    id: session
+
+    // The services: the window's discovery link and command worker.
+    property var hidusb
+    property var monitor
+
+    readonly property string defaultHotkey: "Shift + Alt + S"
+    readonly property alias cards: hid_dev_model
+
+    property var devsInfo: ""
+    property int selectDevIndex: -1
+    property bool dev_status: false
+    property string status_img: ""
+    property string usb_path: ""
+    property string dev_model: ""
+    property string dev_version: ""
+    property var dev_setting
+    property string dev_port: ""
+    property string dev_portname: ""
+    property string hotkey_list: defaultHotkey
+    property int silent_remove: 0
+    property int firstrun: 1
+    property int auto_check: 0
+
+    // What the home page shows: the busy animation, the "no device" text and
+    // the list heading.
+    property bool searching: true
+    property bool noDevice: false
+    property bool listed: false
+
+    // The connected switch stopped answering: its pages must go.
+    signal deviceLost()
+
+    ListModel { id: hid_dev_model }
+
+    Timer {
+        id: retry_timer
+        interval: 100
+        repeat: true
+        onTriggered: session.getDevSetting()
+    }
+
+    Connections {
+        target: detect_event
+        function onDevChanged() {
+            retry_timer.stop()
+            session.searchDevice()
+        }
+    }
+
+    // An INI value counts when it is not empty and reads as a number.
+    function iniNumeric(value) {
+        return value !== undefined && value !== null && value !== "" && !isNaN(value)
+    }
+
+    function searchDevice() {
+        searching = true
+        noDevice = false
+        listed = false
+        hid_dev_model.clear()
+        selectDevIndex = -1
+        // The device list comes from the local resources, never the network.
+        hidusb.enumerate(0)
+    }
+
+    // The discovery record behind a card. Cards leave the list when their
+    // switch goes away, so the card's path is what ties it to its record.
+    function deviceOf(index) {
+        if (index < 0 || index >= hid_dev_model.count || !devsInfo)
+            return null
+        var path = hid_dev_model.get(index).dev_path
+        for (var i = 0; i < devsInfo.length; ++i) {
+            if (devsInfo[i].path === path)
+                return devsInfo[i]
+        }
+        return null
+    }
+
+    function connectDevice(index) {
+        var device = deviceOf(index)
+        if (device === null) {
+            console.info("no device behind card", index)
+            return false
+        }
+        monitor.disconnectDevice()
+        dev_model = device.modelname
+        dev_status = monitor.connectDevice(device.path)
+        if (!dev_status) {
+            hid_dev_model.setProperty(index, "status_img", Codes.NotConnected)
+            status_img = "../Images/offline.png"
+            return false
+        }
+        if (selectDevIndex !== -1 && selectDevIndex < hid_dev_model.count)
+            hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.NotConnected)
+        selectDevIndex = index
+        usb_path = device.path
+        hid_dev_model.setProperty(index, "status_img", Codes.Connected)
+        status_img = "../Images/online.png"
+        loadModelSettings()
+        applysetting()
+        retry_timer.start()
+        return true
+    }
+
+    // The model's INI group; a missing or non-numeric value gets its default
+    // written back. A first run keeps the default hotkey.
+    function loadModelSettings() {
+        var cfg = io.loadIni(dev_model, "")
+        if (iniNumeric(cfg.firstrun))
+            firstrun = Number(cfg.firstrun)
+        else
+            io.setIni(dev_model, "firstrun", "0")
+        if (firstrun === 0) {
+            if (cfg.hotkey !== undefined && cfg.hotkey !== "")
+                hotkey_list = cfg.hotkey
+        } else if (cfg.hotkey !== defaultHotkey) {
+            io.setIni(dev_model, "hotkey", defaultHotkey)
+        }
+        if (iniNumeric(cfg.silent))
+            silent_remove = Number(cfg.silent)
+        else
+            io.setIni(dev_model, "silent", "0")
+        if (iniNumeric(cfg.autocheck))
+            auto_check = Number(cfg.autocheck)
+        else
+            io.setIni(dev_model, "autocheck", "0")
+    }
+
+    // Silent USB removal on or off: the sound scheme, the model's INI group
+    // and the worker.
+    function applySilent(on) {
+        if (on) {
+            regedit.setMuteReg(".", "")
+            io.setIni(dev_model, "silent", "1")
+            monitor.setFunction("silent", 1)
+        } else {
+            regedit.emitRestore()
+            io.setIni(dev_model, "silent", "0")
+            monitor.setFunction("silent", 0)
+        }
+    }
+
+    function applysetting() {
+        monitor.setHotkey(hotkey_list)
+        io.setIni(dev_model, "hotkey", hotkey_list)
+        applySilent(silent_remove === 1)
+    }
+
+    function getDevSetting() {
+        dev_setting = monitor.getSetting()
+        if (dev_setting.version === undefined || dev_setting.curport === undefined || dev_setting.curport === "")
+            return
+        dev_version = dev_setting.version
+        dev_port = dev_setting.curport
+        dev_portname = dev_setting["Name" + dev_setting.curport] !== undefined
+                       ? dev_setting["Name" + dev_setting.curport] : ""
+        retry_timer.stop()
+    }
+
+    function deviceListArrived() {
+        devsInfo = hidusb.devlist
+        if (devsInfo === undefined || devsInfo === null) {
+            noDevice = true
+            return
+        }
+        if (devsInfo.length === 0) {
+            searching = false
+            noDevice = true
+            return
+        }
+        // Fields copied unchanged from the discovery record; one the catalogue
+        // leaves out becomes an empty text, so every card has the same roles.
+        var copied = ["modelname", "network", "desc", "fullview", "diagram", "ddc", "front", "rear",
+                      "upgrade_name", "upgrade_date", "upgrade_new", "upgrade_fix", "official_ver"]
+        for (var i = 0; i < devsInfo.length; ++i) {
+            var d = devsInfo[i]
+            var card = { selected: 1, vid_pid: d.vid + "/" + d.pid, dev_path: d.path, status_img: Codes.NotConnected }
+            for (var k = 0; k < copied.length; ++k)
+                card[copied[k]] = d[copied[k]] === undefined ? "" : d[copied[k]]
+            hid_dev_model.append(card)
+        }
+        for (var j = 0; j < hid_dev_model.count; ++j) {
+            if (usb_path !== "") {
+                if (hid_dev_model.get(j).dev_path === usb_path) {
+                    selectDevIndex = j
+                    connectDevice(j)
+                    break
+                }
+            } else if (connectDevice(j)) {
+                break
+            }
+        }
+        searching = false
+        listed = true
+    }
+
+    function deviceStatusChanged() {
+        console.log("monitor.devstatus", monitor.devstatus)
+        var selected = selectDevIndex >= 0 && selectDevIndex < hid_dev_model.count
+        if (monitor.devstatus === 0) {
+            dev_status = false
+            deviceLost()
+            if (selected) {
+                hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.NotConnected)
+                hid_dev_model.remove(selectDevIndex)
+                selectDevIndex = -1
+            }
+            status_img = "../Images/offline.png"
+        } else {
+            dev_status = true
+            if (selected)
+                hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.Connected)
+            status_img = "../Images/online.png"
+        }
+        if (hid_dev_model.count === 0) {
+            noDevice = true
+            listed = false
+        }
+    }
+}

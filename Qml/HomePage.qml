@@ -1,0 +1,171 @@
+import QtQuick 2.15
+import com.vemo.portview 1.0
+
+// The home page: one card per attached switch, the busy animation while a
+// search runs and the "no device" text when none was found. A click on a
+// card is the window's to handle. Its texts keep the window's translation
+// context.
+Rectangle {
+    id: home
+    property var session
+    signal cardClicked(int index)
+
+    color: Theme.bgcolor === "" ? "white" : Theme.bgcolor
+    readonly property color textColour: Theme.contentcolor === "" ? "black" : Theme.contentcolor
+
+    StaticText {
+        id: heading
+        visible: home.session.listed
+        anchors.top: parent.top
+        anchors.topMargin: 40
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: qsTranslate("main", "Select Devices")
+        font.pixelSize: 17
+        font.bold: true
+        color: home.textColour
+    }
+
+    Column {
+        id: busy
+        visible: home.session.searching
+        anchors.centerIn: parent
+        spacing: 10
+        AnimatedImage {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 64
+            height: 64
+            source: "../Images/ic_loading_big.gif"
+            playing: busy.visible
+            Accessible.role: Accessible.Animation
+            Accessible.name: searching.text
+        }
+        StaticText {
+            id: searching
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTranslate("main", "Searching for devices")
+            font.pixelSize: 12
+            color: home.textColour
+        }
+    }
+
+    StaticText {
+        id: no_device
+        visible: home.session.noDevice
+        anchors.centerIn: parent
+        horizontalAlignment: Text.AlignHCenter
+        text: qsTranslate("main", "No device detected") + "\r\n"
+              + qsTranslate("main", "Please check the connection to the device.")
+        font.pixelSize: 15
+        font.bold: true
+        color: home.textColour
+    }
+
+    Flickable {
+        id: dev_flick
+        anchors.top: heading.bottom
+        anchors.topMargin: 30
+        anchors.left: parent.left
+        anchors.right: parent.right
+        height: 350 + 14
+        contentWidth: Math.max(width, dev_grid.width)
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        GridView {
+            id: dev_grid
+            interactive: false
+            x: Math.max(0, (dev_flick.width - width) / 2)
+            width: Math.max(1, count) * cellWidth
+            height: 350
+            cellWidth: 292
+            cellHeight: 350
+            flow: GridView.TopToBottom
+            model: home.session.cards
+            delegate: deviceCard
+        }
+    }
+
+    // The page has its width only once laid out; until then nothing
+    // overflows.
+    Loader {
+        active: dev_flick.width > 0 && dev_grid.width > dev_flick.width
+        source: "CardScrollBar.qml"
+        onLoaded: item.view = dev_flick
+    }
+
+    Component {
+        id: deviceCard
+        Item {
+            width: 292
+            height: 350
+            Rectangle {
+                id: card
+                anchors.fill: parent
+                anchors.margins: 3
+                radius: 10
+                border.width: 3
+                border.color: card_mouse.containsMouse ? Theme.brand.cardHover : Theme.brand.card
+                color: Theme.brand.card
+                Accessible.role: Accessible.Button
+                Accessible.name: model.modelname
+                Accessible.description: model.status_img === Codes.Connected ? "Connected" : ""
+                Accessible.onPressAction: home.cardClicked(index)
+
+                Image {
+                    id: product
+                    anchors.top: parent.top
+                    anchors.topMargin: 16
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: 280
+                    height: 210
+                    source: "../Images/QV5830.png"
+                    Accessible.ignored: true
+                }
+                Image {
+                    anchors.top: parent.top
+                    anchors.left: parent.left
+                    anchors.margins: 6
+                    width: 60
+                    height: 60
+                    visible: home.session.cards.count > 1 && model.status_img === Codes.Connected
+                    source: visible ? "../Images/online.png" : ""
+                    Accessible.role: Accessible.Graphic
+                    Accessible.name: qsTranslate("main", "Connected")
+                }
+                StaticText {
+                    id: card_name
+                    anchors.top: product.bottom
+                    anchors.topMargin: 8
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: model.modelname
+                    font.pixelSize: 17
+                    font.bold: true
+                    color: Theme.brand.cardText
+                }
+                StaticText {
+                    anchors.top: card_name.bottom
+                    anchors.topMargin: 4
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.margins: 12
+                    horizontalAlignment: Text.AlignHCenter
+                    text: qsTranslate("main", model.desc)
+                    textFormat: Text.RichText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 12
+                    font.bold: true
+                    color: Theme.brand.cardText
+                }
+                MouseArea {
+                    id: card_mouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: home.cardClicked(index)
+                }
+            }
+        }
+    }
+}

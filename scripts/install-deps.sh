@@ -13,6 +13,8 @@ packages=(
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
   xvfb xauth xdotool x11-utils qmlscene
+  # An X tray (XEmbed) for the end-to-end flow of the tray icon without StatusNotifier.
+  trayer
   dbus at-spi2-core python3-pyatspi python3-dbus python3-gi
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev

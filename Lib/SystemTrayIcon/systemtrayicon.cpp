@@ -1,10 +1,59 @@
 #include "systemtrayicon.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+#include <QEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QQuickWindow>
+#include <QTimer>
+
+#ifdef PORTVIEW_STATUS_NOTIFIER
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#endif
 
 namespace {
+
+// How often the X tray (or the notification area) is looked for: neither
+// says when it comes or goes in a way a widget application can hear.
+constexpr int kTrayPollMs = 2000;
+
+#ifdef PORTVIEW_STATUS_NOTIFIER
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+// A watcher that does not answer in this time counts as no host.
+constexpr int kBusTimeoutMs = 1000;
+
+// The question Qt asks when it creates its first tray icon, to choose
+// between its D-Bus tray and the X tray: a watcher on the session bus that
+// has a host showing its items.
+bool statusNotifierHostThere()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kWatcher))
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(kWatcher, kWatcherPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << kWatcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, kBusTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+        && reply.arguments().first().value<QDBusVariant>().variant().toBool();
+}
+#endif
+
+bool usesStatusNotifier()
+{
+#ifdef PORTVIEW_STATUS_NOTIFIER
+    return statusNotifierHostThere();
+#else
+    return false;
+#endif
+}
 
 // A local file by its path; anything else by its text, where "qrc:/x"
 // becomes the resource path ":/x".
@@ -116,12 +165,35 @@ void MyMenu::componentComplete()
 
 // --- SystemTrayIcon ---------------------------------------------------------
 
-SystemTrayIcon::SystemTrayIcon(QQuickItem *parent) : QQuickItem(parent), m_trayIcon(new QSystemTrayIcon(this))
+SystemTrayIcon::SystemTrayIcon(QQuickItem *parent)
+    : QQuickItem(parent), m_statusNotifier(usesStatusNotifier()), m_trayIcon(new QSystemTrayIcon(this))
 {
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &SystemTrayIcon::onActivated);
     connect(this, &QQuickItem::visibleChanged, this, &SystemTrayIcon::onVisibleChanged);
+    connect(this, &QQuickItem::windowChanged, this, &SystemTrayIcon::watchWindow);
     // Hidden until the interface says `visible: true`.
     setVisible(false);
+
+#ifdef PORTVIEW_STATUS_NOTIFIER
+    if (m_statusNotifier) {
+        // The host comes and goes with the desktop's panel; Qt's D-Bus tray
+        // registers the icon again with a new watcher by itself.
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        auto *watcher = new QDBusServiceWatcher(kWatcher, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, &SystemTrayIcon::refreshAvailability);
+        bus.connect(kWatcher, kWatcherPath, kWatcher, QStringLiteral("StatusNotifierHostRegistered"), this,
+                    SLOT(refreshAvailability()));
+        bus.connect(kWatcher, kWatcherPath, kWatcher, QStringLiteral("StatusNotifierHostUnregistered"), this,
+                    SLOT(refreshAvailability()));
+    }
+#endif
+    if (!m_statusNotifier) {
+        m_poll = new QTimer(this);
+        m_poll->setInterval(kTrayPollMs);
+        connect(m_poll, &QTimer::timeout, this, &SystemTrayIcon::refreshAvailability);
+        m_poll->start();
+    }
+    refreshAvailability();
 }
 
 int SystemTrayIcon::x() const
@@ -187,13 +259,85 @@ void SystemTrayIcon::componentComplete()
 {
     QQuickItem::componentComplete();
     onVisibleChanged();
+    watchWindow(window());
 }
 
 void SystemTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    // The context menu opens by itself; only a double click means "open".
-    if (reason == QSystemTrayIcon::DoubleClick)
+    // The context menu opens by itself. The X tray and the notification area
+    // report a click and then a double click, and a double click means
+    // "open" there. A StatusNotifier host sends one activation per click and
+    // never a double click: there that activation means "open".
+    if (reason == QSystemTrayIcon::DoubleClick || (reason == QSystemTrayIcon::Trigger && m_statusNotifier))
         emit trigger();
+}
+
+void SystemTrayIcon::refreshAvailability()
+{
+#ifdef PORTVIEW_STATUS_NOTIFIER
+    const bool now = m_statusNotifier ? statusNotifierHostThere() : QSystemTrayIcon::isSystemTrayAvailable();
+#else
+    const bool now = QSystemTrayIcon::isSystemTrayAvailable();
+#endif
+    if (now == m_available)
+        return;
+    m_available = now;
+    if (now)
+        qDebug() << "A tray shows the icon.";
+    else
+        qDebug() << "No tray shows the icon: the window minimises instead of hiding.";
+    emit availableChanged();
+    // A window hidden to a tray that went away comes back minimised.
+    keepReachable(false);
+}
+
+void SystemTrayIcon::watchWindow(QQuickWindow *window)
+{
+    if (window == m_window)
+        return;
+    if (m_window) {
+        m_window->removeEventFilter(this);
+        disconnect(m_window, nullptr, this, nullptr);
+    }
+    m_window = window;
+    m_windowClosing = false;
+    if (!window)
+        return;
+    window->installEventFilter(this);
+    connect(window, &QWindow::visibleChanged, this, &SystemTrayIcon::onWindowVisibleChanged);
+    // A window that starts hidden (the hide switch) starts minimised instead
+    // where no tray is there.
+    if (!window->isVisible())
+        QTimer::singleShot(0, this, [this] { keepReachable(false); });
+}
+
+bool SystemTrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window that closes is going for good (the program ends): it is not
+    // kept minimised.
+    if (watched == m_window && event->type() == QEvent::Close)
+        m_windowClosing = true;
+    return QQuickItem::eventFilter(watched, event);
+}
+
+void SystemTrayIcon::onWindowVisibleChanged(bool visible)
+{
+    if (visible) {
+        m_windowClosing = false;
+        return;
+    }
+    // Not from inside the window's own change of visibility.
+    QTimer::singleShot(0, this, [this] { keepReachable(true); });
+}
+
+void SystemTrayIcon::keepReachable(bool tell)
+{
+    if (m_available || !m_window || m_window->isVisible() || m_windowClosing)
+        return;
+    qDebug() << "No tray to bring the window back: minimised instead of hidden.";
+    m_window->showMinimized();
+    if (tell)
+        emit keptRunning();
 }
 
 void SystemTrayIcon::onExit()

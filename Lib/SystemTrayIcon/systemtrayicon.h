@@ -14,6 +14,10 @@
 //
 // They wrap Qt's widget tray icon and menu, so the application object must
 // be a QApplication.
+//
+// Where no tray can show the icon, a hidden window could only be brought
+// back by starting the program again: SystemTray then keeps its window
+// minimised instead of hidden (see `available`).
 
 #include <QAction>
 #include <QPointer>
@@ -22,6 +26,8 @@
 #include <QUrl>
 
 class QMenu;
+class QQuickWindow;
+class QTimer;
 
 class MyAction : public QAction
 {
@@ -95,6 +101,11 @@ class SystemTrayIcon : public QQuickItem
     Q_PROPERTY(QUrl icon READ icon WRITE setIcon NOTIFY iconChanged)
     Q_PROPERTY(QString toolTip READ toolTip WRITE setToolTip NOTIFY toolTipChanged)
     Q_PROPERTY(MyMenu *menu READ menu WRITE setMenu NOTIFY menuChanged)
+    // Whether a tray is there to show the icon now: the desktop's
+    // StatusNotifier host where the icon goes through D-Bus, else the X tray
+    // (on Windows the notification area). While there is none, the window
+    // this item lies in is minimised whenever it would be hidden.
+    Q_PROPERTY(bool available READ available NOTIFY availableChanged)
 
 public:
     explicit SystemTrayIcon(QQuickItem *parent = nullptr);
@@ -104,12 +115,18 @@ public:
     QUrl icon() const { return m_icon; }
     QString toolTip() const;
     MyMenu *menu() const { return m_menu; }
+    bool available() const { return m_available; }
 
 signals:
     void trigger();
     void iconChanged();
     void toolTipChanged();
     void menuChanged();
+    void availableChanged();
+    // The window was hidden (the close cross) while no tray could bring it
+    // back, and has been minimised instead: the interface tells the user
+    // that the program keeps running.
+    void keptRunning();
 
 public slots:
     void setIcon(QUrl arg);
@@ -121,10 +138,25 @@ public slots:
 
 protected:
     void componentComplete() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void refreshAvailability();
 
 private:
+    void watchWindow(QQuickWindow *window);
+    void onWindowVisibleChanged(bool visible);
+    void keepReachable(bool tell);
+
+    // Decided before the tray icon exists, as Qt decides which tray it uses:
+    // declared before it.
+    const bool m_statusNotifier;
     QSystemTrayIcon *m_trayIcon;
     QUrl m_icon;
     QString m_toolTip;
     QPointer<MyMenu> m_menu;
+    bool m_available = false;
+    QTimer *m_poll = nullptr;
+    QPointer<QQuickWindow> m_window;
+    bool m_windowClosing = false;
 };

@@ -76,9 +76,10 @@ def dbus_call(bus, service, path, interface, method, args=None, reply=None):
 
 # --- X server and accessibility bus -----------------------------------------
 
-def start_desktop(width=1280, height=1024):
+def start_desktop(width=1280, height=1024, tray_host=True):
     """Xvfb -noreset (a reset drops the root window's properties) on a random display (others sharing
-    /tmp may hold :0), then the accessibility bus, its address on the root window before Qt starts."""
+    /tmp may hold :0), then the accessibility bus, its address on the root window before Qt starts;
+    then, unless told otherwise, a StatusNotifier host."""
     for number in random.sample(range(100, 1000), 20):
         read_end, write_end = os.pipe()
         spawn(["Xvfb", f":{number}", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
@@ -98,6 +99,8 @@ def start_desktop(width=1280, height=1024):
     address = wait_for("the accessibility bus", lambda: dbus_call(
         bus, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", reply="(s)")[0])
     subprocess.run(["xprop", "-root", "-f", "AT_SPI_BUS", "8s", "-set", "AT_SPI_BUS", address], check=True)
+    if not tray_host:
+        return
     spawn([sys.executable, os.path.abspath(__file__), "--tray-host"], "tray-host")
     wait_for("the tray host", lambda: has_owner(bus, WATCHER))
 
@@ -159,6 +162,12 @@ class Tray:
         entry = {text: ident for ident, text in self.menu()}[label]
         dbus_call(self.bus, self.service, self.menu_path, "com.canonical.dbusmenu", "Event",
                   GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
+
+    def activate(self):
+        """One click on the icon, as a StatusNotifier host reports it."""
+        self.menu()
+        dbus_call(self.bus, self.service, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate",
+                  GLib.Variant("(ii)", (0, 0)))
 
 
 # --- Virtual switch ----------------------------------------------------------
@@ -258,10 +267,23 @@ class Program:
         """{model name: description} of the device cards on the home page."""
         return {card.name: card.description for card in self.elements("button") if card.name.startswith("QV")}
 
-    def shown(self):
-        """The program's mapped top-level X windows, as the X server sees them."""
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+    def windows(self, *options):
+        return subprocess.run(["xdotool", "search", "--all", "--pid", str(self.process.pid), *options],
                               capture_output=True, text=True).stdout.split()
+
+    def shown(self):
+        """The program's mapped main window, as the X server sees it (an X tray's icon is a window too)."""
+        return self.windows("--onlyvisible", "--name", " Portview$")
+
+    def minimised(self):
+        """Mapped and marked hidden, as a window manager then shows it: iconified."""
+        return any("_NET_WM_STATE_HIDDEN" in subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"],
+                                                            capture_output=True, text=True).stdout
+                   for window in self.shown())
+
+    def tray_icon(self):
+        """The icon's window, once an X tray has taken it in (it has no name)."""
+        return [w for w in self.windows("--onlyvisible") if w not in self.shown()]
 
     def extents(self, element):
         box = element.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
@@ -487,6 +509,12 @@ def flow_tray(program_exe, sim_exe):
     muted(sounds)
     assert not program.shown(), "started with -h, yet a window shows"
 
+    # A StatusNotifier host reports one activation per click, and never a
+    # double click: that one opens the window.
+    tray.activate()
+    wait_for("the window", program.shown)
+    program.press("Close")
+    wait_for("the window to hide", lambda: not program.shown())
     tray.click("Vemo Portview")
     wait_for("the window", program.shown)
     message = "Are you sure you want to quit Vemo Portview?"
@@ -498,6 +526,44 @@ def flow_tray(program_exe, sim_exe):
     program.press("OK")
     assert program.process.wait(10) == 0, f"the program ended with {program.process.returncode}"
     assert current_sounds() == sounds, f"sounds after quitting: {current_sounds()}"
+
+
+def flow_xtray(program_exe, sim_exe):
+    """No StatusNotifier host: without any tray the window minimises instead of hiding; an X tray
+    (trayer) takes the icon, whose double click opens the window; the tray gone, a hidden window
+    comes back minimised."""
+    switch = VirtualSwitch(sim_exe, QV5830)
+    program = Program(program_exe, switch, "-h", wait_shown=False)
+    wait_for("the hidden start minimised", program.minimised)
+
+    def second_start():
+        assert subprocess.run([program_exe], env=program.env, timeout=30).returncode == 0
+        window = wait_for("the window", program.shown)[0]
+        # There is no window manager: it would drop the mark when the window comes back.
+        subprocess.run(["xprop", "-id", window, "-remove", "_NET_WM_STATE"], check=True)
+
+    second_start()
+    program.press("Close")
+    wait_for("the close cross to minimise", program.minimised)
+    second_start()
+
+    trayer = spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request", "--height", "24"],
+                   "trayer")
+    icon = wait_for("the icon in the X tray", program.tray_icon)[0]
+    log = Path(DATA, "log.txt")
+    wait_for("the tray seen", lambda: "A tray shows the icon." in log.read_text(encoding="utf-8", errors="replace"))
+    program.press("Close")
+    wait_for("the close cross to hide", lambda: not program.shown())
+    subprocess.run(["xdotool", "mousemove", "--window", icon, "11", "11", "click", "1"], check=True)
+    time.sleep(1)  # past the double-click interval
+    assert not program.shown(), "one click on the X tray's icon opened the window"
+    subprocess.run(["xdotool", "click", "--repeat", "2", "--delay", "100", "1"], check=True)
+    wait_for("the double click to open the window", program.shown)
+    program.press("Close")
+    wait_for("the window to hide", lambda: not program.shown())
+
+    trayer.terminate()
+    wait_for("the window back minimised with the tray gone", program.minimised)
 
 
 def shoot(program, name):
@@ -914,7 +980,8 @@ def flow_installed(program_exe, sim_exe):
     start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
 
 
-FLOWS = {"home": flow_home, "tray": flow_tray, "brand": flow_brand, "device": flow_device,
+FLOWS = {"home": flow_home, "tray": flow_tray, "xtray": flow_xtray, "brand": flow_brand,
+         "device": flow_device,
          "support": flow_support, "maintenance": flow_maintenance, "installed": flow_installed,
          "prefs": flow_prefs}
 
@@ -924,7 +991,7 @@ def main():
         return run_tray_host()
     program_exe, sim_exe, flow = sys.argv[1:4]
     try:
-        start_desktop()
+        start_desktop(tray_host=flow != "xtray")
         FLOWS[flow](program_exe, sim_exe, *sys.argv[4:])
     finally:
         stop_all()

@@ -5,5 +5,7 @@ QtObject {
     property string icon
     property string toolTip
     property QtObject menu
+    property bool available: true
     signal trigger()
+    signal keptRunning()
 }

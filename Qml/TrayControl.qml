@@ -8,6 +8,8 @@ Loader {
     id: tray_control
     property string title
     signal requested(string ui)
+    // No tray can bring the window back, so hiding minimised it instead.
+    signal keptRunning()
 
     active: false
     sourceComponent: Component {
@@ -16,6 +18,7 @@ Loader {
             icon: "../kvm.ico"
             toolTip: tray_control.title
             onTrigger: tray_control.requested("")
+            onKeptRunning: tray_control.keptRunning()
             menu: MyMenu {
                 MyAction {
                     text: tray_control.title

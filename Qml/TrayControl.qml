@@ -8,8 +8,10 @@ Loader {
     id: tray_control
     property string title
     signal requested(string ui)
-    // No tray can bring the window back, so hiding minimised it instead.
+    // No tray can bring the window back, so hiding minimised it instead:
+    // said once a run, not at every close.
     signal keptRunning()
+    property bool toldKeptRunning: false
 
     active: false
     sourceComponent: Component {
@@ -18,7 +20,12 @@ Loader {
             icon: "../kvm.ico"
             toolTip: tray_control.title
             onTrigger: tray_control.requested("")
-            onKeptRunning: tray_control.keptRunning()
+            onKeptRunning: {
+                if (!tray_control.toldKeptRunning) {
+                    tray_control.toldKeptRunning = true
+                    tray_control.keptRunning()
+                }
+            }
             menu: MyMenu {
                 MyAction {
                     text: tray_control.title

@@ -321,14 +321,7 @@ Window {
         id: tray_loader
         title: main.company + " Portview"
         onRequested: main.showWindow(ui)
-        // Said once: where no tray is, the close cross minimises.
-        property bool told: false
-        onKeptRunning: {
-            if (told)
-                return
-            told = true
-            main.showNotice(title, qsTr("No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.").replace("@", title))
-        }
+        onKeptRunning: main.showNotice(title, qsTr("No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.").replace("@", title))
     }
 
     // The tray comes right after the first frame, or at once when the window

@@ -51,6 +51,17 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, WriteMode mode
     return file.commit();
 }
 
+// A property's setter: true when `value` replaced a different one, which
+// the setter then announces.
+template <typename T>
+bool assignChanged(T &member, const T &value)
+{
+    if (member == value)
+        return false;
+    member = value;
+    return true;
+}
+
 } // namespace
 
 fileIo::fileIo(QObject *parent)
@@ -60,18 +71,14 @@ fileIo::fileIo(QObject *parent)
 
 void fileIo::setSource(QUrl source)
 {
-    if (m_source == source)
-        return;
-    m_source = source;
-    emit sourceChanged(m_source);
+    if (assignChanged(m_source, source))
+        emit sourceChanged(m_source);
 }
 
 void fileIo::setText(QString text)
 {
-    if (m_text == text)
-        return;
-    m_text = text;
-    emit textChanged(m_text);
+    if (assignChanged(m_text, text))
+        emit textChanged(m_text);
 }
 
 void fileIo::read()

@@ -26,6 +26,14 @@ void createParentDirectory(const QString &filePath)
         QDir().mkpath(parent.absolutePath());
 }
 
+// The local path of `source`, whose folder read() and write() create first.
+QString localPathInFolder(const QUrl &source)
+{
+    const QString path = source.toLocalFile();
+    createParentDirectory(path);
+    return path;
+}
+
 enum class WriteMode { WholeOnly, InPlaceWhereNeeded };
 
 // Puts exactly `bytes` into the file at `path`: a temporary file beside it
@@ -51,17 +59,6 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, WriteMode mode
     return file.commit();
 }
 
-// A property's setter: true when `value` replaced a different one, which
-// the setter then announces.
-template <typename T>
-bool assignChanged(T &member, const T &value)
-{
-    if (member == value)
-        return false;
-    member = value;
-    return true;
-}
-
 } // namespace
 
 fileIo::fileIo(QObject *parent)
@@ -71,22 +68,25 @@ fileIo::fileIo(QObject *parent)
 
 void fileIo::setSource(QUrl source)
 {
-    if (assignChanged(m_source, source))
-        emit sourceChanged(m_source);
+    if (m_source == source)
+        return;
+    m_source = source;
+    emit sourceChanged(m_source);
 }
 
 void fileIo::setText(QString text)
 {
-    if (assignChanged(m_text, text))
-        emit textChanged(m_text);
+    if (m_text == text)
+        return;
+    m_text = text;
+    emit textChanged(m_text);
 }
 
 void fileIo::read()
 {
     if (m_source.isEmpty())
         return;
-    const QString path = m_source.toLocalFile();
-    createParentDirectory(path);
+    const QString path = localPathInFolder(m_source);
     QFile file(path);
     if (!file.exists()) {
         qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
@@ -106,8 +106,7 @@ void fileIo::write()
 {
     if (m_source.isEmpty())
         return;
-    const QString path = m_source.toLocalFile();
-    createParentDirectory(path);
+    const QString path = localPathInFolder(m_source);
     writeWholeFile(path, QTextCodec::codecForLocale()->fromUnicode(m_text), WriteMode::InPlaceWhereNeeded);
 }
 

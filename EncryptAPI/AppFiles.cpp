@@ -72,8 +72,8 @@ extern "C" {
 int32_t Encrypt_File(const EncryptChar *distFilePath)
 {
     const QString destination = fromLibrary(distFilePath);
-    const QString plain = workingFile(QStringLiteral("kvm.temp"));
-    const QString sealed = workingFile(QStringLiteral("temp.kvm"));
+    const QString plain = workingFile(QStringLiteral(ENCRYPTAPI_PLAIN_WORKING_FILE));
+    const QString sealed = workingFile(QStringLiteral(ENCRYPTAPI_SEALED_WORKING_FILE));
     if (!QFileInfo(destination.left(destination.lastIndexOf(QLatin1Char('/')))).isDir()) {
         qDebug() << "the path is invalid";
         return 0;
@@ -98,7 +98,7 @@ int32_t Encrypt_File(const EncryptChar *distFilePath)
 int32_t Decrypt_File(const EncryptChar *distFilePath)
 {
     const QString source = fromLibrary(distFilePath);
-    const QString sealed = workingFile(QStringLiteral("temp.kvm"));
+    const QString sealed = workingFile(QStringLiteral(ENCRYPTAPI_SEALED_WORKING_FILE));
     // Only a run that ended half-way leaves temp.kvm behind; it must not
     // block every later decryption.
     QFile::remove(sealed);
@@ -109,7 +109,7 @@ int32_t Decrypt_File(const EncryptChar *distFilePath)
         qDebug() << " decrypt_file: copy file failed";
         return 0;
     }
-    const QString plain = workingFile(QStringLiteral("kvm.temp"));
+    const QString plain = workingFile(QStringLiteral(ENCRYPTAPI_PLAIN_WORKING_FILE));
     const std::int32_t result = decryptPaths(toLibrary(sealed).data(), toLibrary(plain).data(), kUnusedKey, 128,
                                              ENCRYPT_ALGORITHM_AES);
     QFile::remove(sealed);

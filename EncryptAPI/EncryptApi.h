@@ -159,6 +159,8 @@ ENCRYPTAPI_EXPORT int32_t AsymDecryptByFile(const AsymJob *job);
  * application-data directory. Encrypt_File encrypts kvm.temp to
  * distFilePath; Decrypt_File decrypts distFilePath into kvm.temp. Paths use
  * forward slashes. 1 on success, 0 otherwise. */
+#define ENCRYPTAPI_PLAIN_WORKING_FILE "kvm.temp"
+#define ENCRYPTAPI_SEALED_WORKING_FILE "temp.kvm"
 ENCRYPTAPI_EXPORT int32_t Encrypt_File(const EncryptChar *distFilePath);
 ENCRYPTAPI_EXPORT int32_t Decrypt_File(const EncryptChar *distFilePath);
 

@@ -3,7 +3,7 @@
 #include "DeviceCatalogue.h"
 #include "HidSeam.h"
 #include "Platform/devicenotify.h"
-#include "SoundPlayer.h"
+#include "Platform/sound.h"
 #include "monitor.h"
 
 #include <QDebug>
@@ -87,5 +87,5 @@ void UpgradeEventFilter::onPlaying(quintptr para)
                              .toString()
                              .replace(QStringLiteral("%SystemRoot%"), m_systemRoot);
     if (!path.isEmpty())
-        SoundPlayer::play(path);
+        platform::playSound(path.toStdU16String());
 }

@@ -19,7 +19,7 @@ const QString kCompany = QLatin1String(kCompanyWord);
 
 QString workingFilePath()
 {
-    return appDataPath() + QStringLiteral("/kvm.temp");
+    return appDataPath() + QStringLiteral("/" ENCRYPTAPI_PLAIN_WORKING_FILE);
 }
 
 } // namespace

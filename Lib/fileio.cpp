@@ -26,6 +26,14 @@ void createParentDirectory(const QString &filePath)
         QDir().mkpath(parent.absolutePath());
 }
 
+// The local path of `source`, whose folder read() and write() create first.
+QString localPathInFolder(const QUrl &source)
+{
+    const QString path = source.toLocalFile();
+    createParentDirectory(path);
+    return path;
+}
+
 enum class WriteMode { WholeOnly, InPlaceWhereNeeded };
 
 // Puts exactly `bytes` into the file at `path`: a temporary file beside it
@@ -78,8 +86,7 @@ void fileIo::read()
 {
     if (m_source.isEmpty())
         return;
-    const QString path = m_source.toLocalFile();
-    createParentDirectory(path);
+    const QString path = localPathInFolder(m_source);
     QFile file(path);
     if (!file.exists()) {
         qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
@@ -99,8 +106,7 @@ void fileIo::write()
 {
     if (m_source.isEmpty())
         return;
-    const QString path = m_source.toLocalFile();
-    createParentDirectory(path);
+    const QString path = localPathInFolder(m_source);
     writeWholeFile(path, QTextCodec::codecForLocale()->fromUnicode(m_text), WriteMode::InPlaceWhereNeeded);
 }
 

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config python3 curl
-  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qtmultimedia5-dev
+  qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev
   qttools5-dev qttools5-dev-tools
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
-  qml-module-qtmultimedia libqt5multimedia5-plugins qml-module-qttest
+  qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev
   xvfb xauth xdotool x11-utils qmlscene

@@ -3,7 +3,7 @@
 // names a removal, and which names make the filter tell the interface.
 
 #include "Platform/linux/udevnames.h"
-#include "SoundPlayer.h"
+#include "RegistryStore.h"
 #include "TestFixture.h"
 #include "UpgradeEventFilter.h"
 #include "monitor.h"
@@ -166,25 +166,16 @@ private slots:
         filter.onPlaying(0x8000);
     }
 
-    // Qt Multimedia and the audio libraries come with the first sound played,
-    // from the module beside the program, not with the program's start; a
-    // sound still being read does not keep the program from ending.
-    void theSoundPlayerIsLoadedByTheFirstSound()
+    // A removal hands the system's disconnect sound, with %SystemRoot%
+    // expanded, to the platform's player (which only logs it here).
+    void theRemovalPlaysTheDisconnectSound()
     {
-        QVERIFY(!multimediaLoaded());
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^The sound player module cannot be loaded")));
-        QVERIFY(!SoundPlayer::play(QStringLiteral("missing.wav"), {QDir::tempPath() + QStringLiteral("/nowhere")}));
-        // The test ends while the file is still being read: the program must
-        // still end then.
-        QVERIFY(SoundPlayer::play(QStringLiteral("missing.wav"), {QStringLiteral(PORTVIEW_MODULE_DIR)}));
-        QVERIFY(multimediaLoaded());
-    }
-
-private:
-    static bool multimediaLoaded()
-    {
-        QFile maps(QStringLiteral("/proc/self/maps"));
-        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt5Multimedia");
+        RegistryStore::setValue(QStringLiteral("HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\DeviceDisConnect\\.Default"),
+                                QStringLiteral("."), QStringLiteral("%SystemRoot%\\media\\remove.wav"));
+        qputenv("SYSTEMROOT", "C:\\Windows");
+        UpgradeEventFilter filter;
+        QTest::ignoreMessage(QtDebugMsg, "No sound is played on this system: C:\\Windows\\media\\remove.wav");
+        filter.onPlaying(0x8004);
     }
 };
 

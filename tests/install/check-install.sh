@@ -20,7 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 data=share/vemo-portview
 lower=$(echo "$brand" | tr '[:upper:]' '[:lower:]')
 for file in bin/vemo-portview "$data/dev.$lower" "$data/$brand.json" "$data/lang/en.qm" "$data/lang/po.qm" \
-    "$data/$brand Portview.desktop" lib/vemo-portview/libEncryptApi.so lib/vemo-portview/libportview_sound.so \
+    "$data/$brand Portview.desktop" lib/vemo-portview/libEncryptApi.so \
     share/applications/vemo-portview.desktop \
     share/icons/hicolor/scalable/apps/vemo-portview.svg share/metainfo/com.example.vemo.portview.metainfo.xml \
     lib/udev/rules.d/70-vemo-portview.rules; do

@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
-# run-wine.sh SOURCE_DIR PE_FIXTURE_DIR VEMOCRYPT
-# Builds tests/wine/wine_platform.cpp with the Windows platform layer and the
-# container library's file code for Windows (mingw-w64, linked statically:
-# nothing of Qt or OpenSSL, which Debian does not build for Windows), and
-# runs it under wine64 in a fresh prefix. A container encrypted here goes
-# through the Windows file layer and back and must still decrypt.
+# run-wine.sh SOURCE_DIR WINE_PLATFORM_EXE PE_FIXTURE_DIR VEMOCRYPT
+# Runs tests/wine/wine_platform.cpp, built with the Windows platform layer
+# and the container library's file code for Windows by the Windows checks
+# (tests/windows: mingw-w64, linked statically, nothing of Qt or OpenSSL,
+# which Debian does not build for Windows), under wine64 in a fresh prefix.
+# A container encrypted here goes through the Windows file layer and back
+# and must still decrypt.
 set -euo pipefail
-source_dir=$1 fixtures=$2 vemocrypt=$3
-compiler=x86_64-w64-mingw32-g++
+source_dir=$1 program=$2 fixtures=$3 vemocrypt=$4
 wine=/usr/lib/wine/wine64
-command -v "$compiler" >/dev/null || { echo "$compiler is not installed" >&2; exit 1; }
 [ -x "$wine" ] || { echo "wine64 is not installed" >&2; exit 1; }
 work=$(mktemp -d)
 waiting=""
 trap 'if [ -n "$waiting" ]; then kill "$waiting" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
-"$compiler" -std=c++17 -O1 -Wall -Wextra -Werror -static -DENCRYPTAPI_BUILD \
-  -I"$source_dir" -I"$source_dir/EncryptAPI" \
-  "$source_dir/tests/wine/wine_platform.cpp" "$source_dir/Platform/peversionreader.cpp" \
-  "$source_dir"/Platform/win/{autostart,fileversion,processes}.cpp "$source_dir/EncryptAPI/NativeFile.cpp" \
-  -lversion -lshell32 -lole32 -luuid -o "$work/wine_platform.exe"
+cp "$program" "$work/wine_platform.exe"
 cp "$fixtures"/*.exe "$work/"
 # A non-PE file: neither side finds a resource.
 echo "not an executable" > "$work/plain.exe"

@@ -12,7 +12,14 @@ wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || { echo "wine64 is not installed" >&2; exit 1; }
 work=$(mktemp -d)
 waiting=""
-trap 'if [ -n "$waiting" ]; then kill "$waiting" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+# The prefix's wineserver outlives the last program by a few seconds and
+# still writes into the prefix: it is waited for before the folder goes.
+finish() {
+  if [ -n "$waiting" ]; then kill "$waiting" 2>/dev/null || true; fi
+  WINEPREFIX=$work/prefix /usr/lib/wine/wineserver -w 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
 cp "$program" "$work/wine_platform.exe"
 cp "$fixtures"/*.exe "$work/"
 # A non-PE file: neither side finds a resource.

@@ -1,6 +1,7 @@
 #include "QmlRegistration.h"
 
 #include "Download/quickdownload.h"
+#include "LoopGapProbe.h"
 #include "SystemTrayIcon/systemtrayicon.h"
 #include "VersionText.h"
 #include "hidEnumerate.h"
@@ -23,6 +24,7 @@ void registerQmlTypes()
 
 void publishServices(QQmlContext *context, InterfaceServices &services, QObject *deviceEvents, const QString &showMode)
 {
+    LoopGapProbe::startIfAsked();
     context->setContextProperty(QStringLiteral("regedit"), &services.registry);
     context->setContextProperty(QStringLiteral("encrypt"), &services.encrypt);
     context->setContextProperty(QStringLiteral("io"), &services.io);

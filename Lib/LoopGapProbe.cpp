@@ -34,6 +34,7 @@ void startIfAsked()
             QFile out(path);
             if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 out.write(QByteArray::number(static_cast<double>(state->longestNs) / 1e6, 'f', 1));
+            state->longestNs = 0;
         }
     });
     ticks->start();

@@ -1,9 +1,12 @@
 #include "HidSeam.h"
 
+#include "HidThread.h"
 #include "HidapiBackend.h"
 #include "SimulatorHidBackend.h"
 
 #include <QtGlobal>
+
+#include <utility>
 
 namespace {
 
@@ -12,7 +15,7 @@ std::unique_ptr<HidBackend> defaultBackend()
     const QByteArray socketName = qgetenv(kSimulatorEnvironmentVariable);
     if (!socketName.isEmpty())
         return std::make_unique<SimulatorHidBackend>(QString::fromLocal8Bit(socketName));
-    return std::make_unique<HidapiBackend>();
+    return makeHidapiBackend();
 }
 
 std::unique_ptr<HidSeam> &seamSlot()
@@ -38,11 +41,33 @@ HidSeam &HidSeam::instance()
 
 void HidSeam::setBackend(std::unique_ptr<HidBackend> backend)
 {
-    seamSlot().reset(new HidSeam(std::move(backend)));
+    HidThread::drain();
+    HidSeam &seam = instance();
+    std::unique_ptr<HidBackend> old;
+    {
+        QMutexLocker locker(&seam.m_lock);
+        old = std::exchange(seam.m_backend, std::move(backend));
+        seam.m_initCount = 0;
+        seam.m_openCount = 0;
+        seam.m_backendInitialised = false;
+    }
+}
+
+bool HidSeam::libraryInitialised() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_backendInitialised;
+}
+
+void HidSeam::releaseConnections()
+{
+    QMutexLocker locker(&m_lock);
+    m_backend->releaseConnections();
 }
 
 int HidSeam::init()
 {
+    QMutexLocker locker(&m_lock);
     if (!m_backendInitialised) {
         const int result = m_backend->init();
         if (result != 0)
@@ -55,6 +80,7 @@ int HidSeam::init()
 
 int HidSeam::exit()
 {
+    QMutexLocker locker(&m_lock);
     if (m_initCount > 0)
         --m_initCount;
     releaseLibraryWhenUnused();
@@ -63,18 +89,21 @@ int HidSeam::exit()
 
 hid_device_info *HidSeam::enumerate(unsigned short vendorId, unsigned short productId)
 {
+    QMutexLocker locker(&m_lock);
     return m_backend->enumerate(vendorId, productId);
 }
 
 void HidSeam::freeEnumeration(hid_device_info *devices)
 {
+    QMutexLocker locker(&m_lock);
     if (devices)
         m_backend->freeEnumeration(devices);
 }
 
-HidDevice *HidSeam::openPath(const char *path)
+HidDevice *HidSeam::openPath(const char *path, HidOpenFailure *failure)
 {
-    HidDevice *device = m_backend->openPath(path);
+    QMutexLocker locker(&m_lock);
+    HidDevice *device = m_backend->openPath(path, failure);
     if (device)
         ++m_openCount;
     return device;
@@ -84,6 +113,7 @@ void HidSeam::close(HidDevice *device)
 {
     if (!device)
         return;
+    QMutexLocker locker(&m_lock);
     m_backend->close(device);
     if (m_openCount > 0)
         --m_openCount;
@@ -92,16 +122,23 @@ void HidSeam::close(HidDevice *device)
 
 int HidSeam::sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length)
 {
-    return device ? m_backend->sendFeatureReport(device, data, length) : -1;
+    if (!device)
+        return -1;
+    QMutexLocker locker(&m_lock);
+    return m_backend->sendFeatureReport(device, data, length);
 }
 
 int HidSeam::getFeatureReport(HidDevice *device, unsigned char *data, size_t length)
 {
-    return device ? m_backend->getFeatureReport(device, data, length) : -1;
+    if (!device)
+        return -1;
+    QMutexLocker locker(&m_lock);
+    return m_backend->getFeatureReport(device, data, length);
 }
 
 bool HidSeam::watchDeviceChanges(platform::DeviceChangeHandler handler, void *context)
 {
+    QMutexLocker locker(&m_lock);
     return m_backend->watchDeviceChanges(handler, context);
 }
 

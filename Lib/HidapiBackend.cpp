@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QString>
 
+#include <cerrno>
+
 namespace {
 
 class HidapiDevice : public HidDevice
@@ -21,63 +23,67 @@ hid_device *handleOf(HidDevice *device)
     return static_cast<HidapiDevice *>(device)->handle;
 }
 
-// A switch of the catalogue that is listed but cannot be opened would
-// otherwise just not appear: the log names the node and hidapi's reason,
-// and where the node exists but this user may not use it, the remedy.
-void logOpenFailure(const char *path)
+// hidraw's open() leaves its errno behind; hid.dll's CreateFile sets none,
+// so on Windows every failure is "other" with hidapi's text in the log.
+HidOpenFailure failureFrom(int error, const std::string &accessHint)
 {
-    const wchar_t *error = hid_error(nullptr);
-    QString reason = error ? QString::fromWCharArray(error) : QStringLiteral("unknown reason");
-    const std::string hint = platform::deviceAccessHint(path);
-    if (!hint.empty())
-        reason += QStringLiteral("; ") + QString::fromStdString(hint);
-    qInfo().noquote() << "Cannot open HID device" << QString::fromLocal8Bit(path) << "-" << reason;
+    if (error == EACCES || error == EPERM || !accessHint.empty())
+        return HidOpenFailure::Permission;
+    if (error == EBUSY)
+        return HidOpenFailure::Busy;
+    return HidOpenFailure::Other;
 }
+
+class HidapiBackend : public HidBackend
+{
+public:
+    int init() override { return hid_init(); }
+    int exit() override { return hid_exit(); }
+    hid_device_info *enumerate(unsigned short vendorId, unsigned short productId) override
+    {
+        return hid_enumerate(vendorId, productId);
+    }
+    void freeEnumeration(hid_device_info *devices) override { hid_free_enumeration(devices); }
+
+    HidDevice *openPath(const char *path, HidOpenFailure *failure) override
+    {
+        errno = 0;
+        hid_device *handle = hid_open_path(path);
+        if (handle)
+            return new HidapiDevice(handle);
+        const int error = errno;
+        // A switch of the catalogue that is listed but cannot be opened: the
+        // log names the node and hidapi's reason, and where the node exists
+        // but this user may not use it, the remedy.
+        const wchar_t *text = hid_error(nullptr);
+        QString reason = text ? QString::fromWCharArray(text) : QStringLiteral("unknown reason");
+        const std::string hint = platform::deviceAccessHint(path);
+        if (!hint.empty())
+            reason += QStringLiteral("; ") + QString::fromStdString(hint);
+        qInfo().noquote() << "Cannot open HID device" << QString::fromLocal8Bit(path) << "-" << reason;
+        if (failure)
+            *failure = failureFrom(error, hint);
+        return nullptr;
+    }
+
+    void close(HidDevice *device) override
+    {
+        hid_close(handleOf(device));
+        delete device;
+    }
+    int sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length) override
+    {
+        return hid_send_feature_report(handleOf(device), data, length);
+    }
+    int getFeatureReport(HidDevice *device, unsigned char *data, size_t length) override
+    {
+        return hid_get_feature_report(handleOf(device), data, length);
+    }
+};
 
 } // namespace
 
-int HidapiBackend::init()
+std::unique_ptr<HidBackend> makeHidapiBackend()
 {
-    return hid_init();
-}
-
-int HidapiBackend::exit()
-{
-    return hid_exit();
-}
-
-hid_device_info *HidapiBackend::enumerate(unsigned short vendorId, unsigned short productId)
-{
-    return hid_enumerate(vendorId, productId);
-}
-
-void HidapiBackend::freeEnumeration(hid_device_info *devices)
-{
-    hid_free_enumeration(devices);
-}
-
-HidDevice *HidapiBackend::openPath(const char *path)
-{
-    hid_device *handle = hid_open_path(path);
-    if (!handle) {
-        logOpenFailure(path);
-        return nullptr;
-    }
-    return new HidapiDevice(handle);
-}
-
-void HidapiBackend::close(HidDevice *device)
-{
-    hid_close(handleOf(device));
-    delete device;
-}
-
-int HidapiBackend::sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length)
-{
-    return hid_send_feature_report(handleOf(device), data, length);
-}
-
-int HidapiBackend::getFeatureReport(HidDevice *device, unsigned char *data, size_t length)
-{
-    return hid_get_feature_report(handleOf(device), data, length);
+    return std::make_unique<HidapiBackend>();
 }

@@ -1,6 +1,7 @@
 #include "QmlRegistration.h"
 
 #include "Download/quickdownload.h"
+#include "LoopGapProbe.h"
 #include "SystemTrayIcon/systemtrayicon.h"
 #include "InterfaceCodes.h"
 #include "VersionText.h"
@@ -33,6 +34,7 @@ void registerInterfaceModule()
 
 void publishServices(QQmlContext *context, InterfaceServices &services, QObject *deviceEvents, const QString &showMode)
 {
+    LoopGapProbe::startIfAsked();
     context->setContextProperty(QStringLiteral("regedit"), &services.registry);
     context->setContextProperty(QStringLiteral("encrypt"), &services.encrypt);
     context->setContextProperty(QStringLiteral("io"), &services.io);

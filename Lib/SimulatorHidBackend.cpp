@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QLocalSocket>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdlib>
@@ -48,6 +49,27 @@ hid_device_info *deviceInfoFrom(const QJsonObject &device)
     info->product_string = wideCopy(device.value(simproto::kProduct).toString());
     info->interface_number = device.value(simproto::kInterface).toInt();
     return info;
+}
+
+// The connection belongs to the thread that made the HID calls; from any
+// other it is handed to its own thread to be deleted there.
+void deleteInItsThread(QObject *object)
+{
+    if (!object)
+        return;
+    if (object->thread() == QThread::currentThread())
+        delete object;
+    else
+        object->deleteLater();
+}
+
+HidOpenFailure failureNamed(const QString &reason)
+{
+    if (reason == QLatin1String(simproto::kPermission))
+        return HidOpenFailure::Permission;
+    if (reason == QLatin1String(simproto::kBusy))
+        return HidOpenFailure::Busy;
+    return HidOpenFailure::Other;
 }
 
 } // namespace
@@ -107,8 +129,14 @@ SimulatorHidBackend::SimulatorHidBackend(const QString &socketName)
 
 SimulatorHidBackend::~SimulatorHidBackend()
 {
-    delete m_watcher;
-    delete m_socket;
+    deleteInItsThread(m_watcher);
+    deleteInItsThread(m_socket);
+}
+
+void SimulatorHidBackend::releaseConnections()
+{
+    deleteInItsThread(m_socket);
+    m_socket = nullptr;
 }
 
 bool SimulatorHidBackend::watchDeviceChanges(platform::DeviceChangeHandler handler, void *context)
@@ -132,7 +160,7 @@ bool SimulatorHidBackend::ensureConnected()
 {
     if (m_socket && m_socket->state() == QLocalSocket::ConnectedState)
         return true;
-    delete m_socket;
+    deleteInItsThread(m_socket);
     m_socket = new QLocalSocket;
     m_socket->connectToServer(m_socketName);
     if (!m_socket->waitForConnected(kConnectTimeoutMs)) {
@@ -144,7 +172,7 @@ bool SimulatorHidBackend::ensureConnected()
     return true;
 }
 
-QJsonObject SimulatorHidBackend::exchange(const QJsonObject &request)
+QJsonObject SimulatorHidBackend::exchange(const QJsonObject &request, QJsonObject *refusal)
 {
     if (!ensureConnected())
         return {};
@@ -160,7 +188,11 @@ QJsonObject SimulatorHidBackend::exchange(const QJsonObject &request)
         }
     }
     const QJsonObject answer = QJsonDocument::fromJson(m_socket->readLine()).object();
-    return answer.value(simproto::kOk).toBool() ? answer : QJsonObject();
+    if (answer.value(simproto::kOk).toBool())
+        return answer;
+    if (refusal)
+        *refusal = answer;
+    return {};
 }
 
 int SimulatorHidBackend::liveHandle(HidDevice *device) const
@@ -202,12 +234,16 @@ void SimulatorHidBackend::freeEnumeration(hid_device_info *devices)
     }
 }
 
-HidDevice *SimulatorHidBackend::openPath(const char *path)
+HidDevice *SimulatorHidBackend::openPath(const char *path, HidOpenFailure *failure)
 {
+    QJsonObject refusal;
     const QJsonObject answer = exchange({{simproto::kOp, simproto::kOpen},
-                                         {simproto::kPath, QString::fromLocal8Bit(path)}});
-    if (answer.isEmpty())
+                                         {simproto::kPath, QString::fromLocal8Bit(path)}}, &refusal);
+    if (answer.isEmpty()) {
+        if (failure)
+            *failure = failureNamed(refusal.value(simproto::kError).toString());
         return nullptr;
+    }
     return new SimulatorDevice(answer.value(simproto::kHandle).toInt(), m_connectionGeneration);
 }
 
@@ -219,27 +255,25 @@ void SimulatorHidBackend::close(HidDevice *device)
     delete device;
 }
 
-int SimulatorHidBackend::sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length)
+QJsonObject SimulatorHidBackend::reportExchange(const char *op, HidDevice *device, const unsigned char *data,
+                                                size_t length)
 {
     const int handle = liveHandle(device);
     if (handle < 0)
-        return -1;
+        return {};
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<int>(length));
-    const QJsonObject answer = exchange({{simproto::kOp, simproto::kSend},
-                                         {simproto::kHandle, handle},
-                                         {simproto::kData, QString::fromLatin1(bytes.toHex())}});
+    return exchange({{simproto::kOp, op}, {simproto::kHandle, handle}, {simproto::kData, QString::fromLatin1(bytes.toHex())}});
+}
+
+int SimulatorHidBackend::sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length)
+{
+    const QJsonObject answer = reportExchange(simproto::kSend, device, data, length);
     return answer.isEmpty() ? -1 : answer.value(simproto::kResult).toInt();
 }
 
 int SimulatorHidBackend::getFeatureReport(HidDevice *device, unsigned char *data, size_t length)
 {
-    const int handle = liveHandle(device);
-    if (handle < 0)
-        return -1;
-    const QByteArray request(reinterpret_cast<const char *>(data), static_cast<int>(length));
-    const QJsonObject answer = exchange({{simproto::kOp, simproto::kGet},
-                                         {simproto::kHandle, handle},
-                                         {simproto::kData, QString::fromLatin1(request.toHex())}});
+    const QJsonObject answer = reportExchange(simproto::kGet, device, data, length);
     if (answer.isEmpty())
         return -1;
     const QByteArray reply = QByteArray::fromHex(answer.value(simproto::kData).toString().toLatin1());

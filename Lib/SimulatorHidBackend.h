@@ -21,16 +21,20 @@ public:
     int exit() override;
     hid_device_info *enumerate(unsigned short vendorId, unsigned short productId) override;
     void freeEnumeration(hid_device_info *devices) override;
-    HidDevice *openPath(const char *path) override;
+    HidDevice *openPath(const char *path, HidOpenFailure *failure) override;
     void close(HidDevice *device) override;
     int sendFeatureReport(HidDevice *device, const unsigned char *data, size_t length) override;
     int getFeatureReport(HidDevice *device, unsigned char *data, size_t length) override;
     bool watchDeviceChanges(platform::DeviceChangeHandler handler, void *context) override;
+    void releaseConnections() override;
 
 private:
     bool ensureConnected();
-    // Sends one request and waits for its answer; an empty object on failure.
-    QJsonObject exchange(const QJsonObject &request);
+    // Sends one request and waits for its answer; an empty object on failure,
+    // with the refusing answer in `refusal` when the switch said no.
+    QJsonObject exchange(const QJsonObject &request, QJsonObject *refusal = nullptr);
+    // A feature report through handle `device`: "send" or "get".
+    QJsonObject reportExchange(const char *op, HidDevice *device, const unsigned char *data, size_t length);
     // The simulator's handle number, or -1 when the handle predates the
     // current connection (the simulator forgot it when the old one closed).
     int liveHandle(HidDevice *device) const;

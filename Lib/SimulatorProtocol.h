@@ -6,7 +6,8 @@
 // as lower-case hex.
 //
 //   {"op":"enumerate"}                       -> {"ok":true,"devices":[{...}]}
-//   {"op":"open","path":P}                   -> {"ok":true,"handle":N}
+//   {"op":"open","path":P}                   -> {"ok":true,"handle":N}, or
+//       {"ok":false,"error":"permission"|"busy"} when the switch refuses it
 //   {"op":"close","handle":N}                -> {"ok":true}
 //   {"op":"send","handle":N,"data":HEX}      -> {"ok":true,"result":BYTES}
 //   {"op":"get","handle":N,"data":HEX}       -> {"ok":true,"result":BYTES,"data":HEX}
@@ -34,6 +35,9 @@ inline constexpr const char *kProduct = "product";
 inline constexpr const char *kManufacturer = "manufacturer";
 inline constexpr const char *kSerial = "serial";
 inline constexpr const char *kInterface = "interface";
+inline constexpr const char *kError = "error";
+inline constexpr const char *kPermission = "permission";
+inline constexpr const char *kBusy = "busy";
 
 inline constexpr const char *kEnumerate = "enumerate";
 inline constexpr const char *kOpen = "open";

@@ -1,125 +1,228 @@
 #include "hidEnumerate.h"
 
-#include "CommandReport.h"
 #include "DeviceCatalogue.h"
-#include "HidSeam.h"
+#include "HidLink.h"
+#include "HidThread.h"
+#include "OpenFailure.h"
 
-#include <hidapi.h>
-
-#include <QDebug>
-#include <QElapsedTimer>
-#include <QSet>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
+#include <memory>
+#include <utility>
+
 namespace {
-constexpr int kPollIntervalMs = 10;
-constexpr int kReplyDeadlineMs = 500;
+
+// A caller waits at most this long for its answer: the exchange's own
+// deadline (500 ms) and one read, behind at most one job under way.
+constexpr int kWaitBoundMs = 3000;
+
+int g_waitDepth = 0;
+
+struct HeldSignal
+{
+    QPointer<QObject> sender;
+    std::function<void()> emitIt;
+};
+
+QList<HeldSignal> &heldSignals()
+{
+    static QList<HeldSignal> held;
+    return held;
+}
+
+void flushHeldSignals()
+{
+    if (g_waitDepth > 0)
+        return; // the wait under way flushes them when it ends
+    const QList<HeldSignal> held = std::exchange(heldSignals(), {});
+    for (const HeldSignal &signal : held) {
+        if (signal.sender)
+            signal.emitIt();
+    }
+}
+
+// Emits at once, or once no caller waits for the device any more: a device
+// lost or a new list of devices while a page waits for its command's answer
+// would rebuild the window under that page's feet.
+void deliver(QObject *sender, std::function<void()> emitIt)
+{
+    if (g_waitDepth == 0) {
+        emitIt();
+        return;
+    }
+    heldSignals().append({sender, std::move(emitIt)});
+}
+
+struct WaitScope
+{
+    WaitScope() { ++g_waitDepth; }
+    ~WaitScope()
+    {
+        if (--g_waitDepth == 0 && !heldSignals().isEmpty())
+            QTimer::singleShot(0, QCoreApplication::instance(), &flushHeldSignals);
+    }
+};
+
+QVariant exchangeOn(HidLink &link, const QString &cmd)
+{
+    return link.exchange(cmd);
+}
+
 } // namespace
 
 hidEnumerate::hidEnumerate(QObject *parent)
-    : QObject(parent)
+    : QObject(parent), m_link(new HidLink)
 {
+    if (QThread *thread = HidThread::thread())
+        m_link->moveToThread(thread);
+    connect(m_link, &HidLink::done, this, &hidEnumerate::onDone);
 }
 
-hidEnumerate::~hidEnumerate() = default;
+hidEnumerate::~hidEnumerate()
+{
+    HidLink *link = m_link;
+    disconnect(link, nullptr, this, nullptr);
+    link->abortExchange();
+    if (!HidThread::isRunning() || link->thread() == QThread::currentThread()) {
+        // The HID thread is gone (it closed every device) or never came.
+        link->close();
+        delete link;
+        return;
+    }
+    QMetaObject::invokeMethod(link, [link] {
+        link->close();
+        delete link;
+    }, Qt::QueuedConnection);
+}
+
+bool hidEnumerate::waiting()
+{
+    return g_waitDepth > 0;
+}
+
+void hidEnumerate::post(const Job &job, Then then)
+{
+    const quint64 request = ++m_nextRequest;
+    if (then)
+        m_pending.insert(request, std::move(then));
+    HidLink *link = m_link;
+    QMetaObject::invokeMethod(link, [link, request, job] { emit link->done(request, job(*link)); },
+                              Qt::QueuedConnection);
+}
+
+void hidEnumerate::onDone(quint64 request, const QVariant &result)
+{
+    const Then then = m_pending.take(request);
+    if (then)
+        then(result);
+}
+
+QVariant hidEnumerate::await(const Job &job)
+{
+    struct Outcome
+    {
+        bool done = false;
+        QVariant result;
+        QPointer<QEventLoop> loop;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    QEventLoop loop;
+    outcome->loop = &loop;
+    post(job, [outcome](const QVariant &result) {
+        outcome->done = true;
+        outcome->result = result;
+        if (outcome->loop)
+            outcome->loop->quit();
+    });
+    if (!outcome->done) {
+        WaitScope scope;
+        QTimer::singleShot(kWaitBoundMs, &loop, &QEventLoop::quit);
+        // Frames, timers and the accessibility bus go on; clicks and keys
+        // wait until the answer is in, as they did while the exchange held
+        // the thread.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return outcome->result;
+}
 
 bool hidEnumerate::openDevice(const char *path)
 {
-    // A handle still held would otherwise be lost, keeping the device open
-    // and the HID library initialised for good.
-    closeDevice();
-    HidSeam &hid = HidSeam::instance();
-    if (hid.init() != 0) {
-        m_device = nullptr;
-        return false;
-    }
-    m_device = hid.openPath(path);
-    if (!m_device) {
-        hid.exit();
-        return false;
-    }
-    return true;
+    ++m_openGeneration;
+    m_link->abortExchange();
+    const QByteArray devicePath(path);
+    HidLink *link = m_link;
+    bool opened = false;
+    HidOpenFailure failure = HidOpenFailure::Other;
+    HidThread::runAndWait([&] { opened = link->open(devicePath, &failure); });
+    m_openFailure = failure;
+    if (opened)
+        m_statusKnown = false;
+    return opened;
 }
 
 bool hidEnumerate::closeDevice()
 {
-    if (m_device) {
-        HidSeam &hid = HidSeam::instance();
-        hid.close(m_device);
-        m_device = nullptr;
-        hid.exit();
-    }
+    ++m_openGeneration;
+    m_link->abortExchange();
+    post([](HidLink &link) {
+        link.close();
+        return QVariant();
+    }, nullptr);
     return true;
 }
 
 QString hidEnumerate::sendCmd(QString cmd)
 {
-    QString result;
-    if (!m_device)
-        return result;
-    const QByteArray command = CommandReport::build(cmd.toLocal8Bit());
-    if (command.isEmpty()) {
-        qDebug("Command too long for a feature report.");
-        return result;
-    }
+    return await([cmd](HidLink &link) { return exchangeOn(link, cmd); }).toString();
+}
 
-    HidSeam &hid = HidSeam::instance();
-    if (hid.sendFeatureReport(m_device, reinterpret_cast<const unsigned char *>(command.constData()),
-                              CommandReport::kReportSize) < 0) {
-        qDebug("Unable to send a feature report.");
-        return QString();
-    }
-
-    QElapsedTimer sinceFirstPoll;
-    sinceFirstPoll.start();
-    for (;;) {
-        QThread::msleep(kPollIntervalMs);
-        unsigned char report[CommandReport::kReportSize] = {CommandReport::kReplyReportId};
-        if (hid.getFeatureReport(m_device, report, sizeof report) < 0) {
-            qDebug("Unable to get a feature report.");
-            return QString();
-        }
-        result += CommandReport::decodeReplyChunk(report, sizeof report);
-        if (result.contains(QLatin1String("Command")) || sinceFirstPoll.elapsed() >= kReplyDeadlineMs)
-            return result;
-    }
+void hidEnumerate::sendCmdAsync(const QString &cmd, std::function<void(const QString &)> then)
+{
+    const int generation = m_openGeneration;
+    post([cmd](HidLink &link) { return exchangeOn(link, cmd); },
+         [this, generation, then](const QVariant &reply) {
+             then(generation == m_openGeneration ? reply.toString() : QString());
+         });
 }
 
 void hidEnumerate::enumerate(int network)
 {
     m_networkMode = network;
     m_devlist.clear();
-    HidSeam &hid = HidSeam::instance();
-    hid_device_info *devices = hid.enumerate(0, 0);
-    QSet<QString> listedPaths;
-    for (const hid_device_info *entry = devices; entry; entry = entry->next) {
-        const QString productId = DeviceCatalogue::productIdText(entry->product_id);
-        if (!m_catalogue.contains(productId) || !entry->path)
-            continue;
-        // Candidates are probed on a handle of their own, so a device this
-        // instance may hold stays untouched.
-        if (hid.init() != 0)
-            continue;
-        HidDevice *probe = hid.openPath(entry->path);
-        if (!probe) {
-            hid.exit();
-            continue;
-        }
-        const QString path = QString::fromLocal8Bit(entry->path);
-        if (!listedPaths.contains(path)) {
-            QVariantMap record = m_catalogue.value(productId);
-            record.insert(QStringLiteral("path"), path);
-            listedPaths.insert(path);
-            m_devlist.append(record);
-        }
-        hid.close(probe);
-        hid.exit();
-    }
-    if (m_devlist.isEmpty())
-        qDebug("no device");
-    hid.freeEnumeration(devices);
-    emit hidFinished();
+    const int search = ++m_searches;
+    const QMap<QString, QVariantMap> catalogue = m_catalogue;
+    post([catalogue](HidLink &) { return QVariant(HidLink::discover(catalogue)); },
+         [this, search](const QVariant &found) {
+             if (search != m_searches)
+                 return;
+             m_devlist = found.toList();
+             deliver(this, [this, search] {
+                 if (search == m_searches)
+                     emit hidFinished();
+             });
+         });
+}
+
+void hidEnumerate::retryOpen(QString path)
+{
+    const QByteArray devicePath = path.toLocal8Bit();
+    post([devicePath](HidLink &) { return QVariant(static_cast<int>(HidLink::probe(devicePath))); },
+         [this, path](const QVariant &result) {
+             const auto failure = static_cast<HidOpenFailure>(result.toInt());
+             for (QVariant &entry : m_devlist) {
+                 QVariantMap record = entry.toMap();
+                 if (record.value(QStringLiteral("path")).toString() == path) {
+                     OpenFailure::describe(failure, &record);
+                     entry = record;
+                 }
+             }
+             const QString code = OpenFailure::code(failure);
+             deliver(this, [this, path, code] { emit openChecked(path, code); });
+         });
 }
 
 void hidEnumerate::loadDeviceRes()
@@ -152,13 +255,26 @@ void hidEnumerate::beginHeartBeat()
     m_heartbeatTimer->start();
 }
 
+// One probe on the HID thread; a probe still under way (a switch slow to
+// answer) is not stacked up behind.
 void hidEnumerate::heartBeat()
 {
-    const bool answered = !sendCmd(QStringLiteral("test")).isEmpty();
-    if (answered != (m_status != 0)) {
-        m_status = answered ? 1 : 0;
-        emit statusChanged();
-    }
+    if (m_probing)
+        return;
+    m_probing = true;
+    const int generation = m_openGeneration;
+    post([](HidLink &link) { return exchangeOn(link, QStringLiteral("test")); },
+         [this, generation](const QVariant &reply) {
+             m_probing = false;
+             if (generation != m_openGeneration)
+                 return; // the device it probed has been let go of
+             const bool answered = !reply.toString().isEmpty();
+             if (m_statusKnown && answered == (m_status != 0))
+                 return;
+             m_statusKnown = true;
+             m_status = answered ? 1 : 0;
+             deliver(this, [this] { emit statusChanged(); });
+         });
 }
 
 void hidEnumerate::stopHeartBeat()

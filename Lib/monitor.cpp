@@ -3,6 +3,7 @@
 #include "Brand.h"
 #include "InterfaceCodes.h"
 #include "KeyTable.h"
+#include "OpenFailure.h"
 #include "StatusReply.h"
 
 #include <QDebug>
@@ -60,6 +61,46 @@ QString Monitor::keyname() const
     return instance()->m_keys.keyname;
 }
 
+int Monitor::activePortNumber() const
+{
+    return instance()->m_activePort;
+}
+
+QStringList Monitor::portNames() const
+{
+    return instance()->m_portNames;
+}
+
+QString Monitor::openError() const
+{
+    return instance()->m_openError;
+}
+
+QString Monitor::openCommand() const
+{
+    return instance()->m_openError == OpenFailure::code(HidOpenFailure::Permission) ? OpenFailure::installCommand()
+                                                                                   : QString();
+}
+
+void Monitor::setPort(int port, const QStringList &names)
+{
+    Monitor *worker = instance();
+    if (worker->m_activePort == port && worker->m_portNames == names)
+        return;
+    worker->m_activePort = port;
+    worker->m_portNames = names;
+    emit worker->portChanged();
+}
+
+void Monitor::setOpenError(const QString &code)
+{
+    Monitor *worker = instance();
+    if (worker->m_openError == code)
+        return;
+    worker->m_openError = code;
+    emit worker->openErrorChanged();
+}
+
 void Monitor::init()
 {
     Monitor *worker = instance();
@@ -89,6 +130,8 @@ bool Monitor::connectDevice(QString path)
     worker->m_keys.connected = worker->m_hid.openDevice(path.toLocal8Bit().constData());
     setHook();
     init();
+    setOpenError(OpenFailure::code(worker->m_hid.openFailure()));
+    setPort(0, {});
     if (worker->m_keys.connected) {
         worker->m_vid = DeviceCatalogue::idAfter(path, QStringLiteral("VID_"));
         worker->m_pid = DeviceCatalogue::idAfter(path, QStringLiteral("PID_"));
@@ -103,6 +146,7 @@ void Monitor::disconnectDevice()
     worker->m_hid.stopHeartBeat();
     worker->m_hid.closeDevice();
     worker->m_keys.connected = false;
+    setPort(0, {});
     disconnectRelays();
     removeHooks();
     worker->m_vid.clear();
@@ -115,16 +159,25 @@ void Monitor::uninstallHook()
     instance()->m_hid.closeDevice();
 }
 
+// The page that asked waits for the answer in a local event loop (the
+// exchange runs on the HID thread), so its window keeps drawing.
 bool Monitor::postCmd(int mode)
 {
+    return settle(mode, instance()->m_hid.sendCmd(commandFor(mode)));
+}
+
+bool Monitor::settle(int mode, const QString &reply)
+{
     Monitor *worker = instance();
-    const bool acknowledged = worker->m_hid.sendCmd(commandFor(mode)).contains(QLatin1String("Command OK"));
+    const bool acknowledged = reply.contains(QLatin1String("Command OK"));
     if (acknowledged) {
         worker->m_res = mode;
         // The switch hands its USB side to the other computer: no hotkey
         // command is sent until the interface connects again.
-        if (mode == Codes::SwitchToPort1 || mode == Codes::SwitchToPort2)
+        if (mode == Codes::SwitchToPort1 || mode == Codes::SwitchToPort2) {
             worker->m_keys.connected = false;
+            setPort(mode == Codes::SwitchToPort1 ? 1 : 2, worker->m_portNames);
+        }
     } else {
         worker->m_res = 0;
     }
@@ -132,13 +185,24 @@ bool Monitor::postCmd(int mode)
     return acknowledged;
 }
 
+// The caller waits for the answer in a local event loop. A caller that
+// comes while a read is waited for already (a timer inside that wait) gets
+// the cache as it stands instead of a second wait stacked on the first.
 QVariantMap Monitor::getSetting()
 {
     Monitor *worker = instance();
+    if (worker->m_reading)
+        return worker->m_settings;
+    worker->m_reading = true;
     const QString reply = worker->m_hid.sendCmd(QStringLiteral("read"));
+    worker->m_reading = false;
     const auto status = StatusReply::parse(reply, StatusReply::defaults(QLatin1String(kCompanyWord)));
-    if (status)
+    if (status) {
         worker->m_settings = *status;
+        const int port = status->value(QStringLiteral("curport")).toInt();
+        setPort(port == 1 || port == 2 ? port : 0,
+                {status->value(QStringLiteral("Name1")).toString(), status->value(QStringLiteral("Name2")).toString()});
+    }
     return worker->m_settings;
 }
 
@@ -197,6 +261,8 @@ void Monitor::connectRelays()
         return;
     connect(worker, &Monitor::cmdFinished, this, &Monitor::notifyToQml, Qt::UniqueConnection);
     connect(worker, &Monitor::keyPressed, this, &Monitor::sendkeyToQml, Qt::UniqueConnection);
+    connect(worker, &Monitor::portChanged, this, &Monitor::portChanged, Qt::UniqueConnection);
+    connect(worker, &Monitor::openErrorChanged, this, &Monitor::openErrorChanged, Qt::UniqueConnection);
 }
 
 void Monitor::disconnectRelays()
@@ -207,6 +273,8 @@ void Monitor::disconnectRelays()
         return;
     disconnect(worker, &Monitor::cmdFinished, this, &Monitor::notifyToQml);
     disconnect(worker, &Monitor::keyPressed, this, &Monitor::sendkeyToQml);
+    disconnect(worker, &Monitor::portChanged, this, &Monitor::portChanged);
+    disconnect(worker, &Monitor::openErrorChanged, this, &Monitor::openErrorChanged);
 }
 
 void Monitor::removeHooks()
@@ -232,7 +300,9 @@ void Monitor::keyReported()
     emit keyPressed();
 }
 
+// From the keyboard hook: the command goes out without waiting, and the
+// hook swallows keys until its answer is in (busy).
 void Monitor::postCommand(int mode)
 {
-    postCmd(mode);
+    m_hid.sendCmdAsync(commandFor(mode), [this, mode](const QString &reply) { settle(mode, reply); });
 }

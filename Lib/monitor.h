@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
@@ -27,6 +28,16 @@ class Monitor : public QObject, private HotkeyEnvironment
     Q_PROPERTY(int res READ res NOTIFY cmdFinished)
     Q_PROPERTY(int devstatus READ devstatus NOTIFY devstatusChanged)
     Q_PROPERTY(QString keyname READ keyname NOTIFY keyPressed)
+    // The port whose computer has the shared devices (1 or 2, 0 unknown or
+    // no switch connected) and the names the switch reports for ports 1
+    // and 2 (empty where it reports none), from the last status read.
+    Q_PROPERTY(int activePort READ activePortNumber NOTIFY portChanged)
+    Q_PROPERTY(QStringList portNames READ portNames NOTIFY portChanged)
+    // Why the last connectDevice could not open the switch: "" (it opened),
+    // "permission", "busy" or "other"; and for "permission" the command
+    // that installs the udev rule.
+    Q_PROPERTY(QString openError READ openError NOTIFY openErrorChanged)
+    Q_PROPERTY(QString openCommand READ openCommand NOTIFY openErrorChanged)
 
 public:
     explicit Monitor(QObject *parent = nullptr);
@@ -36,6 +47,10 @@ public:
     int res() const;
     int devstatus() const;
     QString keyname() const;
+    int activePortNumber() const;
+    QStringList portNames() const;
+    QString openError() const;
+    QString openCommand() const;
 
     // Vendor and product ID texts joined by "-" for every model a catalogue
     // ever listed; only ever added to.
@@ -63,6 +78,8 @@ signals:
     void cmdFinished();
     void devstatusChanged();
     void keyPressed();
+    void portChanged();
+    void openErrorChanged();
 
 public slots:
     void getDeviceStatus();
@@ -75,6 +92,10 @@ private:
     void connectRelays();
     void disconnectRelays();
     void removeHooks();
+    // The command's outcome, as postCmd records it.
+    bool settle(int mode, const QString &reply);
+    void setPort(int port, const QStringList &names);
+    void setOpenError(const QString &code);
 
     // HotkeyEnvironment, used on the shared worker by the keyboard hook.
     QString keyName(unsigned vkCode) const override;
@@ -91,6 +112,10 @@ private:
     platform::HookHandle m_keyboardHook = nullptr;
     int m_res = 0;
     int m_devstatus = 0;
+    int m_activePort = 0;
+    QStringList m_portNames;
+    QString m_openError;
+    bool m_reading = false; // a status read waits for its answer
     HotkeyState m_keys; // keyname, hotkey state, hotkey, match index, busy, connected
     QMap<QString, QVariant> m_keyTable;
 };

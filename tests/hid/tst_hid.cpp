@@ -4,6 +4,7 @@
 
 #include "CommandReport.h"
 #include "HidSeam.h"
+#include "HidThread.h"
 #include "RecordingHidBackend.h"
 #include "VirtualSwitch.h"
 #include "hidEnumerate.h"
@@ -31,17 +32,20 @@ private slots:
         seam.exit(); // no exit reaches the library before the worker's close
         QVERIFY(worker.closeDevice());
         QVERIFY(worker.closeDevice()); // closed already: nothing reaches the library
+        HidThread::drain(); // closing is queued on the HID thread
         QCOMPARE(log.calls, (QStringList{"init", "open dev-a", "open dev-b", "close", "close", "exit"}));
 
         log.calls.clear();
         QVERIFY(worker.openDevice("dev-a"));
         QVERIFY(worker.openDevice("dev-c")); // lets go of the device held before
         QVERIFY(worker.closeDevice());
+        HidThread::drain();
         QCOMPARE(log.calls, (QStringList{"init", "open dev-a", "close", "exit", "init", "open dev-c", "close", "exit"}));
 
         log.calls.clear();
         log.failOpen = true;
         QVERIFY(!worker.openDevice("gone"));
+        QCOMPARE(worker.openFailure(), HidOpenFailure::Busy);
         log.failInit = -1;
         QVERIFY(!worker.openDevice("any"));
         QCOMPARE(log.calls, (QStringList{"init", "open gone", "exit", "init"}));

@@ -22,9 +22,11 @@ public:
     int exit() override { m_log->calls << QStringLiteral("exit"); return 0; }
     hid_device_info *enumerate(unsigned short, unsigned short) override { m_log->calls << QStringLiteral("enumerate"); return nullptr; }
     void freeEnumeration(hid_device_info *) override { m_log->calls << QStringLiteral("free"); }
-    HidDevice *openPath(const char *path) override
+    HidDevice *openPath(const char *path, HidOpenFailure *failure) override
     {
         m_log->calls << QStringLiteral("open ") + QString::fromLocal8Bit(path);
+        if (m_log->failOpen && failure)
+            *failure = HidOpenFailure::Busy;
         return m_log->failOpen ? nullptr : new HidDevice;
     }
     void close(HidDevice *device) override { m_log->calls << QStringLiteral("close"); delete device; }

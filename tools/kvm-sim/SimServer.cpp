@@ -177,6 +177,12 @@ QJsonObject SimServer::open(QLocalSocket *socket, const QString &path)
 {
     for (size_t i = 0; i < m_devices.size(); ++i) {
         if (m_devices[i].present() && m_devices[i].path() == path) {
+            const SimSwitch *simSwitch = m_devices[i].simSwitch;
+            if (simSwitch && !simSwitch->spec().refuseOpen.isEmpty()) {
+                QJsonObject refusal = failure(QStringLiteral("open refused"));
+                refusal.insert(simproto::kError, simSwitch->spec().refuseOpen);
+                return refusal;
+            }
             const int number = m_nextHandle++;
             m_handles.insert(number, Handle{socket, static_cast<int>(i)});
             return success({{simproto::kHandle, number}});

@@ -28,20 +28,59 @@ QString hex4(quint16 id)
     return QString::number(id, 16).rightJustified(4, QLatin1Char('0')).toUpper();
 }
 
+namespace {
+
+// Keys whose value is taken as written, flags, and counts of zero or more.
+const struct { const char *key; QString SwitchSpec::*field; } kTextKeys[] = {
+    {"model", &SwitchSpec::model}, {"fw", &SwitchSpec::fw},         {"name1", &SwitchSpec::name1},
+    {"name2", &SwitchSpec::name2}, {"port1", &SwitchSpec::port1},   {"port2", &SwitchSpec::port2},
+    {"extra", &SwitchSpec::extra}, {"path", &SwitchSpec::path},     {"offer", &SwitchSpec::offer},
+    {"offer-url", &SwitchSpec::offerUrl},
+};
+const struct { const char *key; bool SwitchSpec::*field; } kFlagKeys[] = {
+    {"echo", &SwitchSpec::echo},   {"silent", &SwitchSpec::silent},          {"failsend", &SwitchSpec::failsend},
+    {"split", &SwitchSpec::split}, {"refuse-update", &SwitchSpec::refuseUpdate},
+};
+const struct { const char *key; int SwitchSpec::*field; } kCountKeys[] = {
+    {"failread", &SwitchSpec::failread}, {"delay", &SwitchSpec::delayMs},
+    {"offer-delay", &SwitchSpec::offerDelayMs}, {"vanish-after", &SwitchSpec::vanishAfter},
+};
+
+bool applyTableKey(const QString &key, const QString &value, SwitchSpec &spec, bool *ok)
+{
+    for (const auto &entry : kTextKeys) {
+        if (key == QLatin1String(entry.key)) {
+            spec.*entry.field = value;
+            return true;
+        }
+    }
+    for (const auto &entry : kFlagKeys) {
+        if (key == QLatin1String(entry.key)) {
+            spec.*entry.field = parseBool(value, ok);
+            return true;
+        }
+    }
+    for (const auto &entry : kCountKeys) {
+        if (key == QLatin1String(entry.key)) {
+            spec.*entry.field = value.toInt(ok);
+            *ok = *ok && spec.*entry.field >= 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
 {
     const int equals = pair.indexOf(QLatin1Char('='));
     const QString key = (equals < 0 ? pair : pair.left(equals)).trimmed();
     const QString value = equals < 0 ? QString() : pair.mid(equals + 1);
     bool ok = true;
-    if (key == QLatin1String("model")) {
-        spec.model = value;
-    } else if (key == QLatin1String("vid")) {
-        spec.vid = static_cast<quint16>(value.toUInt(&ok, 16));
-    } else if (key == QLatin1String("pid")) {
-        spec.pid = static_cast<quint16>(value.toUInt(&ok, 16));
-    } else if (key == QLatin1String("fw")) {
-        spec.fw = value;
+    if (applyTableKey(key, value, spec, &ok)) {
+    } else if (key == QLatin1String("vid") || key == QLatin1String("pid")) {
+        (key == QLatin1String("vid") ? spec.vid : spec.pid) = static_cast<quint16>(value.toUInt(&ok, 16));
     } else if (key == QLatin1String("port") || key == QLatin1String("host")) {
         const int port = value.toInt(&ok);
         ok = ok && (port == 1 || port == 2);
@@ -49,53 +88,20 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
     } else if (key == QLatin1String("mode")) {
         ok = value == QLatin1String("normal") || value == QLatin1String("faster");
         spec.mode = value;
-    } else if (key == QLatin1String("name1")) {
-        spec.name1 = value;
-    } else if (key == QLatin1String("name2")) {
-        spec.name2 = value;
-    } else if (key == QLatin1String("port1")) {
-        spec.port1 = value;
-    } else if (key == QLatin1String("port2")) {
-        spec.port2 = value;
-    } else if (key == QLatin1String("extra")) {
-        spec.extra = value;
-    } else if (key == QLatin1String("path")) {
-        spec.path = value;
-    } else if (key == QLatin1String("echo")) {
-        spec.echo = parseBool(value, &ok);
-    } else if (key == QLatin1String("silent")) {
-        spec.silent = parseBool(value, &ok);
-    } else if (key == QLatin1String("failsend")) {
-        spec.failsend = parseBool(value, &ok);
-    } else if (key == QLatin1String("split")) {
-        spec.split = parseBool(value, &ok);
-    } else if (key == QLatin1String("failread")) {
-        spec.failread = value.toInt(&ok);
-        ok = ok && spec.failread >= 0;
-    } else if (key == QLatin1String("delay")) {
-        spec.delayMs = value.toInt(&ok);
-        ok = ok && spec.delayMs >= 0;
-    } else if (key == QLatin1String("offer")) {
-        spec.offer = value;
-    } else if (key == QLatin1String("offer-delay")) {
-        spec.offerDelayMs = value.toInt(&ok);
-        ok = ok && spec.offerDelayMs >= 0;
     } else if (key == QLatin1String("offer-status")) {
         spec.offerStatus = value.toInt(&ok);
         ok = ok && spec.offerStatus >= 100 && spec.offerStatus <= 599;
     } else if (key == QLatin1String("offer-body")) {
         ok = value == QLatin1String("garbage") || value == QLatin1String("json");
         spec.offerGarbage = value == QLatin1String("garbage");
-    } else if (key == QLatin1String("offer-url")) {
-        spec.offerUrl = value;
     } else if (key == QLatin1String("offer-file")) {
         ok = value == QLatin1String("tool") || value == QLatin1String("other") || value == QLatin1String("nolength");
         spec.offerFile = value;
-    } else if (key == QLatin1String("refuse-update")) {
-        spec.refuseUpdate = parseBool(value, &ok);
-    } else if (key == QLatin1String("vanish-after")) {
-        spec.vanishAfter = value.toInt(&ok);
-        ok = ok && spec.vanishAfter >= 0;
+    } else if (key == QLatin1String("refuse-open")) {
+        // Lifted with "refuse-open=none" (or an empty value).
+        ok = value.isEmpty() || value == QLatin1String("none") || value == QLatin1String("permission")
+             || value == QLatin1String("busy");
+        spec.refuseOpen = value == QLatin1String("none") ? QString() : value;
     } else {
         if (error)
             *error = QStringLiteral("unknown key \"%1\"").arg(key);

@@ -44,6 +44,9 @@ struct SwitchSpec
     QString offerFile = QStringLiteral("tool");
     bool refuseUpdate = false; // answer "update" (upgrade mode) as an unknown command
     int vanishAfter = 0; // unplugs itself once the N-th piece of a reply is read (0: never)
+    // The host may not open it: "permission" (no access to its node) or
+    // "busy" (another program holds it); empty: it opens.
+    QString refuseOpen;
 };
 
 // Four upper-case hex digits, as USB IDs are written in interface paths.

@@ -21,7 +21,8 @@ const char kUsage[] =
     "             port1=,port2=,extra=LINE,path=,\n"
     "             echo,silent,failsend,failread=N,delay=MS,split,vanish-after=N,\n"
     "             offer=VERSION,offer-delay=MS,offer-status=N,offer-body=garbage,\n"
-    "             offer-url=URL|/PATH,offer-file=tool|other|nolength,refuse-update\n"
+    "             offer-url=URL|/PATH,offer-file=tool|other|nolength,refuse-update,\n"
+    "             refuse-open=permission|busy|none\n"
     "--firmware-service PORT: answer firmware queries on 127.0.0.1:PORT (0: a free one)\n"
     "--upgrade-tool FILE: the file served for every offer (default: the built fw-upgrade-tool)\n"
     "other SPEC:  vid=,pid=,product=\n";

@@ -1,80 +1,86 @@
 #!/usr/bin/env python3
-"""check-translations.py LUPDATE SOURCE_DIR COMPLETE_TS... [-- TS...]
+"""check-translations.py LUPDATE SOURCE_DIR TS...
 
-Fails when a translation source is out of date with the program's texts:
-each .ts file is copied, lupdate refreshes the copy from the QML and C++
-sources, and the texts the copy asks for must be exactly those the file
-holds. A file named before "--" must also be complete: every text has a
-finished, non-empty translation."""
+Fails when a translation source is out of date with the program's texts or
+incomplete: each .ts file is copied, lupdate refreshes the copy from the
+QML and C++ sources, and the texts the copy asks for must be exactly those
+the file holds; no message may be unfinished, empty or obsolete; and every
+placeholder of a source text ("@", filled at run time, and Qt's "%1" to
+"%99") must be in its translation as often as in the source. A "--" among
+the files is accepted and ignored: every file must be complete."""
 import os
+import re
 import shutil
-import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import tsfiles  # noqa: E402
 
-def text_of(element):
-    """An element's text; lupdate writes characters XML cannot carry (the
-    carriage return of a line end) as <byte value="xd"/>."""
-    if element is None:
-        return ""
-    parts = [element.text or ""]
-    for child in element:
-        if child.tag == "byte":
-            parts.append(chr(int(child.get("value")[1:], 16) if child.get("value").startswith("x") else int(child.get("value"))))
-        parts.append(child.tail or "")
-    return "".join(parts)
+PLACEHOLDER = re.compile(r"@|%L?\d{1,2}")
 
 
 def messages(path):
-    """{(context, source, comment): (translation, finished)} of the texts in use."""
+    """{(context, source, comment): (translations, state)} of a file."""
     found = {}
     for context in ET.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            kind = translation.get("type") if translation is not None else "unfinished"
-            if kind in ("obsolete", "vanished"):
-                continue
-            key = (name, text_of(message.find("source")), text_of(message.find("comment")))
-            text = text_of(translation)
-            found[key] = (text, kind != "unfinished" and text.strip() != "")
+            forms = translation.findall("numerusform") if translation is not None else []
+            texts = [tsfiles.text_of(f) for f in forms] if forms else [tsfiles.text_of(translation)]
+            found[(name, *tsfiles.message_key(message))] = (texts, tsfiles.translation_state(message))
     return found
 
 
-def refreshed(lupdate, source_dir, ts, scratch):
-    copy = os.path.join(scratch, os.path.basename(ts))
+def placeholders(text):
+    return sorted(PLACEHOLDER.findall(text))
+
+
+def check(lupdate, source_dir, ts, scratch):
+    name = os.path.basename(ts)
+    try:
+        held = messages(ts)
+    except ET.ParseError as error:
+        return [f"{name}: not a readable translation file: {error}"]
+    copy = os.path.join(scratch, name)
     shutil.copyfile(ts, copy)
-    sources = [os.path.join(source_dir, name) for name in ("Qml", "Lib", "main.cpp", "catalogue/descriptions.js")]
-    subprocess.run([lupdate, "-silent", "-no-obsolete", *sources, "-ts", copy], check=True,
-                   stdout=subprocess.DEVNULL)
-    return messages(copy)
+    tsfiles.run_lupdate(lupdate, source_dir, [copy])
+    wanted = {key for key, (_, state) in messages(copy).items() if state not in tsfiles.GONE}
+    in_use = {key for key, (_, state) in held.items() if state not in tsfiles.GONE}
+    failures = [f"{name}: missing [{c}] {s!r}" for c, s, _ in sorted(wanted - in_use)]
+    failures += [f"{name}: no longer in the sources [{c}] {s!r}" for c, s, _ in sorted(in_use - wanted)]
+    for (context, source, _), (texts, state) in sorted(held.items()):
+        if state in tsfiles.GONE:
+            failures.append(f"{name}: obsolete [{context}] {source!r}")
+        elif state != "finished":
+            failures.append(f"{name}: unfinished [{context}] {source!r}")
+        else:
+            for text in texts:
+                if placeholders(text) != placeholders(source):
+                    failures.append(f"{name}: placeholders {placeholders(source)} of [{context}] {source!r}"
+                                    f" not kept in {text!r}")
+    return failures
 
 
 def main():
+    if len(sys.argv) < 4:
+        print(__doc__.strip().splitlines()[0])
+        return 2
     lupdate, source_dir, *files = sys.argv[1:]
-    complete = files[:files.index("--")] if "--" in files else files
     files = list(dict.fromkeys(f for f in files if f != "--"))
     failures = []
     with tempfile.TemporaryDirectory() as scratch:
         for ts in files:
-            held = messages(ts)
-            wanted = refreshed(lupdate, source_dir, ts, scratch)
-            for context, source, _ in sorted(set(wanted) - set(held)):
-                failures.append(f"{os.path.basename(ts)}: missing [{context}] {source!r}")
-            for context, source, _ in sorted(set(held) - set(wanted)):
-                failures.append(f"{os.path.basename(ts)}: no longer in the sources [{context}] {source!r}")
-            if ts in complete:
-                for (context, source, _), (_, finished) in sorted(held.items()):
-                    if not finished:
-                        failures.append(f"{os.path.basename(ts)}: unfinished [{context}] {source!r}")
+            failures += check(lupdate, source_dir, ts, scratch)
     for failure in failures:
         print(failure)
     if failures:
         print("run: cmake --build <build dir> --target lupdate, then translate what is unfinished")
         return 1
-    print(f"{len(files)} translation files match the sources")
+    print(f"{len(files)} translation files match the sources and are complete")
     return 0
 
 

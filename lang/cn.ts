@@ -6,7 +6,7 @@
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>设备</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
         <source>Q1. What kind of computers support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1. 哪些电脑支持 QV5830？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -23,12 +23,16 @@
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
 -Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
 A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C 接口支持 DisplayPort Alt Mode 视频输出的电脑均可使用：<byte value="xd"/>
+-Windows 10 和 Windows 11 笔记本电脑及台式机<byte value="xd"/>
+-配备 USB-C 或 Thunderbolt 3、4 接口且运行 macOS 11 或更高版本的 Mac 电脑<byte value="xd"/>
+-USB-C 接口可输出视频的 Chromebook 和 Linux 电脑<byte value="xd"/>
+仅支持数据传输的 USB-C 接口可以使用键盘和鼠标，但显示器不会有画面。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2. 哪些智能手机／平板电脑支持 QV5830？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -36,24 +40,29 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
 Devices without video output over USB-C can still use the keyboard and mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C 接口可输出 DisplayPort Alt Mode 视频的智能手机和平板电脑：<byte value="xd"/>
+-配备 USB-C 接口、运行 iPadOS 的平板电脑<byte value="xd"/>
+-可通过 USB-C 提供桌面模式或屏幕镜像的 Android 智能手机和平板电脑<byte value="xd"/>
+无法通过 USB-C 输出视频的设备仍可使用键盘和鼠标。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q3. How much power does QV5830 supply on Port 2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3. QV5830 的 Port 2 供电多少？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port 2 为所连接的设备提供 5V、最高 1.5A，即 7.5W 的电力。<byte value="xd"/>
+足以让使用中的智能手机或平板电脑保持电量，但无法为笔记本电脑充电。<byte value="xd"/>
+需要充电的笔记本电脑请连接到 Port 1。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q4. Is there any USB-PD function supported by QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q4. QV5830 是否支持 USB-PD 功能？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -61,12 +70,15 @@ Connect a laptop that needs charging to Port 1.</source>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
 An adapter over 65W is recommended; it is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>是的，Port 1 支持 USB Power Delivery：<byte value="xd"/>
+-将 USB-C PD 电源适配器连接到 USB-C 电源接口<byte value="xd"/>
+-Port 1 上的笔记本电脑即可以 5V、9V、15V 或 20V 充电<byte value="xd"/>
+建议使用 65W 以上的适配器；包装内不含适配器。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q5. Does QV5830 support active / passive video converter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q5. QV5830 是否支持有源／无源视频转换器？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -74,29 +86,34 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
 Where the display allows, connect it with a DisplayPort cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort 输出仅支持有源视频转换器：<byte value="xd"/>
+-有源 DisplayPort 转 HDMI、DVI 或 VGA 转接器会转换信号，可以使用<byte value="xd"/>
+-无源转接器需要双模输出，此接口不提供，因此不会有画面<byte value="xd"/>
+如果显示器支持，请用 DisplayPort 线直接连接。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q6. 如何将 QV5830 的 2Lane DP 切换为 4Lane DP？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>长按端口切换按钮 3 秒，等待 LED 闪烁：<byte value="xd"/>
+-2 Lane 模式 -&gt; Port1 和 Port 2 LED 闪烁 1 次<byte value="xd"/>
+-4 Lane 模式 -&gt; Port1 和 Port 2 LED 闪烁 2 次。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q7. Does it support Nintendo Switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7. 是否支持 Nintendo Switch？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No, it does not support Nintendo Switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>不，不支持 Nintendo Switch。</translation>
     </message>
 </context>
 <context>
@@ -104,142 +121,142 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
         <source>USB Type-A ports</source>
-        <translation type="unfinished"></translation>
+        <translation>USB Type-A 接口</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>jack for port switch button</source>
-        <translation type="unfinished"></translation>
+        <translation>端口切换按钮插孔</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DisplayPort out</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort 输出</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB-C port (source 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C 接口（信号源 2）</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (source 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C 接口（信号源 1）</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (power)*</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C 接口（电源）*</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>power jack</source>
-        <translation type="unfinished"></translation>
+        <translation>电源插孔</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 1 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>端口 1 状态指示灯</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 2 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>端口 2 状态指示灯</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>将最多 4 个 USB 外设（例如 USB 鼠标、USB 键盘、打印机或移动硬盘）连接到本机的 USB Type-A 接口。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation type="unfinished"></translation>
+        <translation>将一台 USB-C 信号源设备连接到本机的 USB-C 接口（信号源 1）。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>将另一台 USB-C 信号源设备连接到本机的 USB-C 接口（信号源 2）。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation type="unfinished"></translation>
+        <translation>将支持 DisplayPort 的显示器连接到本机的 DisplayPort 输出接口。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>将随附的端口切换按钮连接到标示的插孔。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the power adapter to the unit’s power jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>将电源适配器连接到本机的电源插孔。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
-        <translation type="unfinished"></translation>
+        <translation>（可选）您可以将信号源设备连接到 USB-C 接口（电源），通过 PD 为笔记本电脑充电。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>此 USB-C 接口（电源）支持 USB-C PD 笔记本电脑充电，输出 5V、9V、15V 和 20V；包装内不含 USB-C 电源适配器。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation type="unfinished"></translation>
+        <translation>为设备充电时，建议使用通过受限电源（LPS）认证、功率 65 瓦以上的 USB-C PD 电源适配器。基本 USB 功能和视频输出的系统供电至少需要 5V、3A。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hardware Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>硬件概览</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>安装</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>请确认每台设备都已安装 Vemo Portview，并已正确连接到 Vemo KVM。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Computers connected to the switch</source>
-        <translation type="unfinished"></translation>
+        <translation>连接到切换器的电脑</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
-        <translation type="unfinished"></translation>
+        <translation>可在 [支持] -&gt; [快速入门指南] 中找到</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>完成</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>下一步</translation>
     </message>
 </context>
 <context>
@@ -247,12 +264,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/HeadControl.qml" line="+81"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -260,12 +277,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -273,12 +290,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -286,55 +303,55 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/keys_control.qml" line="+53"/>
         <source>Not support key.</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持此按键。</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+21"/>
         <source>Conflict to system hotkey.</source>
-        <translation type="unfinished"></translation>
+        <translation>与系统快捷键冲突。</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Please enter combination key.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入组合键。</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Hotkey Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑快捷键</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Click the box to type the shortcut key.</source>
-        <translation type="unfinished"></translation>
+        <translation>单击方框后输入快捷键。</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+30"/>
         <source>Device Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>设备切换</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>未设置</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
 </context>
 <context>
@@ -344,75 +361,75 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+151"/>
         <location line="+150"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="-301"/>
         <location line="+301"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+436"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开固件升级文件。</translation>
     </message>
     <message>
         <location line="+174"/>
         <location line="+240"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>偏好设置</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Select Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>选择设备</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>正在搜索设备</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No device detected</source>
-        <translation type="unfinished"></translation>
+        <translation>未检测到设备</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please check the connection to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>请检查设备的连接。</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>已连接</translation>
     </message>
     <message>
         <location filename="../catalogue/descriptions.js" line="+6"/>
         <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2 端口 USB-C KVM 切换器&lt;br&gt;DisplayPort 4K 60 Hz，USB-C PD 充电</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2 端口 USB-C 双屏 KVM 切换器&lt;br&gt;两个 DisplayPort 4K 60 Hz 输出，USB-C PD 充电</translation>
     </message>
 </context>
 <context>
@@ -420,160 +437,160 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_device.qml" line="+21"/>
         <source>Video Fitwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eliminate boot-up display problems and optimize resolutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>消除开机时的显示问题并优化分辨率。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：启用 Video Fitwell 后如遇到显示器兼容性问题，请停用 Video Fitwell。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DP lane </source>
-        <translation type="unfinished"></translation>
+        <translation>DP 通道 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select suitable DP Lanes for current port.</source>
-        <translation type="unfinished"></translation>
+        <translation>为当前端口选择合适的 DP 通道数。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Silent Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB 静音移除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove your USB devices without system prompt sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>移除 USB 设备时不发出系统提示音。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Safely Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB 安全移除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Safely remove your USB devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>安全地移除您的 USB 设备。</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>未设置</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to control the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法控制设备，请检查设备的连接。</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>启用 Video Fitwell 后如遇到显示器兼容性问题，请停用 Video Fitwell。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+117"/>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复默认设置</translation>
     </message>
     <message>
         <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要将设备设置恢复为出厂默认值吗？</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>重置</translation>
     </message>
     <message>
         <location line="-111"/>
         <source>Reset success!</source>
-        <translation type="unfinished"></translation>
+        <translation>重置成功！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset to default successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功恢复默认设置！</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset failed</source>
-        <translation type="unfinished"></translation>
+        <translation>重置失败</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to reset the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法重置设备，请检查设备的连接。</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>切换快捷键</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotkeys for switching between devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>在设备之间切换的快捷键。</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系统</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reset the settings to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>将设置恢复为默认值。</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>2 Lane:support USB 3.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>2 通道：支持 USB 3.0，最高 4K@60</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>4 Lane:support USB 2.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>4 通道：支持 USB 2.0，最高 4K@60</translation>
     </message>
 </context>
 <context>
@@ -581,18 +598,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_faq.qml" line="+53"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>常见问题</translation>
     </message>
     <message>
         <location line="+37"/>
         <location line="+8"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
 </context>
 <context>
@@ -600,32 +617,32 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
         <source>Version is up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>已是最新版本！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current firmware is the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>当前固件已是最新版本。</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>设备</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>维护</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>支持</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>首页</translation>
     </message>
 </context>
 <context>
@@ -636,95 +653,95 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+42"/>
         <location line="+114"/>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>备份</translation>
     </message>
     <message>
         <location line="-157"/>
         <source>Make a local copy of your device settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>将设备设置备份到本地。</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+62"/>
         <location line="+8"/>
         <source>Restore Device</source>
-        <translation type="unfinished"></translation>
+        <translation>还原设备</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>Restore device settings from your backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>从备份还原设备设置。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>还原</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Input the file name</source>
-        <translation type="unfinished"></translation>
+        <translation>输入文件名</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Backup successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>备份成功！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed to backup setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法备份设置。</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Failed to restore setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法还原设置。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Setting from [@] restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>已成功从 [@] 还原设置！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>List Files (*.kvm)</source>
-        <translation type="unfinished"></translation>
+        <translation>配置文件 (*.kvm)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>固件版本</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>正在检查</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查失败，请确认网络连接。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查是否有最新版本。</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+1"/>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>检查</translation>
     </message>
 </context>
 <context>
@@ -734,38 +751,38 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>开机自动启动</translation>
     </message>
     <message>
         <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法设置开机自动启动，请重试。</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>返回</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Run @ automatically at startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>开机时自动运行 @。</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+9"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>关于我们</translation>
     </message>
 </context>
 <context>
@@ -773,83 +790,83 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_support.qml" line="+19"/>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>快速入门指南</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Assist you to quickly understand and use the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助您快速了解和使用本设备。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>用户手册</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The complete user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>完整的用户手册。</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>常见问题</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Knowledgebase and Customer Support</source>
-        <translation type="unfinished"></translation>
+        <translation>知识库与客户支持</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Look up FAQ to help you solve the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>查阅常见问题，帮助您解决问题。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>eService Help</source>
-        <translation type="unfinished"></translation>
+        <translation>eService 在线服务</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Support &amp; Additional Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>支持与其他联系方式</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect to eService to report the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>连接 eService 反馈问题。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To access the contact information for Service Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>获取服务支持的联系信息。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log Export</source>
-        <translation type="unfinished"></translation>
+        <translation>导出日志</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attach log files can help customer service solve your problems faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>附上日志文件可以帮助客服更快解决您的问题。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>导出</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>支持</translation>
     </message>
 </context>
 <context>
@@ -857,84 +874,84 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>错误</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法下载文件。请检查网络连接，稍后重试。</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+26"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开固件升级文件。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法进入升级模式，请检查设备的连接。</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>New Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>新版固件</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+156"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <location line="-138"/>
         <source>Please read the following carefully before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>下载前请仔细阅读以下内容。</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;固件许可协议&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下文授予的权利外，保留所有权利。&lt;/p&gt;&lt;p&gt;任何拥有此类切换器的人均可免费下载本固件及其升级工具、将固件安装到该切换器上，并为此目的保留两者的副本。&lt;/p&gt;&lt;p&gt;本固件和工具按&lt;b&gt;“原样”&lt;/b&gt;提供，不提供任何明示或暗示的保证，包括适用于特定用途的保证。在任何情况下，作者均不对因使用本固件和工具而产生的任何索赔、损害或其他责任负责。&lt;/p&gt;&lt;p&gt;&lt;b&gt;开始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具报告完成之前，请保持切换器连接电源和本电脑。&lt;/li&gt;&lt;li&gt;写入固件期间请勿切换端口。&lt;/li&gt;&lt;li&gt;您的设置会保留；可在“维护”页面备份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;选择“下载”即表示您接受这些条款。&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>About this version</source>
-        <translation type="unfinished"></translation>
+        <translation>关于此版本</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：仅支持从端口 1 上的电脑更新固件。</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过此版本</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>稍后提醒我</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下载</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>正在下载</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>下载进度</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

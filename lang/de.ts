@@ -6,7 +6,7 @@
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
         <source>Q1. What kind of computers support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>F1. Welche Computer unterstützen den QV5830?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -23,12 +23,16 @@
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
 -Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
 A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Computer, dessen USB-C-Anschluss Video im DisplayPort Alt Mode ausgibt:<byte value="xd"/>
+-Notebooks und Desktop-PCs mit Windows 10 und Windows 11<byte value="xd"/>
+-Mac-Computer mit USB-C- oder Thunderbolt-3- und -4-Anschlüssen ab macOS 11<byte value="xd"/>
+-Chromebooks und Linux-Computer, deren USB-C-Anschluss Video ausgibt<byte value="xd"/>
+Ein USB-C-Anschluss, der nur Daten überträgt, liefert Tastatur und Maus, aber kein Bild auf dem Monitor.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>F2. Welche Smartphones und Tablets unterstützen den QV5830?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -36,24 +40,29 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
 Devices without video output over USB-C can still use the keyboard and mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphones und Tablets, deren USB-C-Anschluss Video im DisplayPort Alt Mode ausgibt:<byte value="xd"/>
+-Tablets mit iPadOS und USB-C-Anschluss<byte value="xd"/>
+-Android-Smartphones und -Tablets mit Desktop- oder Bildschirmspiegelungsmodus über USB-C<byte value="xd"/>
+Geräte ohne Videoausgabe über USB-C können weiterhin Tastatur und Maus nutzen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q3. How much power does QV5830 supply on Port 2?</source>
-        <translation type="unfinished"></translation>
+        <translation>F3. Wie viel Strom liefert der QV5830 an Port 2?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port 2 liefert dem angeschlossenen Gerät 5 V mit bis zu 1,5 A, also 7,5 W.<byte value="xd"/>
+Das hält ein Smartphone oder Tablet während der Nutzung geladen, lädt aber kein Notebook.<byte value="xd"/>
+Schließen Sie ein Notebook, das geladen werden soll, an Port 1 an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q4. Is there any USB-PD function supported by QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>F4. Unterstützt der QV5830 USB-PD?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -61,12 +70,15 @@ Connect a laptop that needs charging to Port 1.</source>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
 An adapter over 65W is recommended; it is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, Port 1 unterstützt USB Power Delivery:<byte value="xd"/>
+-Schließen Sie ein USB-C-PD-Netzteil an den USB-C-Stromanschluss an<byte value="xd"/>
+-Das Notebook an Port 1 wird dann mit 5 V, 9 V, 15 V oder 20 V geladen<byte value="xd"/>
+Empfohlen wird ein Netzteil mit mehr als 65 W; es ist nicht im Lieferumfang enthalten.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q5. Does QV5830 support active / passive video converter?</source>
-        <translation type="unfinished"></translation>
+        <translation>F5. Unterstützt der QV5830 aktive und passive Videoadapter?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -74,29 +86,34 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
 Where the display allows, connect it with a DisplayPort cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DisplayPort-Ausgang funktioniert nur mit aktiven Videoadaptern:<byte value="xd"/>
+-Aktive Adapter von DisplayPort auf HDMI, DVI oder VGA wandeln das Signal um und funktionieren<byte value="xd"/>
+-Passive Adapter benötigen einen Dual-Mode-Ausgang, den dieser Anschluss nicht bietet, und zeigen kein Bild<byte value="xd"/>
+Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>F6. Wie wechsle ich am QV5830 von 2-Lane-DP auf 4-Lane-DP?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Port-Umschalttaste 3 Sekunden gedrückt und warten Sie, bis die LEDs blinken:<byte value="xd"/>
+-2-Lane-Modus -&gt; LEDs von Port 1 und Port 2 blinken 1-mal<byte value="xd"/>
+-4-Lane-Modus -&gt; LEDs von Port 1 und Port 2 blinken 2-mal.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q7. Does it support Nintendo Switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>F7. Wird die Nintendo Switch unterstützt?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No, it does not support Nintendo Switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, die Nintendo Switch wird nicht unterstützt.</translation>
     </message>
 </context>
 <context>
@@ -104,142 +121,142 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
         <source>USB Type-A ports</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-A-Anschlüsse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>jack for port switch button</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchse für Port-Umschalttaste</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DisplayPort out</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort-Ausgang</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB-C port (source 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C-Anschluss (Quelle 2)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (source 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C-Anschluss (Quelle 1)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (power)*</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C-Anschluss (Strom)*</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>power jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzbuchse</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 1 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Status-LED Port 1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 2 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>Status-LED Port 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie bis zu 4 USB-Peripheriegeräte wie USB-Maus, USB-Tastatur, Drucker oder externe Festplatte an die USB-A-Anschlüsse des Geräts an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie ein USB-C-Quellgerät an den USB-C-Anschluss (Quelle 1) des Geräts an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie ein weiteres USB-C-Quellgerät an den USB-C-Anschluss (Quelle 2) des Geräts an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie einen DisplayPort-fähigen Monitor an den DisplayPort-Ausgang des Geräts an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die mitgelieferte Port-Umschalttaste an die gekennzeichnete Buchse an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the power adapter to the unit’s power jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das Netzteil an die Netzbuchse des Geräts an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
-        <translation type="unfinished"></translation>
+        <translation>(Optional) Sie können Ihr Quellgerät an den USB-C-Anschluss (Strom) anschließen, um ein Notebook per PD zu laden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser USB-C-Anschluss (Strom) unterstützt das Laden von Notebooks per USB-C PD mit 5 V, 9 V, 15 V und 20 V; ein USB-C-Netzteil ist nicht im Lieferumfang enthalten.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Laden von Geräten wird ein als Limited Power Source (LPS) zertifiziertes USB-C-PD-Netzteil mit mehr als 65 Watt empfohlen. Für die grundlegenden USB-Funktionen und die Videoausgabe benötigt das System mindestens 5 V, 3 A.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hardware Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-Übersicht</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie sicher, dass Vemo Portview auf jedem Gerät installiert und jedes Gerät richtig mit dem Vemo KVM verbunden ist.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Computers connected to the switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Switch verbundene Computer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu finden unter [Support] -&gt; [Schnellstartanleitung]</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -247,12 +264,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/HeadControl.qml" line="+81"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -260,12 +277,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -273,12 +290,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -286,55 +303,55 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/keys_control.qml" line="+53"/>
         <source>Not support key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste wird nicht unterstützt.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+21"/>
         <source>Conflict to system hotkey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt mit einem System-Tastenkürzel.</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Please enter combination key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Tastenkombination eingeben.</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Hotkey Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel bearbeiten</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Click the box to type the shortcut key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie in das Feld und drücken Sie das Tastenkürzel.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+30"/>
         <source>Device Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät umschalten</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht festgelegt</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
@@ -344,75 +361,75 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+151"/>
         <location line="+150"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-301"/>
         <location line="+301"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+436"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location line="+174"/>
         <location line="+240"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Select Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät auswählen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte werden gesucht</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No device detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gerät erkannt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please check the connection to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <location filename="../catalogue/descriptions.js" line="+6"/>
         <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Port-USB-C-KVM-Switch&lt;br&gt;DisplayPort 4K 60 Hz, Laden über USB-C PD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Port-USB-C-KVM-Switch für zwei Monitore&lt;br&gt;Zwei DisplayPort-Ausgänge 4K 60 Hz, Laden über USB-C PD</translation>
     </message>
 </context>
 <context>
@@ -420,160 +437,160 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_device.qml" line="+21"/>
         <source>Video Fitwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eliminate boot-up display problems and optimize resolutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Behebt Anzeigeprobleme beim Hochfahren und optimiert die Auflösung.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Falls bei aktiviertem Video Fitwell Probleme mit dem Monitor auftreten, deaktivieren Sie Video Fitwell.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DP lane </source>
-        <translation type="unfinished"></translation>
+        <translation>DP-Lanes </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select suitable DP Lanes for current port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passende DP-Lanes für den aktuellen Port wählen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Silent Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB lautlos entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove your USB devices without system prompt sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Geräte ohne Systemton entfernen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Safely Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB sicher entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Safely remove your USB devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Geräte sicher entfernen.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht festgelegt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to control the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht gesteuert werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falls bei aktiviertem Video Fitwell Probleme mit dem Monitor auftreten, deaktivieren Sie Video Fitwell.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+117"/>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Standard zurücksetzen</translation>
     </message>
     <message>
         <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Geräteeinstellungen wirklich auf die Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <location line="-111"/>
         <source>Reset success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgesetzt!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset to default successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich auf Standard zurückgesetzt!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to reset the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht zurückgesetzt werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt-Tastenkürzel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotkeys for switching between devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel zum Umschalten zwischen Geräten.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reset the settings to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen auf Standard zurücksetzen.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>2 Lane:support USB 3.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Lanes: USB 3.0, bis zu 4K@60</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>4 Lane:support USB 2.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Lanes: USB 2.0, bis zu 4K@60</translation>
     </message>
 </context>
 <context>
@@ -581,18 +598,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_faq.qml" line="+53"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <location line="+37"/>
         <location line="+8"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -600,32 +617,32 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
         <source>Version is up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Version ist aktuell!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current firmware is the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
@@ -636,95 +653,95 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+42"/>
         <location line="+114"/>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <location line="-157"/>
         <source>Make a local copy of your device settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Kopie der Geräteeinstellungen anlegen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+62"/>
         <location line="+8"/>
         <source>Restore Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wiederherstellen</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>Restore device settings from your backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteeinstellungen aus einer Sicherung wiederherstellen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Input the file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen eingeben</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Backup successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung erfolgreich!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed to backup setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen konnten nicht gesichert werden.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Failed to restore setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Setting from [@] restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aus [@] erfolgreich wiederhergestellt!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>List Files (*.kvm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsdateien (*.kvm)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geprüft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen, bitte prüfen Sie die Netzwerkverbindung.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach neuer Version suchen.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+1"/>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
 </context>
 <context>
@@ -734,38 +751,38 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart starten</translation>
     </message>
     <message>
         <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart konnte nicht eingerichtet werden, bitte erneut versuchen.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Run @ automatically at startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>@ beim Systemstart automatisch starten.</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+9"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Über uns</translation>
     </message>
 </context>
 <context>
@@ -773,83 +790,83 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_support.qml" line="+19"/>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstartanleitung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Assist you to quickly understand and use the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilft Ihnen, das Gerät schnell kennenzulernen und zu nutzen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The complete user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das vollständige Benutzerhandbuch.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Knowledgebase and Customer Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissensdatenbank und Kundensupport</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Look up FAQ to help you solve the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den FAQ finden Sie Lösungen für Ihre Probleme.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>eService Help</source>
-        <translation type="unfinished"></translation>
+        <translation>eService-Hilfe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Support &amp; Additional Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Support und weitere Kontakte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect to eService to report the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme über eService melden.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To access the contact information for Service Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdaten des Service-Supports aufrufen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll exportieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attach log files can help customer service solve your problems faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit beigefügten Protokolldateien kann der Kundendienst Ihr Problem schneller lösen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support</translation>
     </message>
 </context>
 <context>
@@ -857,84 +874,84 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht heruntergeladen werden. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+26"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Modus konnte nicht aktiviert werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>New Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Firmware-Version</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+156"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-138"/>
         <source>Please read the following carefully before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte lesen Sie vor dem Herunterladen die folgenden Hinweise sorgfältig.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Firmware-Lizenz&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Alle Rechte vorbehalten, soweit unten nicht anders eingeräumt.&lt;/p&gt;&lt;p&gt;Jeder, der einen Switch dieser Art besitzt, darf diese Firmware und ihr Update-Tool kostenlos herunterladen, die Firmware auf diesem Switch installieren und zu diesem Zweck Kopien von beiden aufbewahren.&lt;/p&gt;&lt;p&gt;Firmware und Tool werden &lt;b&gt;ohne Mängelgewähr&lt;/b&gt; bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich der Eignung für einen bestimmten Zweck. Die Autoren haften in keinem Fall für Ansprüche, Schäden oder sonstige Verpflichtungen, die sich aus ihrer Nutzung ergeben.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Bevor Sie beginnen&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Lassen Sie den Switch mit dem Strom und diesem Computer verbunden, bis das Tool den Abschluss meldet.&lt;/li&gt;&lt;li&gt;Schalten Sie keine Ports um, während die Firmware geschrieben wird.&lt;/li&gt;&lt;li&gt;Ihre Einstellungen bleiben erhalten; eine Sicherung auf der Seite „Wartung“ bewahrt eine Kopie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Mit „Herunterladen“ akzeptieren Sie diese Bedingungen.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>About this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Über diese Version</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Firmware-Updates sind nur vom Computer an Port 1 möglich.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version überspringen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später erinnern</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Fortschritt</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

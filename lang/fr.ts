@@ -6,7 +6,7 @@
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
         <source>Q1. What kind of computers support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1. Quels ordinateurs sont compatibles avec le QV5830 ?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -23,12 +23,16 @@
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
 -Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
 A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ordinateur dont le port USB-C transmet la vidéo en DisplayPort Alt Mode :<byte value="xd"/>
+-Ordinateurs portables et de bureau sous Windows 10 et Windows 11<byte value="xd"/>
+-Mac dotés de ports USB-C ou Thunderbolt 3 et 4, sous macOS 11 ou version ultérieure<byte value="xd"/>
+-Chromebook et ordinateurs Linux dont le port USB-C transmet la vidéo<byte value="xd"/>
+Un port USB-C limité aux données permet d’utiliser le clavier et la souris, mais n’affiche aucune image sur l’écran.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2. Quels smartphones et tablettes sont compatibles avec le QV5830 ?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -36,24 +40,29 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
 Devices without video output over USB-C can still use the keyboard and mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les smartphones et tablettes dont le port USB-C transmet la vidéo en DisplayPort Alt Mode :<byte value="xd"/>
+-Tablettes sous iPadOS dotées d’un port USB-C<byte value="xd"/>
+-Smartphones et tablettes Android proposant un mode bureau ou de recopie d’écran via USB-C<byte value="xd"/>
+Les appareils sans sortie vidéo USB-C peuvent tout de même utiliser le clavier et la souris.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q3. How much power does QV5830 supply on Port 2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3. Quelle puissance le QV5830 fournit-il sur le port 2 ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port 2 fournit à l’appareil connecté 5 V jusqu’à 1,5 A, soit 7,5 W.<byte value="xd"/>
+Cela maintient la charge d’un smartphone ou d’une tablette en cours d’utilisation, mais ne recharge pas un ordinateur portable.<byte value="xd"/>
+Connectez un ordinateur portable à recharger au port 1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q4. Is there any USB-PD function supported by QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q4. Le QV5830 prend-il en charge l’USB-PD ?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -61,12 +70,15 @@ Connect a laptop that needs charging to Port 1.</source>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
 An adapter over 65W is recommended; it is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, le port 1 prend en charge l’USB Power Delivery :<byte value="xd"/>
+-Branchez un adaptateur secteur USB-C PD sur le port d’alimentation USB-C<byte value="xd"/>
+-L’ordinateur portable du port 1 se recharge alors en 5 V, 9 V, 15 V ou 20 V<byte value="xd"/>
+Un adaptateur de plus de 65 W est recommandé ; il n’est pas fourni.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q5. Does QV5830 support active / passive video converter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q5. Le QV5830 est-il compatible avec les convertisseurs vidéo actifs et passifs ?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -74,29 +86,34 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
 Where the display allows, connect it with a DisplayPort cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie DisplayPort fonctionne uniquement avec des convertisseurs vidéo actifs :<byte value="xd"/>
+-Les adaptateurs actifs DisplayPort vers HDMI, DVI ou VGA convertissent le signal et fonctionnent<byte value="xd"/>
+-Les adaptateurs passifs nécessitent une sortie double mode, que ce port ne fournit pas, et n’affichent aucune image<byte value="xd"/>
+Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q6. Comment passer du DP 2 voies au DP 4 voies sur le QV5830 ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez le bouton de sélection de port enfoncé 3 s et attendez le clignotement des LED :<byte value="xd"/>
+-Mode 2 voies -&gt; les LED Port 1 et Port 2 clignotent 1 fois<byte value="xd"/>
+-Mode 4 voies -&gt; les LED Port 1 et Port 2 clignotent 2 fois.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q7. Does it support Nintendo Switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7. La Nintendo Switch est-elle prise en charge ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No, it does not support Nintendo Switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, la Nintendo Switch n’est pas prise en charge.</translation>
     </message>
 </context>
 <context>
@@ -104,142 +121,142 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
         <source>USB Type-A ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports USB Type-A</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>jack for port switch button</source>
-        <translation type="unfinished"></translation>
+        <translation>prise du bouton de sélection de port</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DisplayPort out</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie DisplayPort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB-C port (source 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>port USB-C (source 2)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (source 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>port USB-C (source 1)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (power)*</source>
-        <translation type="unfinished"></translation>
+        <translation>port USB-C (alimentation)*</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>power jack</source>
-        <translation type="unfinished"></translation>
+        <translation>prise d’alimentation</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 1 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED d’état du port 1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 2 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED d’état du port 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez jusqu’à 4 périphériques USB, tels qu’une souris USB, un clavier USB, une imprimante ou un disque dur externe, aux ports USB Type-A de l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez un appareil source USB-C au port USB-C (source 1) de l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez un autre appareil source USB-C au port USB-C (source 2) de l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez un écran compatible DisplayPort à la sortie DisplayPort de l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez le bouton de sélection de port fourni sur la prise indiquée.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the power adapter to the unit’s power jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez l’adaptateur secteur sur la prise d’alimentation de l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
-        <translation type="unfinished"></translation>
+        <translation>(Facultatif) Vous pouvez connecter votre appareil source au port USB-C (alimentation) pour recharger un ordinateur portable en PD.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce port USB-C (alimentation) permet de recharger un ordinateur portable en USB-C PD en 5 V, 9 V, 15 V et 20 V ; l’adaptateur secteur USB-C n’est pas fourni.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour la recharge, un adaptateur secteur USB-C PD certifié Limited Power Source (LPS) de plus de 65 watts est recommandé. Les fonctions USB de base et la sortie vidéo nécessitent une alimentation d’au moins 5 V, 3 A.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hardware Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation du matériel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que Vemo Portview est installé sur chaque appareil et que chacun est correctement connecté au KVM Vemo.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Computers connected to the switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateurs connectés au commutateur</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible dans [Assistance] -&gt; [Guide de démarrage rapide]</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
@@ -247,12 +264,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/HeadControl.qml" line="+81"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -260,12 +277,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -273,12 +290,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -286,55 +303,55 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/keys_control.qml" line="+53"/>
         <source>Not support key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche non prise en charge.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+21"/>
         <source>Conflict to system hotkey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflit avec un raccourci système.</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Please enter combination key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une combinaison de touches.</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Hotkey Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le raccourci</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Click the box to type the shortcut key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez dans le champ et tapez le raccourci.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+30"/>
         <source>Device Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d’appareil</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Non défini</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -344,75 +361,75 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+151"/>
         <location line="+150"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-301"/>
         <location line="+301"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+436"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
     <message>
         <location line="+174"/>
         <location line="+240"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Select Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un appareil</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d’appareils</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No device detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil détecté</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please check the connection to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <location filename="../catalogue/descriptions.js" line="+6"/>
         <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutateur KVM USB-C 2 ports&lt;br&gt;DisplayPort 4K 60 Hz, recharge USB-C PD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Commutateur KVM USB-C 2 ports double écran&lt;br&gt;Deux sorties DisplayPort 4K 60 Hz, recharge USB-C PD</translation>
     </message>
 </context>
 <context>
@@ -420,160 +437,160 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_device.qml" line="+21"/>
         <source>Video Fitwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eliminate boot-up display problems and optimize resolutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Élimine les problèmes d’affichage au démarrage et optimise la résolution.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : en cas de problème de compatibilité avec l’écran lorsque Video Fitwell est activé, désactivez Video Fitwell.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DP lane </source>
-        <translation type="unfinished"></translation>
+        <translation>Voies DP </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select suitable DP Lanes for current port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le nombre de voies DP adapté au port actuel.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Silent Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait USB silencieux</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove your USB devices without system prompt sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirez vos périphériques USB sans son système.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Safely Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait USB sécurisé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Safely remove your USB devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirez vos périphériques USB en toute sécurité.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Non défini</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’opération</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to control the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de contrôler l’appareil. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cas de problème de compatibilité avec l’écran lorsque Video Fitwell est activé, désactivez Video Fitwell.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+117"/>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
         <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment rétablir les paramètres d’usine de l’appareil ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <location line="-111"/>
         <source>Reset success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation réussie !</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset to default successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut rétablies !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la réinitialisation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to reset the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de réinitialiser l’appareil. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci de changement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotkeys for switching between devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis pour passer d’un appareil à l’autre.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reset the settings to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les paramètres par défaut.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>2 Lane:support USB 3.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>2 voies : USB 3.0, jusqu’à 4K@60</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>4 Lane:support USB 2.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>4 voies : USB 2.0, jusqu’à 4K@60</translation>
     </message>
 </context>
 <context>
@@ -581,18 +598,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_faq.qml" line="+53"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <location line="+37"/>
         <location line="+8"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
@@ -600,32 +617,32 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
         <source>Version is up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Version à jour !</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current firmware is the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le firmware actuel est la dernière version.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
 </context>
 <context>
@@ -636,95 +653,95 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+42"/>
         <location line="+114"/>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder</translation>
     </message>
     <message>
         <location line="-157"/>
         <source>Make a local copy of your device settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez une copie locale des paramètres de l’appareil.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+62"/>
         <location line="+8"/>
         <source>Restore Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer l’appareil</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>Restore device settings from your backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurez les paramètres de l’appareil depuis une sauvegarde.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Input the file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du fichier</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Backup successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde réussie !</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed to backup setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde des paramètres.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Failed to restore setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la restauration des paramètres.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Setting from [@] restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de [@] restaurés !</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>List Files (*.kvm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de sauvegarde (*.kvm)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du firmware</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec, vérifiez la connexion réseau.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher la dernière version.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+1"/>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>
@@ -734,38 +751,38 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer au démarrage</translation>
     </message>
     <message>
         <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’activer le lancement au démarrage, réessayez.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Run @ automatically at startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer @ automatiquement au démarrage.</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+9"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de nous</translation>
     </message>
 </context>
 <context>
@@ -773,83 +790,83 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_support.qml" line="+19"/>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide de démarrage rapide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Assist you to quickly understand and use the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour découvrir et utiliser rapidement l’appareil.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel d’utilisation</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The complete user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le manuel d’utilisation complet.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Knowledgebase and Customer Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de connaissances et assistance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Look up FAQ to help you solve the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultez la FAQ pour résoudre vos problèmes.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>eService Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide eService</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Support &amp; Additional Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance et autres contacts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect to eService to report the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalez vos problèmes via eService.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To access the contact information for Service Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accédez aux coordonnées du service d’assistance.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le journal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attach log files can help customer service solve your problems faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joindre les fichiers journaux aide le service client à résoudre plus vite votre problème.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance</translation>
     </message>
 </context>
 <context>
@@ -857,84 +874,84 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+26"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de passer en mode mise à jour. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>New Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version du firmware</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+156"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="-138"/>
         <source>Please read the following carefully before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisez attentivement ce qui suit avant de télécharger.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Licence du firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Tous droits réservés, sauf ceux accordés ci-dessous.&lt;/p&gt;&lt;p&gt;Toute personne possédant un commutateur de ce type est autorisée, gratuitement, à télécharger ce firmware et son outil de mise à jour, à installer le firmware sur ce commutateur et à conserver des copies des deux à cette fin.&lt;/p&gt;&lt;p&gt;Le firmware et l’outil sont fournis &lt;b&gt;en l’état&lt;/b&gt;, sans garantie d’aucune sorte, expresse ou implicite, y compris d’adéquation à un usage particulier. Les auteurs ne sauraient en aucun cas être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité découlant de leur utilisation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Avant de commencer&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Laissez le commutateur branché sur le secteur et connecté à cet ordinateur jusqu’à ce que l’outil indique qu’il a terminé.&lt;/li&gt;&lt;li&gt;Ne changez pas de port pendant l’écriture du firmware.&lt;/li&gt;&lt;li&gt;Vos paramètres sont conservés ; une sauvegarde depuis la page Maintenance en garde une copie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;En choisissant « Télécharger », vous acceptez ces conditions.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>About this version</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de cette version</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : la mise à jour du firmware n’est possible que depuis l’ordinateur du port 1.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer cette version</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Me le rappeler plus tard</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du téléchargement</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

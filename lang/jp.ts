@@ -6,7 +6,7 @@
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
         <source>Q1. What kind of computers support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q1. QV5830 に対応しているパソコンは？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -23,12 +23,16 @@
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
 -Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
 A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ポートが DisplayPort Alt Mode の映像出力に対応しているパソコンで使用できます：<byte value="xd"/>
+-Windows 10 / Windows 11 搭載のノートパソコンおよびデスクトップパソコン<byte value="xd"/>
+-USB-C または Thunderbolt 3 / 4 ポートを備え、macOS 11 以降を搭載した Mac<byte value="xd"/>
+-USB-C ポートから映像を出力できる Chromebook および Linux パソコン<byte value="xd"/>
+データ通信専用の USB-C ポートでは、キーボードとマウスは使えますが、ディスプレイに映像は表示されません。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q2. QV5830 に対応しているスマートフォン／タブレットは？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -36,24 +40,29 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
 Devices without video output over USB-C can still use the keyboard and mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ポートから DisplayPort Alt Mode で映像を出力できるスマートフォンとタブレット：<byte value="xd"/>
+-USB-C ポートを備えた iPadOS 搭載タブレット<byte value="xd"/>
+-USB-C 経由でデスクトップモードや画面ミラーリングを利用できる Android スマートフォンおよびタブレット<byte value="xd"/>
+USB-C から映像を出力できないデバイスでも、キーボードとマウスは使用できます。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q3. How much power does QV5830 supply on Port 2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q3. QV5830 の Port 2 の給電能力は？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port 2 は接続したデバイスに 5V・最大 1.5A（7.5W）を給電します。<byte value="xd"/>
+使用中のスマートフォンやタブレットの電池を保つことはできますが、ノートパソコンは充電できません。<byte value="xd"/>
+充電が必要なノートパソコンは Port 1 に接続してください。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q4. Is there any USB-PD function supported by QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q4. QV5830 は USB-PD に対応していますか？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -61,12 +70,15 @@ Connect a laptop that needs charging to Port 1.</source>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
 An adapter over 65W is recommended; it is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>はい、Port 1 は USB Power Delivery に対応しています：<byte value="xd"/>
+-USB-C PD 電源アダプターを USB-C 電源ポートに接続します<byte value="xd"/>
+-Port 1 のノートパソコンが 5V、9V、15V または 20V で充電されます<byte value="xd"/>
+65W を超えるアダプターを推奨します（同梱されていません）。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q5. Does QV5830 support active / passive video converter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q5. QV5830 はアクティブ／パッシブ映像変換アダプターに対応していますか？</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -74,29 +86,34 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
 Where the display allows, connect it with a DisplayPort cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort 出力はアクティブ映像変換アダプターにのみ対応しています：<byte value="xd"/>
+-アクティブ型の DisplayPort - HDMI／DVI／VGA 変換アダプターは信号を変換するため使用できます<byte value="xd"/>
+-パッシブ型アダプターにはデュアルモード出力が必要ですが、このポートは非対応のため映像は表示されません<byte value="xd"/>
+ディスプレイが対応している場合は、DisplayPort ケーブルで接続してください。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q6. QV5830 を 2Lane DP から 4Lane DP に切り替えるには？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート切替ボタンを 3 秒間長押しし、LED が点滅するまで待ちます：<byte value="xd"/>
+-2 Lane モード -&gt; Port1 と Port 2 の LED が 1 回点滅<byte value="xd"/>
+-4 Lane モード -&gt; Port1 と Port 2 の LED が 2 回点滅。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q7. Does it support Nintendo Switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7. Nintendo Switch に対応していますか？</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No, it does not support Nintendo Switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ、Nintendo Switch には対応していません。</translation>
     </message>
 </context>
 <context>
@@ -104,142 +121,142 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
         <source>USB Type-A ports</source>
-        <translation type="unfinished"></translation>
+        <translation>USB Type-A ポート</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>jack for port switch button</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート切替ボタン端子</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DisplayPort out</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort 出力</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB-C port (source 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ポート（ソース 2）</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (source 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ポート（ソース 1）</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (power)*</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ポート（電源）*</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>power jack</source>
-        <translation type="unfinished"></translation>
+        <translation>電源端子</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 1 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート 1 状態 LED</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 2 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート 2 状態 LED</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB マウス、USB キーボード、プリンター、外付けハードディスクなど、最大 4 台の USB 周辺機器を本機の USB Type-A ポートに接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-C ソースデバイスを本機の USB-C ポート（ソース 1）に接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>もう 1 台の USB-C ソースデバイスを本機の USB-C ポート（ソース 2）に接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation type="unfinished"></translation>
+        <translation>DisplayPort 対応ディスプレイを本機の DisplayPort 出力ポートに接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>付属のポート切替ボタンを所定の端子に接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the power adapter to the unit’s power jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>電源アダプターを本機の電源端子に接続します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
-        <translation type="unfinished"></translation>
+        <translation>（オプション）ソースデバイスを USB-C ポート（電源）に接続すると、PD でノートパソコンを充電できます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>この USB-C ポート（電源）は、5V、9V、15V、20V 出力の USB-C PD によるノートパソコン充電に対応しています。USB-C 電源アダプターは同梱されていません。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの充電には、Limited Power Source（LPS）認証を取得した 65W 超の USB-C PD 電源アダプターを推奨します。基本的な USB 機能と映像出力には、最低 5V・3A の電源が必要です。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hardware Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェアの概要</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>設置</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>各デバイスに Vemo Portview がインストールされ、Vemo KVM に正しく接続されていることを確認してください。</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Computers connected to the switch</source>
-        <translation type="unfinished"></translation>
+        <translation>切替器に接続したパソコン</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
-        <translation type="unfinished"></translation>
+        <translation>[サポート] -&gt; [クイックスタートガイド] で確認できます</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
 </context>
 <context>
@@ -247,12 +264,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/HeadControl.qml" line="+81"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -260,12 +277,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -273,12 +290,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -286,55 +303,55 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/keys_control.qml" line="+53"/>
         <source>Not support key.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーは使用できません。</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+21"/>
         <source>Conflict to system hotkey.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムのホットキーと競合しています。</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Please enter combination key.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーの組み合わせを入力してください。</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Hotkey Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>ホットキーの編集</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Click the box to type the shortcut key.</source>
-        <translation type="unfinished"></translation>
+        <translation>ボックスをクリックしてショートカットキーを入力します。</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+30"/>
         <source>Device Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス切替</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>未設定</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
 </context>
 <context>
@@ -344,75 +361,75 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+151"/>
         <location line="+150"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-301"/>
         <location line="+301"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+436"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
-        <translation type="unfinished"></translation>
+        <translation>@ を終了しますか？</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
     <message>
         <location line="+174"/>
         <location line="+240"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Select Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの選択</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを検索しています</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No device detected</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが見つかりません</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please check the connection to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの接続を確認してください。</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続済み</translation>
     </message>
     <message>
         <location filename="../catalogue/descriptions.js" line="+6"/>
         <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2 ポート USB-C KVM 切替器&lt;br&gt;DisplayPort 4K 60 Hz、USB-C PD 充電</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>2 ポート USB-C デュアルディスプレイ KVM 切替器&lt;br&gt;DisplayPort 4K 60 Hz 出力 ×2、USB-C PD 充電</translation>
     </message>
 </context>
 <context>
@@ -420,160 +437,160 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_device.qml" line="+21"/>
         <source>Video Fitwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eliminate boot-up display problems and optimize resolutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時の表示トラブルを解消し、解像度を最適化します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：Video Fitwell を有効にしてモニターとの互換性に問題が生じた場合は、Video Fitwell を無効にしてください。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DP lane </source>
-        <translation type="unfinished"></translation>
+        <translation>DP レーン </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select suitable DP Lanes for current port.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のポートに適した DP レーン数を選択します。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Silent Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB サイレント取り外し</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove your USB devices without system prompt sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの通知音を鳴らさずに USB デバイスを取り外します。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Safely Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>USB 安全な取り外し</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Safely remove your USB devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB デバイスを安全に取り外します。</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>未設定</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to control the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを制御できませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell を有効にしてモニターとの互換性に問題が生じた場合は、Video Fitwell を無効にしてください。</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+117"/>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定に戻す</translation>
     </message>
     <message>
         <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの設定を工場出荷時の状態に戻しますか？</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location line="-111"/>
         <source>Reset success!</source>
-        <translation type="unfinished"></translation>
+        <translation>リセットしました！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset to default successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>初期設定に戻しました！</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset failed</source>
-        <translation type="unfinished"></translation>
+        <translation>リセットに失敗しました</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to reset the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスをリセットできませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>切替ホットキー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotkeys for switching between devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを切り替えるホットキーです。</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reset the settings to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を初期値に戻します。</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>2 Lane:support USB 3.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Lane：USB 3.0 対応、最大 4K@60</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>4 Lane:support USB 2.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Lane：USB 2.0 対応、最大 4K@60</translation>
     </message>
 </context>
 <context>
@@ -581,18 +598,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_faq.qml" line="+53"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>よくある質問</translation>
     </message>
     <message>
         <location line="+37"/>
         <location line="+8"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
 </context>
 <context>
@@ -600,32 +617,32 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
         <source>Version is up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>最新バージョンです！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current firmware is the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のファームウェアは最新バージョンです。</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>メンテナンス</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
 </context>
 <context>
@@ -636,95 +653,95 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+42"/>
         <location line="+114"/>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <location line="-157"/>
         <source>Make a local copy of your device settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの設定をローカルにバックアップします。</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+62"/>
         <location line="+8"/>
         <source>Restore Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの復元</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>Restore device settings from your backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップからデバイスの設定を復元します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Input the file name</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名を入力</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを選択</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Backup successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップしました！</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed to backup setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定をバックアップできませんでした。</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Failed to restore setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を復元できませんでした。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Setting from [@] restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>[@] から設定を復元しました！</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>List Files (*.kvm)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル (*.kvm)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアのバージョン</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>確認中</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗しました。ネットワーク接続を確認してください。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>最新バージョンを確認します。</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+1"/>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
 </context>
 <context>
@@ -734,38 +751,38 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に起動</translation>
     </message>
     <message>
         <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時の起動を設定できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Run @ automatically at startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に @ を自動的に起動します。</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+9"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>会社情報</translation>
     </message>
 </context>
 <context>
@@ -773,83 +790,83 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_support.qml" line="+19"/>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>クイックスタートガイド</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Assist you to quickly understand and use the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスをすぐに理解して使い始めるためのガイドです。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーマニュアル</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The complete user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全版のユーザーマニュアルです。</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>よくある質問</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Knowledgebase and Customer Support</source>
-        <translation type="unfinished"></translation>
+        <translation>ナレッジベースとカスタマーサポート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Look up FAQ to help you solve the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>よくある質問で問題の解決方法を調べます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>eService Help</source>
-        <translation type="unfinished"></translation>
+        <translation>eService ヘルプ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Support &amp; Additional Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートとその他の連絡先</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect to eService to report the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>eService から問題を報告します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To access the contact information for Service Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>サービスサポートの連絡先を確認します。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log Export</source>
-        <translation type="unfinished"></translation>
+        <translation>ログのエクスポート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attach log files can help customer service solve your problems faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログファイルを添付すると、カスタマーサービスが問題をより早く解決できます。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート</translation>
     </message>
 </context>
 <context>
@@ -857,84 +874,84 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをダウンロードできませんでした。インターネット接続を確認し、しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+26"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップグレードモードに切り替えられませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>New Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいファームウェア</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+156"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <location line="-138"/>
         <source>Please read the following carefully before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードする前に、以下をよくお読みください。</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;ファームウェア使用許諾&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. 以下で許諾するものを除き、すべての権利を留保します。&lt;/p&gt;&lt;p&gt;この種類の切替器を所有するすべての方に、本ファームウェアとそのアップグレードツールを無償でダウンロードし、ファームウェアをその切替器にインストールし、その目的のために両者のコピーを保管することを許諾します。&lt;/p&gt;&lt;p&gt;本ファームウェアおよびツールは&lt;b&gt;現状のまま&lt;/b&gt;提供され、特定目的への適合性を含め、明示または黙示を問わずいかなる保証もありません。作者は、その使用から生じるいかなる請求、損害、その他の責任についても一切責任を負いません。&lt;/p&gt;&lt;p&gt;&lt;b&gt;始める前に&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;ツールが完了を知らせるまで、切替器を電源とこのパソコンに接続したままにしてください。&lt;/li&gt;&lt;li&gt;ファームウェアの書き込み中はポートを切り替えないでください。&lt;/li&gt;&lt;li&gt;設定はそのまま残ります。「メンテナンス」ページでバックアップを取ればコピーを保存できます。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;「ダウンロード」を選択すると、これらの条件に同意したものとみなされます。&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>About this version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンについて</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：ファームウェアの更新は Port 1 に接続したパソコンからのみ行えます。</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンをスキップ</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で通知</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード中</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードの進行状況</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

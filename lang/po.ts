@@ -6,7 +6,7 @@
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../Qml/Faq.js" line="+11"/>
         <source>Q1. What kind of computers support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>P1. Quais computadores são compatíveis com o QV5830?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -23,12 +23,16 @@
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
 -Chromebooks and Linux computers whose USB-C port outputs video<byte value="xd"/>
 A USB-C port that carries data only gives keyboard and mouse, but no picture on the display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualquer computador cuja porta USB-C transmita vídeo em DisplayPort Alt Mode:<byte value="xd"/>
+-Notebooks e desktops com Windows 10 e Windows 11<byte value="xd"/>
+-Computadores Mac com portas USB-C ou Thunderbolt 3 e 4, com macOS 11 ou posterior<byte value="xd"/>
+-Chromebooks e computadores Linux cuja porta USB-C emita vídeo<byte value="xd"/>
+Uma porta USB-C que só transmite dados oferece teclado e mouse, mas nenhuma imagem no monitor.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q2. What kind of Smartphone / Tablet support QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>P2. Quais smartphones e tablets são compatíveis com o QV5830?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -36,24 +40,29 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
 Devices without video output over USB-C can still use the keyboard and mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphones e tablets cuja porta USB-C emita vídeo em DisplayPort Alt Mode:<byte value="xd"/>
+-Tablets com iPadOS e porta USB-C<byte value="xd"/>
+-Smartphones e tablets Android com modo desktop ou espelhamento de tela via USB-C<byte value="xd"/>
+Dispositivos sem saída de vídeo via USB-C ainda podem usar o teclado e o mouse.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q3. How much power does QV5830 supply on Port 2?</source>
-        <translation type="unfinished"></translation>
+        <translation>P3. Quanta energia o QV5830 fornece na porta 2?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A porta 2 fornece ao dispositivo conectado 5 V com até 1,5 A, ou seja, 7,5 W.<byte value="xd"/>
+Isso mantém um smartphone ou tablet carregado durante o uso, mas não carrega um notebook.<byte value="xd"/>
+Conecte à porta 1 o notebook que precisa ser carregado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q4. Is there any USB-PD function supported by QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>P4. O QV5830 é compatível com USB-PD?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -61,12 +70,15 @@ Connect a laptop that needs charging to Port 1.</source>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
 An adapter over 65W is recommended; it is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim, a porta 1 é compatível com USB Power Delivery:<byte value="xd"/>
+-Conecte um adaptador de energia USB-C PD à porta de alimentação USB-C<byte value="xd"/>
+-O notebook na porta 1 passa a carregar a 5 V, 9 V, 15 V ou 20 V<byte value="xd"/>
+Recomenda-se um adaptador acima de 65 W; ele não acompanha o produto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q5. Does QV5830 support active / passive video converter?</source>
-        <translation type="unfinished"></translation>
+        <translation>P5. O QV5830 é compatível com conversores de vídeo ativos e passivos?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -74,29 +86,34 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
 Where the display allows, connect it with a DisplayPort cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída DisplayPort funciona somente com conversores de vídeo ativos:<byte value="xd"/>
+-Adaptadores ativos de DisplayPort para HDMI, DVI ou VGA convertem o sinal e funcionam<byte value="xd"/>
+-Adaptadores passivos precisam de uma saída dual-mode, que esta porta não oferece, e não exibem imagem<byte value="xd"/>
+Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</source>
-        <translation type="unfinished"></translation>
+        <translation>P6. Como mudar de DP de 2 vias para DP de 4 vias no QV5830?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenha pressionado o botão de seleção de porta por 3 s e aguarde os LEDs piscarem:<byte value="xd"/>
+-Modo 2 vias -&gt; os LEDs de Port 1 e Port 2 piscam 1 vez<byte value="xd"/>
+-Modo 4 vias -&gt; os LEDs de Port 1 e Port 2 piscam 2 vezes.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Q7. Does it support Nintendo Switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>P7. É compatível com o Nintendo Switch?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No, it does not support Nintendo Switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não, não é compatível com o Nintendo Switch.</translation>
     </message>
 </context>
 <context>
@@ -104,142 +121,142 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/GuidePage.qml" line="+21"/>
         <source>USB Type-A ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Portas USB Type-A</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>jack for port switch button</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada do botão de seleção de porta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DisplayPort out</source>
-        <translation type="unfinished"></translation>
+        <translation>saída DisplayPort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB-C port (source 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>porta USB-C (fonte 2)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (source 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>porta USB-C (fonte 1)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>USB-C port (power)*</source>
-        <translation type="unfinished"></translation>
+        <translation>porta USB-C (alimentação)*</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>power jack</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de alimentação</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 1 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED de status da porta 1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>port 2 status LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED de status da porta 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte até 4 periféricos USB, como mouse USB, teclado USB, impressora ou disco rígido externo, às portas USB Type-A do aparelho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte um dispositivo de origem USB-C à porta USB-C (fonte 1) do aparelho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte outro dispositivo de origem USB-C à porta USB-C (fonte 2) do aparelho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte um monitor compatível com DisplayPort à saída DisplayPort do aparelho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o botão de seleção de porta fornecido à entrada indicada.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect the power adapter to the unit’s power jack.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o adaptador de energia à entrada de alimentação do aparelho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</source>
-        <translation type="unfinished"></translation>
+        <translation>(Opcional) Você pode conectar o dispositivo de origem à porta USB-C (alimentação) para carregar um notebook via PD.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta porta USB-C (alimentação) permite carregar notebooks via USB-C PD com saída de 5 V, 9 V, 15 V e 20 V; o adaptador de energia USB-C não acompanha o produto.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para carregar dispositivos, recomenda-se um adaptador de energia USB-C PD acima de 65 watts com certificação Limited Power Source (LPS). O sistema precisa de pelo menos 5 V, 3 A para as funções USB básicas e a saída de vídeo.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Hardware Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão geral do hardware</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalação</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular</translation>
     </message>
     <message>
         <location line="+70"/>
         <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o Vemo Portview está instalado em cada dispositivo e se cada um está conectado corretamente ao KVM Vemo.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Computers connected to the switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Computadores conectados ao switch</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Can be found at [Support] -&gt; [Quick Start Guide]</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponível em [Suporte] -&gt; [Guia de início rápido]</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
 </context>
 <context>
@@ -247,12 +264,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/HeadControl.qml" line="+81"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -260,12 +277,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -273,12 +290,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -286,55 +303,55 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/keys_control.qml" line="+53"/>
         <source>Not support key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla não suportada.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+21"/>
         <source>Conflict to system hotkey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflito com um atalho do sistema.</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+10"/>
         <source>Please enter combination key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma combinação de teclas.</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Hotkey Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar atalho</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Click the box to type the shortcut key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique na caixa e pressione o atalho.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+30"/>
         <source>Device Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar dispositivo</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Não definido</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
 </context>
 <context>
@@ -344,75 +361,75 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+151"/>
         <location line="+150"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-301"/>
         <location line="+301"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+436"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <location line="-435"/>
         <source>Are you sure you want to quit @?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
     <message>
         <location line="+174"/>
         <location line="+240"/>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <location line="-214"/>
         <source>Select Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar dispositivo</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurando dispositivos</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No device detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dispositivo detectado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Please check the connection to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <location filename="../catalogue/descriptions.js" line="+6"/>
         <source>2-Port USB-C KVM Switch&lt;br&gt;DisplayPort 4K 60 Hz, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch KVM USB-C de 2 portas&lt;br&gt;DisplayPort 4K 60 Hz, carregamento USB-C PD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch KVM USB-C de 2 portas para dois monitores&lt;br&gt;Duas saídas DisplayPort 4K 60 Hz, carregamento USB-C PD</translation>
     </message>
 </context>
 <context>
@@ -420,160 +437,160 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_device.qml" line="+21"/>
         <source>Video Fitwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Fitwell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eliminate boot-up display problems and optimize resolutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina problemas de imagem na inicialização e otimiza a resolução.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note: If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação: se houver problemas de compatibilidade com o monitor com o Video Fitwell ativado, desative o Video Fitwell.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DP lane </source>
-        <translation type="unfinished"></translation>
+        <translation>Vias DP </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select suitable DP Lanes for current port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha as vias DP adequadas para a porta atual.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Silent Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoção USB silenciosa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove your USB devices without system prompt sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remova dispositivos USB sem o som do sistema.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB Safely Removal</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoção USB segura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Safely remove your USB devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remova seus dispositivos USB com segurança.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Não definido</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The operation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na operação</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to control the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível controlar o dispositivo. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If you encounter any monitor compatibility issues when the Video Fitwell is enabled, please disable Video Fitwell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se houver problemas de compatibilidade com o monitor com o Video Fitwell ativado, desative o Video Fitwell.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+117"/>
         <source>Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar padrões</translation>
     </message>
     <message>
         <location line="-116"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja restaurar as configurações de fábrica do dispositivo?</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+123"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <location line="-111"/>
         <source>Reset success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinido!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset to default successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrões restaurados com sucesso!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reset failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao redefinir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to reset the device, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível redefinir o dispositivo. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch Hotkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalho de troca</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotkeys for switching between devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalhos para alternar entre dispositivos.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reset the settings to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar as configurações padrão.</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>2 Lane:support USB 3.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>2 vias: USB 3.0, até 4K@60</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>4 Lane:support USB 2.0 up to 4K@60</source>
-        <translation type="unfinished"></translation>
+        <translation>4 vias: USB 2.0, até 4K@60</translation>
     </message>
 </context>
 <context>
@@ -581,18 +598,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_faq.qml" line="+53"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas frequentes</translation>
     </message>
     <message>
         <location line="+37"/>
         <location line="+8"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
 </context>
 <context>
@@ -600,32 +617,32 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_frame.qml" line="+86"/>
         <source>Version is up to date!</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão atualizada!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current firmware is the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>O firmware atual é a versão mais recente.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
 </context>
 <context>
@@ -636,95 +653,95 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+42"/>
         <location line="+114"/>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <location line="-157"/>
         <source>Make a local copy of your device settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salve uma cópia local das configurações do dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+62"/>
         <location line="+8"/>
         <source>Restore Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar dispositivo</translation>
     </message>
     <message>
         <location line="-70"/>
         <source>Restore device settings from your backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaure as configurações do dispositivo a partir de um backup.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Input the file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do arquivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivo</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Backup successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup concluído!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Failed to backup setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao fazer backup das configurações.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Failed to restore setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao restaurar as configurações.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Setting from [@] restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações de [@] restauradas com sucesso!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>List Files (*.kvm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de backup (*.kvm)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha. Verifique a conexão de rede.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check for latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar a versão mais recente.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+1"/>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
 </context>
 <context>
@@ -734,38 +751,38 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar com o sistema</translation>
     </message>
     <message>
         <location line="-82"/>
         <source>Failed to launch at startup, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ativar a inicialização automática. Tente novamente.</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Run @ automatically at startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o @ automaticamente com o sistema.</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+9"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem somos</translation>
     </message>
 </context>
 <context>
@@ -773,83 +790,83 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_support.qml" line="+19"/>
         <source>Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia de início rápido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Assist you to quickly understand and use the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda você a conhecer e usar o dispositivo rapidamente.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual do usuário</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The complete user manual.</source>
-        <translation type="unfinished"></translation>
+        <translation>O manual do usuário completo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+2"/>
         <source>FAQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas frequentes</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Knowledgebase and Customer Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de conhecimento e suporte ao cliente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Look up FAQ to help you solve the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte as perguntas frequentes para resolver seus problemas.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>eService Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do eService</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Support &amp; Additional Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte e outros contatos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Connect to eService to report the problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relate problemas pelo eService.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To access the contact information for Service Support.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesse as informações de contato do suporte técnico.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Log Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar log</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attach log files can help customer service solve your problems faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexar os arquivos de log ajuda o suporte a resolver seu problema mais rápido.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte</translation>
     </message>
 </context>
 <context>
@@ -857,84 +874,84 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+32"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao baixar o arquivo. Verifique sua conexão com a Internet e tente novamente mais tarde.</translation>
     </message>
     <message>
         <location line="+14"/>
         <location line="+26"/>
         <source>Firmware upgrade file open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ativar o modo de atualização. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>New Firmware Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova versão do firmware</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+156"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="-138"/>
         <source>Please read the following carefully before downloading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia com atenção o texto abaixo antes de baixar.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Licença do firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Todos os direitos reservados, exceto os concedidos abaixo.&lt;/p&gt;&lt;p&gt;Qualquer pessoa que possua um switch deste tipo tem permissão, gratuitamente, para baixar este firmware e sua ferramenta de atualização, instalar o firmware nesse switch e manter cópias de ambos para essa finalidade.&lt;/p&gt;&lt;p&gt;O firmware e a ferramenta são fornecidos &lt;b&gt;no estado em que se encontram&lt;/b&gt;, sem garantia de qualquer tipo, expressa ou implícita, inclusive de adequação a uma finalidade específica. Em nenhuma hipótese os autores serão responsáveis por qualquer reclamação, dano ou outra responsabilidade decorrente do seu uso.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Antes de começar&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Mantenha o switch ligado à energia e conectado a este computador até que a ferramenta informe que terminou.&lt;/li&gt;&lt;li&gt;Não troque de porta enquanto o firmware estiver sendo gravado.&lt;/li&gt;&lt;li&gt;Suas configurações são mantidas; um backup na página Manutenção guarda uma cópia.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ao escolher “Baixar”, você aceita estes termos.&lt;/p&gt;</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>About this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre esta versão</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação: a atualização de firmware só é possível no computador da porta 1.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular esta versão</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar mais tarde</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixando</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso do download</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

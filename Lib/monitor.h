@@ -2,6 +2,7 @@
 
 #include "DeviceCatalogue.h"
 #include "HotkeyMachine.h"
+#include "Platform/globalshortcut.h"
 #include "Platform/keyboardhook.h"
 #include "hidEnumerate.h"
 #include "regedit.h"
@@ -12,6 +13,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <memory>
+
 // The keyboard hook procedure: every key event the installed hook sees goes
 // through the shared worker's hotkey machine. True means swallow.
 bool onKeyboardHookEvent(const platform::KeyEvent &event);
@@ -21,21 +24,36 @@ bool onKeyboardHookEvent(const platform::KeyEvent &event);
 // hotkey machinery. All device state lives in one process-wide instance,
 // the shared worker (instance()); instances made by QML work on it and keep
 // only their own hook handles and key table.
-class Monitor : public QObject, private HotkeyEnvironment
+class Monitor : public QObject, private HotkeyEnvironment, private platform::GlobalShortcutListener
 {
     Q_OBJECT
     Q_PROPERTY(int res READ res NOTIFY cmdFinished)
     Q_PROPERTY(int devstatus READ devstatus NOTIFY devstatusChanged)
     Q_PROPERTY(QString keyname READ keyname NOTIFY keyPressed)
+    // True while nothing would see the hotkey: the desktop refused its global
+    // shortcut, or the keyboard hook could not start. hotkeyProblem says why,
+    // in a fixed English text (the same as in the log).
+    Q_PROPERTY(bool hotkeyUnavailable READ hotkeyUnavailable NOTIFY hotkeyAvailabilityChanged)
+    Q_PROPERTY(QString hotkeyProblem READ hotkeyProblem NOTIFY hotkeyAvailabilityChanged)
+    // True where the desktop's shortcut service presses the hotkey (Wayland);
+    // hotkeyTrigger is then the keys as the desktop bound them, which may
+    // differ from the saved hotkey (empty until the desktop has answered).
+    Q_PROPERTY(bool hotkeyFromDesktop READ hotkeyFromDesktop NOTIFY hotkeyTriggerChanged)
+    Q_PROPERTY(QString hotkeyTrigger READ hotkeyTrigger NOTIFY hotkeyTriggerChanged)
 
 public:
     explicit Monitor(QObject *parent = nullptr);
+    ~Monitor() override;
 
     static Monitor *instance();
 
     int res() const;
     int devstatus() const;
     QString keyname() const;
+    bool hotkeyUnavailable() const;
+    QString hotkeyProblem() const;
+    bool hotkeyFromDesktop() const;
+    QString hotkeyTrigger() const;
 
     // Vendor and product ID texts joined by "-" for every model a catalogue
     // ever listed; only ever added to.
@@ -63,6 +81,8 @@ signals:
     void cmdFinished();
     void devstatusChanged();
     void keyPressed();
+    void hotkeyAvailabilityChanged();
+    void hotkeyTriggerChanged();
 
 public slots:
     void getDeviceStatus();
@@ -74,7 +94,21 @@ private:
 
     void connectRelays();
     void disconnectRelays();
+    void relayHotkeyState();
     void removeHooks();
+    void installKeyHook();
+
+    // On the shared worker: the desktop's shortcut session, opened on first
+    // use where the session needs one; false where the hook serves instead.
+    bool useDesktopShortcut();
+    void closeDesktopShortcut();
+    void updateHotkeyProblem();
+    void setHotkeyTrigger(bool fromDesktop, const QString &trigger);
+
+    // GlobalShortcutListener, on the shared worker.
+    void shortcutActivated() override;
+    void shortcutBound(const std::string &trigger) override;
+    void shortcutRefused(const std::string &reason) override;
 
     // HotkeyEnvironment, used on the shared worker by the keyboard hook.
     QString keyName(unsigned vkCode) const override;
@@ -93,4 +127,14 @@ private:
     int m_devstatus = 0;
     HotkeyState m_keys; // keyname, hotkey state, hotkey, match index, busy, connected
     QMap<QString, QVariant> m_keyTable;
+    // This instance installed its hooks and has not removed them yet.
+    bool m_hooksWanted = false;
+    // The shared worker's view of the hotkey's way in.
+    std::unique_ptr<platform::GlobalShortcut> m_shortcut;
+    Monitor *m_hookOwner = nullptr; // the instance whose setHook is in force
+    QString m_shortcutRefusal;
+    bool m_keyHookFailed = false;
+    QString m_hotkeyProblem;
+    bool m_hotkeyFromDesktop = false;
+    QString m_hotkeyTrigger;
 };

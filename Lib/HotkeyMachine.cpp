@@ -39,13 +39,8 @@ void matchStep(HotkeyState &state, HotkeyEnvironment &environment, const QString
         return;
     }
     ++state.matchIndex;
-    if (state.matchIndex != keys.size() || state.hotkeyState != HotkeyState::Matching)
-        return;
-    const int mode = environment.activePort() == QLatin1String("1") ? Codes::SwitchToPort2 : Codes::SwitchToPort1;
-    if (state.connected && !state.busy) {
-        state.busy = true;
-        environment.postCommand(mode);
-    }
+    if (state.matchIndex == keys.size())
+        fire(state, environment);
 }
 
 bool isDeleteKey(unsigned vkCode)
@@ -95,6 +90,17 @@ void onSystemKeyUp(HotkeyState &state, HotkeyEnvironment &environment)
 }
 
 } // namespace
+
+void fire(HotkeyState &state, HotkeyEnvironment &environment)
+{
+    if (state.hotkeyState != HotkeyState::Matching)
+        return;
+    const int mode = environment.activePort() == QLatin1String("1") ? Codes::SwitchToPort2 : Codes::SwitchToPort1;
+    if (state.connected && !state.busy) {
+        state.busy = true;
+        environment.postCommand(mode);
+    }
+}
 
 bool onKeyEvent(HotkeyState &state, HotkeyEnvironment &environment, const platform::KeyEvent &event)
 {

@@ -47,6 +47,11 @@ constexpr unsigned kScanKeepsRecording = 0x22A;
 constexpr unsigned kVkDelete = 0x2E;
 constexpr unsigned kVkBackspace = 0x08;
 
+// The hotkey is complete: while matching, sends the switch to the other
+// port when the switch is connected and no command is in flight. The desktop's
+// shortcut service, where it stands in for the hook, ends here too.
+void fire(HotkeyState &state, HotkeyEnvironment &environment);
+
 // Returns true when the event must be swallowed.
 bool onKeyEvent(HotkeyState &state, HotkeyEnvironment &environment, const platform::KeyEvent &event);
 

@@ -6,6 +6,7 @@
 #include "OpenFailure.h"
 #include "StatusReply.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 // The hook procedures are plain functions; the state they work on is the
@@ -33,11 +34,27 @@ QString commandFor(int mode)
     }
 }
 
+const QString kKeyHookFailed = QStringLiteral("the keyboard hook could not start");
+
 } // namespace
 
 Monitor::Monitor(QObject *parent)
     : QObject(parent), m_keyTable(KeyTable::build())
 {
+}
+
+Monitor::~Monitor()
+{
+    Monitor *worker = instance();
+    if (worker != this) {
+        if (worker->m_hookOwner == this)
+            worker->m_hookOwner = nullptr;
+        return;
+    }
+    // Without the application the bus is gone: the session can no longer
+    // be closed, only let go.
+    if (!QCoreApplication::instance())
+        (void)m_shortcut.release();
 }
 
 Monitor *Monitor::instance()
@@ -101,6 +118,26 @@ void Monitor::setOpenError(const QString &code)
     emit worker->openErrorChanged();
 }
 
+bool Monitor::hotkeyUnavailable() const
+{
+    return !instance()->m_hotkeyProblem.isEmpty();
+}
+
+QString Monitor::hotkeyProblem() const
+{
+    return instance()->m_hotkeyProblem;
+}
+
+bool Monitor::hotkeyFromDesktop() const
+{
+    return instance()->m_hotkeyFromDesktop;
+}
+
+QString Monitor::hotkeyTrigger() const
+{
+    return instance()->m_hotkeyTrigger;
+}
+
 void Monitor::init()
 {
     Monitor *worker = instance();
@@ -115,13 +152,99 @@ bool Monitor::setHook()
     // Hooks this instance installed before are removed first: two hooks
     // would feed every key to the hotkey machine twice.
     removeHooks();
-    m_keyboardHook = platform::installKeyboardHook(&onKeyboardHookEvent);
-    if (!m_keyboardHook)
-        qDebug("KB Hook Failed");
+    m_hooksWanted = true;
+    Monitor *worker = instance();
+    worker->m_hookOwner = this;
+    relayHotkeyState();
+    // Where the desktop presses the hotkey, a hook would see no keys (or the
+    // same ones twice), and nothing needs the mouse.
+    if (worker->useDesktopShortcut())
+        return true;
+    installKeyHook();
     m_mouseHook = platform::installMouseHook();
     if (!m_mouseHook)
         qDebug("Mouse Hook failed");
     return true;
+}
+
+void Monitor::installKeyHook()
+{
+    Monitor *worker = instance();
+    m_keyboardHook = platform::installKeyboardHook(&onKeyboardHookEvent);
+    worker->m_keyHookFailed = !m_keyboardHook;
+    if (!m_keyboardHook)
+        qDebug("KB Hook Failed");
+    worker->updateHotkeyProblem();
+}
+
+bool Monitor::useDesktopShortcut()
+{
+    if (!m_shortcutRefusal.isEmpty() || !platform::hotkeyNeedsDesktopShortcut())
+        return false;
+    if (!m_shortcut) {
+        m_shortcut = platform::openGlobalShortcut(*this);
+        if (!m_shortcut)
+            return false;
+        // The session ends with the event loop, while the bus is still there.
+        if (auto *application = QCoreApplication::instance())
+            connect(application, &QCoreApplication::aboutToQuit, this, &Monitor::closeDesktopShortcut,
+                    Qt::UniqueConnection);
+        setHotkeyTrigger(true, QString());
+        m_shortcut->bind(m_keys.hotkey.toStdString());
+    }
+    return true;
+}
+
+void Monitor::closeDesktopShortcut()
+{
+    m_shortcut.reset();
+}
+
+void Monitor::updateHotkeyProblem()
+{
+    const QString problem = !m_shortcutRefusal.isEmpty() ? m_shortcutRefusal
+                            : m_keyHookFailed && !m_hotkeyFromDesktop ? kKeyHookFailed
+                                                                     : QString();
+    if (problem == m_hotkeyProblem)
+        return;
+    m_hotkeyProblem = problem;
+    emit hotkeyAvailabilityChanged();
+}
+
+void Monitor::setHotkeyTrigger(bool fromDesktop, const QString &trigger)
+{
+    if (fromDesktop == m_hotkeyFromDesktop && trigger == m_hotkeyTrigger)
+        return;
+    m_hotkeyFromDesktop = fromDesktop;
+    m_hotkeyTrigger = trigger;
+    emit hotkeyTriggerChanged();
+}
+
+void Monitor::shortcutActivated()
+{
+    HotkeyMachine::fire(m_keys, *this);
+}
+
+void Monitor::shortcutBound(const std::string &trigger)
+{
+    const QString keys = QString::fromStdString(trigger);
+    qDebug().noquote() << "Global shortcut bound:" << keys;
+    setHotkeyTrigger(true, keys);
+}
+
+void Monitor::shortcutRefused(const std::string &reason)
+{
+    m_shortcutRefusal = QString::fromStdString(reason);
+    qDebug().noquote() << "Global shortcut refused:" << m_shortcutRefusal;
+    setHotkeyTrigger(false, QString());
+    updateHotkeyProblem();
+    // The X server's hook where there is one: it sees at least the keys that
+    // reach X clients. The refusal stays shown, as that is not every key.
+    if (m_hookOwner && m_hookOwner->m_hooksWanted && !m_hookOwner->m_keyboardHook) {
+        m_hookOwner->installKeyHook();
+        if (!m_hookOwner->m_mouseHook)
+            m_hookOwner->m_mouseHook = platform::installMouseHook();
+    }
 }
 
 bool Monitor::connectDevice(QString path)
@@ -220,7 +343,16 @@ void Monitor::restartHotkey(int flag)
 
 bool Monitor::setHotkey(QString hotkey)
 {
-    instance()->m_keys.hotkey = hotkey;
+    Monitor *worker = instance();
+    const bool changed = worker->m_keys.hotkey != hotkey;
+    worker->m_keys.hotkey = hotkey;
+    // The desktop binds the new keys in a session of its own; until it
+    // answers, the old trigger is not shown.
+    if (worker->m_shortcut && worker->m_hotkeyFromDesktop) {
+        if (changed)
+            worker->setHotkeyTrigger(true, QString());
+        worker->m_shortcut->bind(hotkey.toStdString());
+    }
     return true;
 }
 
@@ -265,6 +397,18 @@ void Monitor::connectRelays()
     connect(worker, &Monitor::openErrorChanged, this, &Monitor::openErrorChanged, Qt::UniqueConnection);
 }
 
+// The hotkey's availability outlives connections: relayed from the first
+// setHook on, never dropped.
+void Monitor::relayHotkeyState()
+{
+    Monitor *worker = instance();
+    if (worker == this)
+        return;
+    connect(worker, &Monitor::hotkeyAvailabilityChanged, this, &Monitor::hotkeyAvailabilityChanged,
+            Qt::UniqueConnection);
+    connect(worker, &Monitor::hotkeyTriggerChanged, this, &Monitor::hotkeyTriggerChanged, Qt::UniqueConnection);
+}
+
 void Monitor::disconnectRelays()
 {
     Monitor *worker = instance();
@@ -279,6 +423,7 @@ void Monitor::disconnectRelays()
 
 void Monitor::removeHooks()
 {
+    m_hooksWanted = false;
     platform::removeHook(m_keyboardHook);
     platform::removeHook(m_mouseHook);
     m_keyboardHook = nullptr;

@@ -2,6 +2,7 @@
 
 #include "DeviceCatalogue.h"
 #include "HotkeyMachine.h"
+#include "Platform/globalshortcut.h"
 #include "Platform/keyboardhook.h"
 #include "hidEnumerate.h"
 #include "regedit.h"
@@ -13,6 +14,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <memory>
+
 // The keyboard hook procedure: every key event the installed hook sees goes
 // through the shared worker's hotkey machine. True means swallow.
 bool onKeyboardHookEvent(const platform::KeyEvent &event);
@@ -22,7 +25,7 @@ bool onKeyboardHookEvent(const platform::KeyEvent &event);
 // hotkey machinery. All device state lives in one process-wide instance,
 // the shared worker (instance()); instances made by QML work on it and keep
 // only their own hook handles and key table.
-class Monitor : public QObject, private HotkeyEnvironment
+class Monitor : public QObject, private HotkeyEnvironment, private platform::GlobalShortcutListener
 {
     Q_OBJECT
     Q_PROPERTY(int res READ res NOTIFY cmdFinished)
@@ -38,9 +41,20 @@ class Monitor : public QObject, private HotkeyEnvironment
     // that installs the udev rule.
     Q_PROPERTY(QString openError READ openError NOTIFY openErrorChanged)
     Q_PROPERTY(QString openCommand READ openCommand NOTIFY openErrorChanged)
+    // True while nothing would see the hotkey: the desktop refused its global
+    // shortcut, or the keyboard hook could not start. hotkeyProblem says why,
+    // in a fixed English text (the same as in the log).
+    Q_PROPERTY(bool hotkeyUnavailable READ hotkeyUnavailable NOTIFY hotkeyAvailabilityChanged)
+    Q_PROPERTY(QString hotkeyProblem READ hotkeyProblem NOTIFY hotkeyAvailabilityChanged)
+    // True where the desktop's shortcut service presses the hotkey (Wayland);
+    // hotkeyTrigger is then the keys as the desktop bound them, which may
+    // differ from the saved hotkey (empty until the desktop has answered).
+    Q_PROPERTY(bool hotkeyFromDesktop READ hotkeyFromDesktop NOTIFY hotkeyTriggerChanged)
+    Q_PROPERTY(QString hotkeyTrigger READ hotkeyTrigger NOTIFY hotkeyTriggerChanged)
 
 public:
     explicit Monitor(QObject *parent = nullptr);
+    ~Monitor() override;
 
     static Monitor *instance();
 
@@ -51,6 +65,10 @@ public:
     QStringList portNames() const;
     QString openError() const;
     QString openCommand() const;
+    bool hotkeyUnavailable() const;
+    QString hotkeyProblem() const;
+    bool hotkeyFromDesktop() const;
+    QString hotkeyTrigger() const;
 
     // Vendor and product ID texts joined by "-" for every model a catalogue
     // ever listed; only ever added to.
@@ -80,6 +98,8 @@ signals:
     void keyPressed();
     void portChanged();
     void openErrorChanged();
+    void hotkeyAvailabilityChanged();
+    void hotkeyTriggerChanged();
 
 public slots:
     void getDeviceStatus();
@@ -91,11 +111,25 @@ private:
 
     void connectRelays();
     void disconnectRelays();
+    void relayHotkeyState();
     void removeHooks();
     // The command's outcome, as postCmd records it.
     bool settle(int mode, const QString &reply);
     void setPort(int port, const QStringList &names);
     void setOpenError(const QString &code);
+    void installKeyHook();
+
+    // On the shared worker: the desktop's shortcut session, opened on first
+    // use where the session needs one; false where the hook serves instead.
+    bool useDesktopShortcut();
+    void closeDesktopShortcut();
+    void updateHotkeyProblem();
+    void setHotkeyTrigger(bool fromDesktop, const QString &trigger);
+
+    // GlobalShortcutListener, on the shared worker.
+    void shortcutActivated() override;
+    void shortcutBound(const std::string &trigger) override;
+    void shortcutRefused(const std::string &reason) override;
 
     // HotkeyEnvironment, used on the shared worker by the keyboard hook.
     QString keyName(unsigned vkCode) const override;
@@ -118,4 +152,14 @@ private:
     bool m_reading = false; // a status read waits for its answer
     HotkeyState m_keys; // keyname, hotkey state, hotkey, match index, busy, connected
     QMap<QString, QVariant> m_keyTable;
+    // This instance installed its hooks and has not removed them yet.
+    bool m_hooksWanted = false;
+    // The shared worker's view of the hotkey's way in.
+    std::unique_ptr<platform::GlobalShortcut> m_shortcut;
+    Monitor *m_hookOwner = nullptr; // the instance whose setHook is in force
+    QString m_shortcutRefusal;
+    bool m_keyHookFailed = false;
+    QString m_hotkeyProblem;
+    bool m_hotkeyFromDesktop = false;
+    QString m_hotkeyTrigger;
 };

@@ -3,7 +3,7 @@
 # compile the same list.
 set(PORTVIEW_PLATFORM_HEADERS
   autostart.h deviceaccess.h devicenotify.h filemove.h fileversion.h inikeys.h keyboardhook.h lineend.h
-  processes.h raisewindow.h readablefile.h registry.h singleinstance.h sound.h)
+  processes.h raisewindow.h readablefile.h registry.h singleinstance.h sound.h globalshortcut.h)
 # One implementation of each facility per system.
 set(PORTVIEW_PLATFORM_FACILITIES autostart deviceaccess devicenotify filemove fileversion inikeys keyboardhook
   lineend processes raisewindow registry singleinstance sound)
@@ -14,4 +14,6 @@ list(APPEND PORTVIEW_PLATFORM_LINUX_SOURCES
   # ELF section with the same block too.
   peversionreader.cpp peversionreader.h elfversionreader.cpp elfversionreader.h
   linux/desktopentry.cpp linux/desktopentry.h linux/evdevkeys.cpp linux/evdevkeys.h
-  linux/keytracker.cpp linux/keytracker.h linux/udevnames.cpp linux/udevnames.h)
+  linux/keytracker.cpp linux/keytracker.h linux/udevnames.cpp linux/udevnames.h
+  # The switch hotkey through the desktop portal where the session is Wayland.
+  linux/portalshortcuts.cpp linux/portalshortcuts.h)

@@ -12,6 +12,19 @@ void bringWindowToFront(std::uintptr_t nativeWindow)
 {
     for (QWindow *window : QGuiApplication::allWindows()) {
         if (window->winId() == static_cast<WId>(nativeWindow)) {
+            // A Wayland client cannot raise itself, and Qt 5.15's Wayland
+            // client speaks no xdg-activation; a toplevel mapped anew is
+            // what compositors put in front and focus, so a window that is
+            // shown but not active is mapped again (the compositor places
+            // it).
+            if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+                if (window->isVisible() && !window->isActive()) {
+                    window->hide();
+                    window->show();
+                }
+                window->requestActivate();
+                return;
+            }
             window->raise();
             // Qt asks for the focus with the time of the last X event it
             // saw. After the user has focused another window since, the

@@ -16,10 +16,20 @@ Rectangle {
 
     color: Theme.brand.preferences
 
+    // In the order of the language table (Lib/langswitch.cpp): the stored
+    // "language" is the index, each name in its own language.
     ListModel {
         id: items
         ListElement { value: "0"; text: "English" }
         ListElement { value: "1"; text: "中文(繁體)" }
+        ListElement { value: "2"; text: "中文(简体)" }
+        ListElement { value: "3"; text: "日本語" }
+        ListElement { value: "4"; text: "Deutsch" }
+        ListElement { value: "5"; text: "Русский" }
+        ListElement { value: "6"; text: "한국어" }
+        ListElement { value: "7"; text: "Français" }
+        ListElement { value: "8"; text: "Español" }
+        ListElement { value: "9"; text: "Português" }
     }
 
     // Registering with the system may be refused; the switch then stays.

@@ -199,6 +199,17 @@ Rectangle {
                         onClicked: device_page.editHotkey()
                     }
                 }
+                // Never a silent dead hotkey: the desktop may refuse global
+                // shortcuts (Wayland) or the keyboard hook may not start.
+                StaticText {
+                    visible: monitor.hotkeyUnavailable
+                    width: parent.width
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: 13
+                    color: main.contentcolor
+                    text: qsTr("The desktop does not allow global shortcuts for this program.") + " "
+                          + qsTr("Allow @ to use global shortcuts in your desktop's settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.").replace("@", main.company + " Portview")
+                }
             }
 
             Repeater {

@@ -3,6 +3,7 @@ import QtQuick 2.15
 // The device link: only the paths in `stubs.connectable` open.
 QtObject {
     property int devstatus: 0
+    property bool hotkeyUnavailable: false
     function connectDevice(path) {
         stubs.record("connect " + path)
         return stubs.connectable.indexOf(path) >= 0

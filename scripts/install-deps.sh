@@ -20,7 +20,8 @@ packages=(
   clang libclang-rt-14-dev
   librsvg2-bin imagemagick fonts-noto-core x11-apps
   desktop-file-utils appstream lintian dpkg-dev file wine64
-  # The bundled Noto Sans has no Chinese glyphs: Qt finds them through fontconfig.
+  # The bundled Noto Sans has no Chinese, Japanese or Korean glyphs: Qt finds
+  # them through fontconfig. The Debian package depends on it too.
   fonts-noto-cjk
 )
 

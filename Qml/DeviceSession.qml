@@ -36,8 +36,23 @@ Item {
     property bool noDevice: false
     property bool listed: false
 
+    // A firmware upgrade under way: the model put into upgrade mode and the
+    // version it reported then, kept until that model connects again and
+    // reports its firmware. Meanwhile the home page says so instead of "No
+    // device detected" (the switch leaves while it is written).
+    property string upgradeModel: ""
+    property string upgradeFrom: ""
+    readonly property bool upgrading: upgradeModel !== ""
+
     // The connected switch stopped answering: its pages must go.
     signal deviceLost()
+    // The upgraded switch is back and reports `version`.
+    signal upgradeEnded(string version, bool changed)
+
+    function upgradeStarted() {
+        upgradeModel = dev_model
+        upgradeFrom = dev_version
+    }
 
     ListModel { id: hid_dev_model }
 
@@ -111,13 +126,21 @@ Item {
     }
 
     // The model's INI group; a missing or non-numeric value gets its default
-    // written back. A first run keeps the default hotkey.
+    // written back. A first run keeps the default hotkey. Every value starts
+    // from its default, so a model without a group of its own never takes
+    // over the previous model's settings (and writes them into its group).
+    // "firstrun" stays 1 until the guide has been shown: the window marks it
+    // then, since a switch may connect and reconnect before its first click.
     function loadModelSettings() {
+        firstrun = 1
+        hotkey_list = defaultHotkey
+        silent_remove = 0
+        auto_check = 0
         var cfg = io.loadIni(dev_model, "")
         if (iniNumeric(cfg.firstrun))
             firstrun = Number(cfg.firstrun)
         else
-            io.setIni(dev_model, "firstrun", "0")
+            io.setIni(dev_model, "firstrun", "1")
         if (firstrun === 0) {
             if (cfg.hotkey !== undefined && cfg.hotkey !== "")
                 hotkey_list = cfg.hotkey
@@ -163,10 +186,32 @@ Item {
         dev_portname = dev_setting["Name" + dev_setting.curport] !== undefined
                        ? dev_setting["Name" + dev_setting.curport] : ""
         retry_timer.stop()
+        if (upgrading && dev_model === upgradeModel) {
+            var changed = dev_version.toLowerCase() !== upgradeFrom.toLowerCase()
+            upgradeModel = ""
+            upgradeEnded(dev_version, changed)
+        }
+    }
+
+    // The connected switch is no longer listed: it is gone before its
+    // heartbeat noticed, and its pages go at once, before another switch
+    // may be connected in its place.
+    function dropIfGone(list) {
+        if (!dev_status || usb_path === "")
+            return
+        for (var i = 0; list && i < list.length; ++i) {
+            if (list[i].path === usb_path)
+                return
+        }
+        console.log("the connected switch is gone:", usb_path)
+        dev_status = false
+        status_img = "../Images/offline.png"
+        deviceLost()
     }
 
     function deviceListArrived() {
         devsInfo = hidusb.devlist
+        dropIfGone(devsInfo)
         if (devsInfo === undefined || devsInfo === null) {
             noDevice = true
             return
@@ -187,15 +232,18 @@ Item {
                 card[copied[k]] = d[copied[k]] === undefined ? "" : d[copied[k]]
             hid_dev_model.append(card)
         }
+        // The remembered switch first; when it is gone (unplugged, handed to
+        // the other computer) or does not open, the first that opens, so the
+        // hotkey keeps working with the switch that is still here.
+        var remembered = -1
         for (var j = 0; j < hid_dev_model.count; ++j) {
-            if (usb_path !== "") {
-                if (hid_dev_model.get(j).dev_path === usb_path) {
-                    selectDevIndex = j
-                    connectDevice(j)
+            if (usb_path !== "" && hid_dev_model.get(j).dev_path === usb_path)
+                remembered = j
+        }
+        if (remembered === -1 || !connectDevice(remembered)) {
+            for (var n = 0; n < hid_dev_model.count; ++n) {
+                if (n !== remembered && connectDevice(n))
                     break
-                }
-            } else if (connectDevice(j)) {
-                break
             }
         }
         searching = false

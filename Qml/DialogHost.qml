@@ -25,10 +25,11 @@ Loader {
         open(loader || host, "alert", info)
     }
 
-    // The plain notice most pages give: a title, a message and "OK".
-    function showNotice(title, message, loader) {
-        showAlert({ title: title, msg: message, dobtn: qsTranslate("main", "OK"), dofunc: null, closefunc: null },
-                  loader)
+    // The plain notice most pages give: a title, a message and "OK"; the
+    // detail, when given, says why or what to do next under the message.
+    function showNotice(title, message, loader, detail) {
+        showAlert({ title: title, msg: message, detail: detail || "", dobtn: qsTranslate("main", "OK"),
+                    dofunc: null, closefunc: null }, loader)
     }
 
     function open(loader, variant, info) {

@@ -25,15 +25,15 @@ Rectangle {
                    qsTr("USB-C port (source 2)"), qsTr("USB-C port (source 1)"), qsTr("USB-C port (power)*"),
                    qsTr("power jack"), qsTr("port 1 status LED"), qsTr("port 2 status LED")]
                 : [qsTr("Connect up to 4 USB peripherals such as a USB mouse, USB keyboard, printer, or external hard drive to the unit’s USB Type-A ports."),
-                   qsTr("Connect a USB-C source device to the unit’s USB-C port (source1)."),
+                   qsTr("Connect a USB-C source device to the unit’s USB-C port (source 1)."),
                    qsTr("Connect another USB-C source device to the unit’s USB-C port (source 2)."),
-                   qsTr("Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port."),
+                   qsTr("Connect a DisplayPort-enabled display to the unit’s DisplayPort output port."),
                    qsTr("Connect the supplied port switch button to the indicated jack."),
                    qsTr("Connect the power adapter to the unit’s power jack."),
                    qsTr("(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.")]
         var note = guide === "hardware"
-                ? qsTr("This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.")
-                : qsTr("For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.")
+                ? qsTr("This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.")
+                : qsTr("For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.")
         for (var i = 0; i < steps.length; ++i)
             step_model.append({ mode: "step", step_text: steps[i] })
         step_model.append({ mode: "note", step_text: note })
@@ -147,7 +147,9 @@ Rectangle {
                 width: 350
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: qsTr("Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.")
+                // Each brand names its own program and switch.
+                text: qsTr("Make sure each device has installed @ Portview and connected to @ KVM correctly.")
+                      .replace(/@/g, main.company)
                 font.pixelSize: 15
                 color: dev_guide.textColour
             }

@@ -53,8 +53,9 @@ Rectangle {
         visible: home.session.noDevice
         anchors.centerIn: parent
         horizontalAlignment: Text.AlignHCenter
-        text: qsTranslate("main", "No device detected") + "\r\n"
-              + qsTranslate("main", "Please check the connection to the device.")
+        text: home.session.upgrading ? qsTranslate("main", "Firmware upgrade in progress: keep the switch connected")
+                                     : qsTranslate("main", "No device detected") + "\r\n"
+                                       + qsTranslate("main", "Please check the connection to the device.")
         font.pixelSize: 15
         font.bold: true
         color: home.textColour
@@ -129,7 +130,7 @@ Rectangle {
                     anchors.margins: 6
                     width: 60
                     height: 60
-                    visible: home.session.cards.count > 1 && model.status_img === Codes.Connected
+                    visible: model.status_img === Codes.Connected
                     source: visible ? "../Images/online.png" : ""
                     Accessible.role: Accessible.Graphic
                     Accessible.name: qsTranslate("main", "Connected")

@@ -81,6 +81,32 @@ function parseBackup(text, model) {
              safely: Math.trunc(Number(settings.safely)) }
 }
 
+// Why a backup text gave no settings for `model`: "model" when it is a
+// backup of another model's settings, else "damaged".
+function backupFault(text, model) {
+    try {
+        var backup = JSON.parse(text)
+        if (backup !== null && typeof backup === "object" && typeof backup.modelname === "string"
+                && backup.modelname !== "" && backup.modelname !== model)
+            return "model"
+    } catch (e) {
+    }
+    return "damaged"
+}
+
+// A backup's local path with the ".kvm" extension the restore dialog lists
+// (a name typed without it would be hidden there).
+function withBackupExtension(path) {
+    return path === "" || /\.kvm$/i.test(path) ? path : path + ".kvm"
+}
+
+// The name a new backup is offered under: the model and today's date.
+function backupName(model, date) {
+    function two(n) { return (n < 10 ? "0" : "") + n }
+    return String(model) + "-" + date.getFullYear() + "-" + two(date.getMonth() + 1) + "-" + two(date.getDate())
+            + ".kvm"
+}
+
 // The file name the upgrade tool is saved under: the last segment of the
 // URL's path, percent-decoded. It must stay a plain name inside the
 // temporary folder, so "" for an empty name, "." or "..", a name with a

@@ -43,10 +43,20 @@ Rectangle {
         onClicked: offer_card.answered("1")
     }
     StaticText {
-        id: read_first
+        id: offered
         x: 45
         anchors.top: offer_close.bottom
-        anchors.topMargin: 10
+        anchors.topMargin: 6
+        text: qsTranslate("upgrade_info", "Offered version: @").replace("@", main.new_ver)
+        font.pixelSize: 14
+        font.bold: true
+        color: Theme.offerText
+    }
+    StaticText {
+        id: read_first
+        x: 45
+        anchors.top: offered.bottom
+        anchors.topMargin: 8
         text: qsTranslate("upgrade_info", "Please read the following carefully before downloading.")
         font.pixelSize: 14
         color: Theme.offerText
@@ -57,7 +67,7 @@ Rectangle {
         anchors.top: read_first.bottom
         anchors.topMargin: 12
         width: 450
-        height: 270
+        height: 220
         color: Theme.offerTerms
         border.color: Theme.offerTermsBorder
         Flickable {
@@ -115,10 +125,25 @@ Rectangle {
         }
     }
     StaticText {
+        id: port_note
         x: 45
         anchors.top: about_link.bottom
         anchors.topMargin: 8
         text: qsTranslate("upgrade_info", "Note: Only supports firmware updates for computers on Port 1.")
+        font.pixelSize: 13
+        color: "red"
+    }
+    // The maker's upgrade tool runs on Windows only: said before anything
+    // is fetched.
+    StaticText {
+        visible: Qt.platform.os !== "windows"
+        x: 45
+        width: 450
+        anchors.top: port_note.bottom
+        anchors.topMargin: 8
+        text: qsTranslate("upgrade_info", "The upgrade tool is a Windows program: on this system, upgrade from a "
+                          + "Windows computer on the switch's Port 1.")
+        wrapMode: Text.WordWrap
         font.pixelSize: 13
         color: "red"
     }

@@ -66,10 +66,26 @@ Item {
             anchors.leftMargin: 24
             anchors.right: parent.right
             anchors.rightMargin: 24
-            anchors.bottom: buttons.top
+            anchors.bottom: detail.visible ? detail.top : buttons.top
             anchors.bottomMargin: 10
             text: dialog.para.msg === undefined ? "" : dialog.para.msg
             font.pixelSize: 14
+            wrapMode: Text.WordWrap
+            opacity: Theme.brand.messageOpacity
+            color: Theme.brand.popupText
+        }
+
+        // Why it failed or what to do next, under the message and apart
+        // from it, so the message itself stays the same text.
+        StaticText {
+            id: detail
+            visible: text !== ""
+            anchors.left: message.left
+            anchors.right: message.right
+            anchors.bottom: buttons.top
+            anchors.bottomMargin: 12
+            text: dialog.para.detail === undefined ? "" : dialog.para.detail
+            font.pixelSize: 13
             wrapMode: Text.WordWrap
             opacity: Theme.brand.messageOpacity
             color: Theme.brand.popupText

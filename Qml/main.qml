@@ -93,6 +93,12 @@ Window {
             setQml.visible = false
             setQml.source = ""
         }
+        onUpgradeEnded: {
+            showNotice(qsTr("Firmware Upgrade"),
+                       (changed ? qsTr("The switch now reports firmware version @.")
+                                : qsTr("The switch still reports firmware version @: the firmware is unchanged."))
+                       .replace("@", version))
+        }
     }
 
     // The upgrade page asks for the tool once the switch is in upgrade mode;
@@ -136,7 +142,7 @@ Window {
 
     function showConfirm(info, loader) { dialog_Qml.showConfirm(info, loader) }
     function showAlert(info, loader) { dialog_Qml.showAlert(info, loader) }
-    function showNotice(title, message, loader) { dialog_Qml.showNotice(title, message, loader) }
+    function showNotice(title, message, loader, detail) { dialog_Qml.showNotice(title, message, loader, detail) }
 
     // --- functions the pages call ---------------------------------------------
 
@@ -201,14 +207,23 @@ Window {
 
     // The firmware upgrade page has put the switch into upgrade mode: the
     // tool starts a little later, from this window.
-    function startUpgradeTimer() { open_timer.start() }
+    function startUpgradeTimer() {
+        session.upgradeStarted()
+        open_timer.start()
+    }
 
     // The tool lies in the temporary folder under the plain name the upgrade
-    // page saved it as.
+    // page saved it as. When it does not start, the switch is left in
+    // upgrade mode: say how to leave it, and offer to start the tool again.
     function openUpgrade() {
         var name = Maintenance.plainFileName(upgrade_url)
         if (name === "" || !process.openProcess("/" + name)) {
-            showNotice(qsTr("Error"), qsTr("Firmware upgrade file open failed."))
+            console.log("the upgrade tool did not start:", name)
+            showConfirm({ title: qsTr("Error"), msg: qsTr("Firmware upgrade file open failed."),
+                          detail: qsTr("The switch stays in upgrade mode: unplug it and plug it in again to leave "
+                                       + "upgrade mode, or start the upgrade tool again."),
+                          dobtn: qsTr("Start Again"), cancelbtn: qsTr("Close"),
+                          dofunc: main.openUpgrade, cancelfunc: null, closefunc: null, showicon: 0, icon: 0 })
         }
     }
 

@@ -14,6 +14,8 @@ Rectangle {
     signal pageWanted(string page)
 
     ListModel { id: faq_model }
+    // How many entries the last search kept.
+    property int found: faq_model.count
 
     function named(text) {
         return Faq.named(text, main.dev_model)
@@ -25,12 +27,15 @@ Rectangle {
 
     // Keeps the entries that match and closes them all.
     function searchfaq(keywords) {
+        var hits = 0
         for (var i = 0; i < faq_model.count; ++i) {
             var entry = faq_model.get(i)
             var hit = Faq.matches({ title: entry.title_text, answer: entry.content_text }, keywords, main.dev_model)
             faq_model.setProperty(i, "search", hit ? 1 : 0)
             faq_model.setProperty(i, "show", 0)
+            hits += hit ? 1 : 0
         }
+        found = hits
     }
 
     Component.onCompleted: {
@@ -107,8 +112,30 @@ Rectangle {
             placeholderTextColor: Theme.brand.fieldPlaceholder
             background: null
             Accessible.name: qsTr("Search")
-            onAccepted: faq_page.searchfaq(text)
+            onAccepted: {
+                typing_timer.stop()
+                faq_page.searchfaq(text)
+            }
+            // The list follows the typing; a short pause first, so that a
+            // fast typist does not wait for a search per key.
+            onTextEdited: typing_timer.restart()
         }
+    }
+
+    Timer {
+        id: typing_timer
+        interval: 250
+        onTriggered: faq_page.searchfaq(search_field.text)
+    }
+
+    StaticText {
+        visible: faq_page.found === 0
+        anchors.top: search_box.bottom
+        anchors.topMargin: 24
+        x: header.x
+        text: qsTr("No questions match your search.")
+        font.pixelSize: 14
+        color: main.contentcolor
     }
 
     Flickable {

@@ -33,9 +33,16 @@ Rectangle {
     }
 
     // The content page learns of a query only through its `ischecking`.
-    function setChecking(value) {
-        if (load_menu.item && load_menu.item.ischecking !== undefined)
-            load_menu.item.ischecking = value
+    // The query's state on the content page; for a failure also why
+    // (`checkFault`: "network" when no answer came, "server" when the
+    // service answered with an error, "answer" when its answer could not be
+    // read), for the pages that tell them apart.
+    function setChecking(value, fault) {
+        if (!load_menu.item || load_menu.item.ischecking === undefined)
+            return
+        if (load_menu.item.checkFault !== undefined)
+            load_menu.item.checkFault = fault === undefined ? "" : fault
+        load_menu.item.ischecking = value
     }
 
     function checkfirmware() {
@@ -43,7 +50,7 @@ Rectangle {
         var url = Firmware.queryUrl(base, firmware_url !== "")
         if (url === "") {
             console.log("firmware query refused: not an https address:", base)
-            setChecking(Codes.CheckFailed)
+            setChecking(Codes.CheckFailed, "network")
             return
         }
         if (query !== null)
@@ -65,16 +72,17 @@ Rectangle {
     }
 
     function firmwareAnswered(status, body) {
+        // Status 0: no answer at all (no network, no such host, refused).
         if (status !== 200) {
             console.log("error: " + status)
-            setChecking(Codes.CheckFailed)
+            setChecking(Codes.CheckFailed, status === 0 ? "network" : "server")
             return
         }
         console.log("ok", body)
         var offer = Firmware.parseOffer(body)
         if (offer === null) {
             console.log("error: the firmware answer holds no offer")
-            setChecking(Codes.CheckFailed)
+            setChecking(Codes.CheckFailed, "answer")
             return
         }
         main.new_ver = offer.version
@@ -98,7 +106,7 @@ Rectangle {
             product_frame.query = null
             stalled.abort()
             console.log("error: the firmware query timed out")
-            product_frame.setChecking(Codes.CheckFailed)
+            product_frame.setChecking(Codes.CheckFailed, "network")
         }
     }
 

@@ -15,6 +15,9 @@ Rectangle {
     readonly property bool windows: Qt.platform.os === "windows"
     // The firmware query (Codes.CheckState); the frame sets it back.
     property int ischecking: Codes.CheckIdle
+    // Why the last query failed: "network", "server" or "answer" (the frame
+    // sets it with the state).
+    property string checkFault: ""
     // 1 while the file dialog serves a backup, 0 for a restore.
     property int backup: 0
 
@@ -61,7 +64,7 @@ Rectangle {
         io.source = encrypt.get_userappdata_path()
         io.text = Maintenance.backupText(main.dev_model, main.hotkey_list, main.silent_remove, main.safely_remove)
         io.write()
-        var local = Maintenance.localPath(path, windows)
+        var local = Maintenance.withBackupExtension(Maintenance.localPath(path, windows))
         var done = local !== "" && encrypt.encrypt_file(local)
         // The settings never stay in clear text beside the encrypted copy,
         // also when encrypting failed before it got to removing them.
@@ -73,25 +76,41 @@ Rectangle {
         showResult(qsTr("Backup"), done ? qsTr("Backup successfully!") : qsTr("Failed to backup setting."))
     }
 
-    function readBackup(local) {
-        if (local === "" || !encrypt.decrypt_file(local))
-            return null
-        io.source = encrypt.get_userappdata_path()
-        // A working file that cannot be read must not leave an earlier text
-        // to be taken for the backup.
+    // A file's text, or "" when it cannot be read. A working file that
+    // cannot be read must not leave an earlier text to be taken for it.
+    function readText(url) {
+        io.source = url
         io.text = ""
         io.read()
+        return io.text
+    }
+
+    // The settings of the backup at `path` (`local` as a local path), or the reason there are none:
+    // { fault: "file" } when it is no backup file at all (every backup
+    // container starts with "GVLU"), "damaged" when it does not decrypt or
+    // read, "model" when it holds another model's settings.
+    function readBackup(path, local) {
+        if (local === "" || readText(Maintenance.fileUrl(path)).substring(0, 4) !== "GVLU")
+            return { fault: "file" }
+        if (!encrypt.decrypt_file(local))
+            return { fault: "damaged" }
+        var text = readText(encrypt.get_userappdata_path())
         encrypt.delete_tempfile()
-        return Maintenance.parseBackup(io.text, main.dev_model)
+        var settings = Maintenance.parseBackup(text, main.dev_model)
+        return settings !== null ? settings : { fault: Maintenance.backupFault(text, main.dev_model) }
     }
 
     function loadFile(path) {
         var local = Maintenance.localPath(path, windows)
         var name = local.substring(local.lastIndexOf("/") + 1)
-        var settings = readBackup(local)
-        if (settings === null) {
-            console.log("restore failed:", path)
-            showResult(qsTr("Restore Device"), qsTr("Failed to restore setting."))
+        var settings = readBackup(path, local)
+        if (settings.fault !== undefined) {
+            console.log("restore failed:", settings.fault, path)
+            var reasons = { file: qsTr("The file is not a settings backup."),
+                            damaged: qsTr("The backup file is damaged."),
+                            model: qsTr("The backup was made for another model.") }
+            main.showNotice(qsTr("Restore Device"), qsTr("Failed to restore setting."), dialog_loader,
+                            reasons[settings.fault])
             return
         }
         main.hotkey_list = settings.hotkey
@@ -110,6 +129,9 @@ Rectangle {
     FileDialog {
         id: file_Dialog
         nameFilters: [qsTr("List Files (*.kvm)")]
+        // A backup name typed without the extension still gets it, so that
+        // the filter above lists it for a restore.
+        defaultSuffix: maintenance_page.backup === 1 ? "kvm" : ""
         onAccepted: {
             if (maintenance_page.backup === 1)
                 maintenance_page.saveTolocal(fileUrl.toString())
@@ -147,8 +169,10 @@ Rectangle {
                 }
                 StaticText {
                     text: maintenance_page.ischecking === Codes.Checking ? qsTr("Checking") + "..."
-                        : maintenance_page.ischecking === Codes.CheckFailed ? qsTr("Failed, please confirm the network connection.")
-                                                            : qsTr("Check for latest version.")
+                        : maintenance_page.ischecking !== Codes.CheckFailed ? qsTr("Check for latest version.")
+                        : maintenance_page.checkFault === "server" ? qsTr("Failed: the firmware service reported an error, please try again later.")
+                        : maintenance_page.checkFault === "answer" ? qsTr("Failed: the firmware service's answer could not be read.")
+                                                            : qsTr("Failed, please confirm the network connection.")
                     font.pixelSize: 13
                     color: maintenance_page.ischecking === Codes.CheckFailed ? "red" : main.contentcolor
                     opacity: maintenance_page.ischecking === Codes.CheckFailed ? 1 : 0.72

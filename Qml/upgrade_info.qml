@@ -18,6 +18,9 @@ Item {
     // Set when the page stops the download itself: the abort it reports then
     // is no failure to show.
     property bool stopping: false
+    // From the start of the download until the switch is in upgrade mode or
+    // the download failed or was cancelled.
+    property bool downloading: false
 
     function closeUI() {
         upgrade_loader.visible = false
@@ -29,12 +32,23 @@ Item {
     }
 
     function fail(message, loader) {
+        downloading = false
         main.showNotice(qsTr("Error"), message, loader)
         closeUI()
     }
 
     function errorDialog() {
-        fail(qsTr("Fail to download file.Please check your internet connection and try again later."), dialog_loader)
+        fail(qsTr("Fail to download file. Please check your internet connection and try again later."), dialog_loader)
+    }
+
+    // The switch left while the tool was being fetched: its frame and this
+    // page go with it, and the window says why the download ended.
+    Component.onDestruction: {
+        if (downloading && !main.dev_status) {
+            console.log("the switch left during the download: download ended")
+            main.showNotice(qsTr("Error"), qsTr("The switch was disconnected, so the download has ended."),
+                            undefined, qsTr("Connect the switch again and check for the new firmware again."))
+        }
     }
 
     // The tool's place in the temporary folder, as a URL; the name is
@@ -53,6 +67,7 @@ Item {
         }
         offer_card.visible = false
         progress_card.visible = true
+        downloading = true
         update_download.url = main.upgrade_url
         update_download.destination = toolUrl()
         update_download.start()
@@ -65,6 +80,7 @@ Item {
     }
 
     function cancel() {
+        downloading = false
         stopDownload()
         closeUI()
     }
@@ -83,6 +99,7 @@ Item {
             return
         }
         // The main window starts the tool; its timer outlives this page.
+        downloading = false
         main.startUpgradeTimer()
         closeUI()
     }

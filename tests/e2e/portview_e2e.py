@@ -302,7 +302,7 @@ class Program:
 
 
 ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
-         "check": ("check box",), "field": ("text", "entry"), "combo": ("combo box",), "item": ("list item",)}
+         "check": ("check box",), "image": ("image", "icon"), "field": ("text", "entry"), "combo": ("combo box",), "item": ("list item",)}
 
 
 # --- Files the program writes -----------------------------------------------------
@@ -420,10 +420,10 @@ def web_pages(opened, count):
 
 # --- Flows -------------------------------------------------------------------------
 
-def connected_cards(program, expected):
+def connected_cards(program, expected, timeout=15.0):
     """Waits until the cards are exactly `expected` ({model: connected?})."""
     wait_for(f"the cards {expected}",
-             lambda: {name: desc == "Connected" for name, desc in program.cards().items()} == expected)
+             lambda: {name: desc == "Connected" for name, desc in program.cards().items()} == expected, timeout)
 
 
 def check_theme(program, title_bar, logo_bar=None, page=None, card=None, save_as=None):
@@ -454,37 +454,61 @@ def start(program_exe, sim_exe, *devices, cards, firmware=False, **env):
     return switch, program
 
 
-def hand_over(program, switch, chord, remaining=None):
-    """The hotkey hands switch 1 to the other computer: its card goes."""
+def hand_over(program, switch, chord, remaining=None, index=1):
+    """The hotkey hands switch `index` to the other computer: its card goes;
+    another switch still here connects within 3 s."""
     key(chord)
-    wait_for("sw i01", lambda: "sw i01" in switch.commands())
-    connected_cards(program, remaining or {})
+    wait_for("sw i01", lambda: "sw i01" in switch.commands(index))
+    connected_cards(program, remaining or {}, timeout=3.0 if remaining else 15.0)
 
 
 def flow_home(program_exe, sim_exe):
-    """Two switches and a mouse: cards, connection, defaults, the hotkey, unplugging, the tray."""
+    """Two switches and a mouse: cards, connection, defaults, the hotkey, the
+    connected switch leaving, the guide of a model without settings, the tray."""
+    write_config(QV5830=known("Ctrl + Alt + K"))
     switch, program = start(program_exe, sim_exe, QV5830, ("other", "vid=046D,pid=C52B,product=Mouse"), QV5840,
                             cards={"QV5830": True, "QV5840": False})
     wait_for("the status read", lambda: "read" in switch.commands(1))
     assert switch.commands(2) == [], f"the second switch was spoken to: {switch.commands(2)}"
 
-    wait_for("the defaults written back", lambda: config().get("QV5830", {}).get("autocheck"))
+    wait_for("the System defaults written back", lambda: config().get("System", {}).get("language"))
     ini = config()
     assert {k: ini["System"].get(k) for k in ("autorun", "language")} == {"autorun": "1", "language": "0"}, ini
-    assert ini["QV5830"] == known(), ini
     assert "QV5840" not in ini, ini
+    program.find("image", "Connected")
 
     check_theme(program, "#f0f0f0", page="#fbfbfb", card="QV5830",
                 save_as=os.environ.get("PORTVIEW_SCREENSHOT"))
 
+    # The connected switch goes to the other computer: the one still here
+    # connects, with the defaults of a model that has no settings of its own
+    # (not the previous model's), written back.
+    hand_over(program, switch, "ctrl+alt+k", {"QV5840": True})
+    wait_for("the defaults written back", lambda: config().get("QV5840", {}).get("autocheck"))
+    assert config()["QV5840"] == dict(known(), firstrun="1"), config()
+    # A round trip by its hotkey before the first click: the guide is still due.
+    hand_over(program, switch, "shift+alt+s", index=2)
+    switch.ctl("set", "2", "port=1")
+    connected_cards(program, {"QV5840": True})
+    assert config()["QV5840"]["firstrun"] == "1", config()
+    program.press("QV5840")
+    program.find("text", "Hardware Overview")
+    wait_for("firstrun = 0", lambda: config()["QV5840"]["firstrun"] == "0")
+    program.press("Skip")
+    program.press("Home")
+
+    # The first switch back: the one connected stays; its hotkey hands it
+    # over and the first connects again.
     reads = switch.commands(1).count("read")
-    hand_over(program, switch, "shift+alt+s", {"QV5840": False})
-    # Back on this computer: the card returns and connects again.
     switch.ctl("set", "1", "port=1")
-    connected_cards(program, {"QV5830": True, "QV5840": False})
+    connected_cards(program, {"QV5830": False, "QV5840": True})
+    hand_over(program, switch, "shift+alt+s", {"QV5830": True}, index=2)
     wait_for("the status read again", lambda: switch.commands(1).count("read") > reads)
+    assert config()["QV5830"] == known("Ctrl + Alt + K"), config()
 
     # The other switch unplugged: this one stays connected.
+    switch.ctl("set", "2", "port=1")
+    connected_cards(program, {"QV5830": True, "QV5840": False})
     switch.ctl("unplug", "2")
     connected_cards(program, {"QV5830": True})
 
@@ -582,7 +606,10 @@ def flow_brand(program_exe, sim_exe):
     program.press("QV5830")
     program.find("text", "Hardware Overview")
     shoot(program, "hollin_guide")
-    program.press("Skip")
+    program.press("Next")
+    program.press("Next")
+    program.find("text", "Make sure each device has installed Hollin Portview and connected to Hollin KVM correctly.")
+    program.press("Finish")
     program.find("button", "Device")
     program.find("check", "USB Silent Removal")
     assert not program.elements("check", "Video Fitwell"), "the maker's video row shows in the sister brand"
@@ -624,22 +651,27 @@ def flow_support(program_exe, sim_exe):
     assert field.getState().contains(program.pyatspi.STATE_FOCUSED), "the search field has no focus"
     subprocess.run(["xdotool", "windowfocus", "--sync", program.shown()[0]], check=True)
 
-    def search(typed, found):
+    def search(typed, found, enter=True):
         key("ctrl+a", "BackSpace")
         if typed:
             subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
-        key("Return")
+        if enter:
+            key("Return")
         return wait_for(f"the questions found by \"{typed}\"", lambda: found(questions()))
     # An empty search keeps all seven, closed: now they fit in view.
     asked = search("", lambda found: len(found) == 7 and found)
     assert all("QV5840" in q for q in asked[:6]) and not [q for q in asked if "QV5830" in q], asked
     lane_answer = "Long press port selection button"
-    search("LANE", lambda found: found == asked[5:6])
+    # The list follows the typing, without Enter; a search that finds
+    # nothing says so.
+    search("LANE", lambda found: found == asked[5:6], enter=False)
     assert not program.starting(lane_answer), "not collapsed"
     program.press(asked[5])
     wait_for("the answer", lambda: program.starting(lane_answer))
     search("(", lambda found: found == [])
+    program.find("text", "No questions match your search.")
     search("QV5840", lambda found: found == asked[:6])
+    program.gone("text", "No questions match your search.")
 
     program.press("Back")
     program.press("Start")
@@ -727,10 +759,12 @@ def flow_device(program_exe, sim_exe):
     program.press("OK")
     program.finds("Shift", "Alt", "S")
 
-    # Unplugged while the frame is open: back to the home page.
+    # Unplugged while the frame is open: back to the home page, where the
+    # switch still here connects within 3 s and its hotkey hands it over.
     switch.ctl("unplug", "2")
     program.gone("button", "Device")
-    connected_cards(program, {"QV5830": False})
+    connected_cards(program, {"QV5830": True}, timeout=3.0)
+    hand_over(program, switch, "shift+alt+s")
 
 
 def press_keys(*keys):
@@ -833,11 +867,14 @@ def flow_prefs(program_exe, sim_exe, build_version):
     shoot(program, "device_zh")
 
 
-def type_into_dialog(program, title, path, folder):
-    """Types `path` into the file dialog `title`, opened in `folder`, and accepts it."""
+def type_into_dialog(program, title, path, folder, listed=None):
+    """Types `path` into the file dialog `title`, opened in `folder` (where
+    the file `listed` shows), and accepts it."""
     wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
     field = wait_for("the file name field", lambda: program.elements("field", "File name:"))[0]
     program.find("combo", folder)
+    if listed:
+        wait_for(f"{listed} in the list", lambda: program.elements(name=listed))
     # The dialog has the keyboard focus, on its file name field.
     subprocess.run(["xdotool", "type", "--delay", "10", path], check=True)
     wait_for("the name typed", lambda: field.queryText().getText(0, -1) == path)
@@ -864,14 +901,16 @@ def flow_maintenance(program_exe, sim_exe):
     program.find("text", "Firmware Version " + old)
     shoot(program, "maintenance")
 
-    # Backup: the file dialog, the encrypted file, no plain copy left behind.
+    # Backup: the file dialog, the encrypted file (named without its
+    # extension, which it gets), no plain copy left behind.
     folder = os.path.join(os.environ["HOME"], "My Backups")
     os.makedirs(folder)
     backup = os.path.join(folder, "portview settings.kvm")
     program.press("Backup")
-    type_into_dialog(program, "Input the file name", backup,
+    type_into_dialog(program, "Input the file name", backup[:-len(".kvm")],
                      os.path.join(os.environ["HOME"], "Documents", "Vemo", "Vemo Portview"))
     alert("Backup successfully!")
+    assert sorted(os.listdir(folder)) == ["portview settings.kvm"], os.listdir(folder)
     plain = os.path.join(os.environ["TMPDIR"], "backup.json")
     subprocess.run([vemocrypt, "decrypt", backup, plain], check=True)
     def settings(name, hotkey, silent):
@@ -887,22 +926,25 @@ def flow_maintenance(program_exe, sim_exe):
     assert config()[model]["hotkey"] == HOTKEY and config()[model]["silent"] == "0", config()
     program.press("Maintenance")
     program.press("Restore")
-    type_into_dialog(program, "Select a file", backup, folder)
+    type_into_dialog(program, "Select a file", backup, folder, listed="portview settings.kvm")
     alert("Setting from [portview settings.kvm] restored successfully!")
     assert config()[model]["hotkey"] == "Ctrl + Alt + K" and config()[model]["silent"] == "1", config()
     assert not os.path.exists(os.path.join(DATA, "kvm.temp")), "the settings stayed in clear text"
 
-    # Files that must not restore: another model's backup, a damaged one (a
-    # file that is no container fails the same way: tst_crypto).
-    other_model, damaged = (os.path.join(folder, n) for n in ("other.kvm", "damaged.kvm"))
+    # Files that must not restore, each with its reason: another model's
+    # backup, a damaged one, a file that is no backup at all.
+    other_model, damaged, no_backup = (os.path.join(folder, n) for n in ("other.kvm", "damaged.kvm", "notes.kvm"))
     Path(plain).write_text(settings("QV5840", "Ctrl + Alt + W", 0), encoding="utf-8")
     subprocess.run([vemocrypt, "encrypt", plain, other_model], check=True)
     data = Path(backup).read_bytes()
     Path(damaged).write_bytes(data[:len(data) // 2] + bytes(b ^ 0x5A for b in data[len(data) // 2:]))
+    Path(no_backup).write_text("shopping list\n", encoding="utf-8")
     before = config()
-    for path in (other_model, damaged):
+    for path, reason in ((other_model, "The backup was made for another model."),
+                         (damaged, "The backup file is damaged."), (no_backup, "The file is not a settings backup.")):
         program.press("Restore")
         type_into_dialog(program, "Select a file", path, folder)
+        program.find("text", reason)
         alert("Failed to restore setting.")
         assert config() == before, (path, config())
 
@@ -917,10 +959,12 @@ def flow_maintenance(program_exe, sim_exe):
     def offer():
         program.press("Check")
         program.find("text", "New Firmware Version")
+        program.find("text", "Offered version: " + new)
 
     for answer, stored in (("Remind me later", "1"), ("Skip this version", "0"), ("Close", "1")):
         offer()
         if answer == "Remind me later":
+            assert program.starting("The upgrade tool is a Windows program"), "no word of the Windows tool"
             shoot(program, "upgrade")
         program.press(answer, last=True)
         program.gone("text", "New Firmware Version")
@@ -940,7 +984,7 @@ def flow_maintenance(program_exe, sim_exe):
     switch.ctl("set", "1", "offer-url=")
 
     # "Cancel" stops the download and reports nothing.
-    stall = "Fail to download file.Please check your internet connection and try again later."
+    stall = "Fail to download file. Please check your internet connection and try again later."
     offer()
     program.press("Download")
     program.press("Cancel")
@@ -958,16 +1002,35 @@ def flow_maintenance(program_exe, sim_exe):
     download(stall)
     switch.ctl("set", "1", "offer-file=tool")
 
+    def progress():
+        wait_for("some progress", lambda: [t for t in program.elements("text")
+                                           if t.name.endswith("%") and t.name != "0%"])
+
+    # The switch leaving during the download ends it, and says so.
+    offer()
+    program.press("Download")
+    progress()
+    switch.ctl("unplug", "1")
+    alert("The switch was disconnected, so the download has ended.")
+    assert "update" not in switch.commands(1), switch.commands(1)
+    switch.ctl("plug", "1")
+    connected_cards(program, {model: True})
+    open_maintenance()
+
     # The whole upgrade: progress, upgrade mode, the tool flashes the switch,
-    # which restarts with the new version.
+    # which restarts with the new version; meanwhile the window says the
+    # upgrade is under way, then names the version the switch reports.
     offer()
     program.press("Download")
     program.find("text", f"{model}_{new}")
-    wait_for("some progress", lambda: [t for t in program.elements("text") if t.name.endswith("%") and t.name != "0%"])
+    progress()
     shoot(program, "progress")
     wait_for("upgrade mode", lambda: "update" in switch.commands(1))
-    wait_for("the new firmware", lambda: switch.state()["fw"] == new, timeout=20)
-    connected_cards(program, {})
+    busy = "Firmware upgrade in progress: keep the switch connected"
+    wait_for("the upgrade said under way", lambda: not program.cards() and program.elements("text", busy))
+    shoot(program, "upgrading")
+    assert switch.state()["fw"] == new, switch.state()
+    alert("The switch now reports firmware version " + new + ".")
     connected_cards(program, {model: True})
     open_maintenance()
     program.find("text", "Firmware Version " + new)

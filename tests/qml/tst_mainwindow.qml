@@ -63,7 +63,9 @@ TestCase {
         start()
         window.upgrade_url = "https://fw.example.com/files/QV5830_V1.0.4.exe"
         window.openUpgrade()
-        compare(window.alert_dialog_info.msg, "Firmware upgrade file open failed.")
+        compare(window.confirm_dialog_info.msg, "Firmware upgrade file open failed.")
+        verify(window.confirm_dialog_info.detail.indexOf("unplug it and plug it in again") >= 0)
+        compare(window.confirm_dialog_info.dofunc, window.openUpgrade)
     }
 
     // The device frame of a connected switch, its Device page loaded.
@@ -171,10 +173,10 @@ TestCase {
     // answers count as a failed query (the flows see newer and equal ones).
     function test_firmwareQuery_data() {
         return [
-            { tag: "older", model: "OLDER", outcome: "current", ischecking: 0 },
-            { tag: "time-out", model: "SLOW", outcome: "none", ischecking: 2 },
-            { tag: "status 500", model: "BROKEN", outcome: "none", ischecking: 2 },
-            { tag: "not JSON", model: "GARBLED", outcome: "none", ischecking: 2 },
+            { tag: "older", model: "OLDER", outcome: "current", ischecking: 0, fault: "" },
+            { tag: "time-out", model: "SLOW", outcome: "none", ischecking: 2, fault: "network" },
+            { tag: "status 500", model: "BROKEN", outcome: "none", ischecking: 2, fault: "server" },
+            { tag: "not JSON", model: "GARBLED", outcome: "none", ischecking: 2, fault: "answer" },
         ]
     }
 
@@ -187,6 +189,7 @@ TestCase {
         frame.checkfirmware()
         tryVerify(function () { return page.ischecking !== 1 }, 10000, "the query never ended")
         compare(page.ischecking, data.ischecking)
+        compare(page.checkFault, data.fault)
         compare(findChild(frame, "upgrade_loader").visible, data.outcome === "offer")
         compare(findChild(frame, "dialog_loader").visible, data.outcome === "current")
         if (data.outcome === "current")

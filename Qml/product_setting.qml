@@ -16,6 +16,11 @@ Rectangle {
 
     color: Theme.brand.preferences
 
+    // Escape leaves as "Back" does; the focus starts on "Back" and returns
+    // to the gear.
+    Keys.onEscapePressed: main.goHome()
+    DialogFocus { first: back_arrow }
+
     ListModel {
         id: items
         ListElement { value: "0"; text: "English" }
@@ -124,8 +129,8 @@ Rectangle {
                 model: items
                 textRole: "text"
                 currentIndex: main.language
-                focusPolicy: Qt.NoFocus
                 Accessible.name: qsTr("Language")
+                Accessible.description: displayText
                 font.family: notosans.name
                 font.pixelSize: 14
                 indicator: Image {
@@ -141,6 +146,7 @@ Rectangle {
                     color: Theme.brand.comboFill
                     border.color: Theme.brand.fieldBorder
                 }
+                FocusRing {}
                 contentItem: Text {
                     leftPadding: 10
                     verticalAlignment: Text.AlignVCenter

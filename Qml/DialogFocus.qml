@@ -3,6 +3,7 @@ import QtQuick 2.15
 // What a dialog does with the keyboard focus: it takes the focus to `first`
 // when it shows and gives it back where it was when it hides or goes. The
 // dialog itself keeps Tab inside (its last control leads to its first).
+// A dialog hides before it goes, which gives the focus back.
 Item {
     id: keeper
     property Item scope: parent
@@ -24,12 +25,13 @@ Item {
             first.forceActiveFocus(Qt.TabFocusReason)
     }
 
-    // Later, once what the dialog covered shows again.
+    // Later, once what the dialog covered shows again; called on the item
+    // itself, since the dialog may be gone by then.
     function leave() {
         var back = before
         before = null
         if (back)
-            Qt.callLater(function () { if (back) back.forceActiveFocus(Qt.TabFocusReason) })
+            Qt.callLater(back.forceActiveFocus)
     }
 
     Connections {
@@ -42,5 +44,4 @@ Item {
         }
     }
     Component.onCompleted: if (scope.visible) enter()
-    Component.onDestruction: leave()
 }

@@ -8,7 +8,7 @@ Image {
     signal clicked()
 
     fillMode: Image.PreserveAspectFit
-    activeFocusOnTab: visible && enabled
+    activeFocusOnTab: true
     Keys.onSpacePressed: button.clicked()
     Keys.onReturnPressed: button.clicked()
     Keys.onEnterPressed: button.clicked()

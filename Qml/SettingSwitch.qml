@@ -19,7 +19,7 @@ Item {
     Accessible.onPressAction: toggle.clicked()
     Accessible.onToggleAction: toggle.clicked()
     Accessible.focusable: true
-    activeFocusOnTab: visible && enabled
+    activeFocusOnTab: true
     Keys.onSpacePressed: toggle.clicked()
     Keys.onReturnPressed: toggle.clicked()
     Keys.onEnterPressed: toggle.clicked()

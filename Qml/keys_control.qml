@@ -13,7 +13,8 @@ FocusScope {
     property bool recording: false
     Accessible.role: Accessible.Dialog
     Accessible.name: qsTr("Hotkey Edit")
-    Keys.onEscapePressed: keys_item.closePage()
+    // Later: the editor goes away with its loader, not inside its own key event.
+    Keys.onEscapePressed: Qt.callLater(keys_item.closePage)
     readonly property var modifiers: ["Ctrl", "Shift", "Alt", "Win"]
     readonly property int maxKeys: 5
     readonly property color errorColour: "red"

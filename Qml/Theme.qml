@@ -17,7 +17,7 @@ QtObject {
         bgcolor:          ["#fbfbfb", "black"],
         titlecolor:       ["#747474", "#777777"],
         contentcolor:     ["#292929", "#d4d4d4"],
-        btncolor:         ["#0074d4", "#85c12f"],
+        btncolor:         ["#0070cc", "#85c12f"],
         // The application frame, its title bar and logo bar.
         frame:            ["#08375e", "black"],
         frameBorder:      ["#bcb5b9", "black"],

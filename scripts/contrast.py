@@ -17,7 +17,7 @@ PAIRS = [("titlecolor", "bgcolor", False), ("contentcolor", "bgcolor", False),
          ("buttonText", "btncolor", False), ("white", "guideButton", False),
          ("offerQuietText", "offerQuiet", False), ("offerText", "offerTerms", False),
          ("offerLink", "white", False), ("offerDownloadText", "offerDownload", False),
-         ("focusRing", "bgcolor", True)]
+         ("btncolor", "guideStrip", False), ("focusRing", "bgcolor", True)]
 NAMED = {"white": "#ffffff", "black": "#000000", "red": "#ff0000"}
 
 

@@ -955,6 +955,7 @@ def flow_access(program_exe, sim_exe):
 
     page_check("home")
     tab_to("QV5830")
+    shoot(program, "focus_card")
     key("Return")
     program.find("text", "Hardware Overview")
     covered("QV5830", "Preferences")
@@ -992,6 +993,7 @@ def flow_access(program_exe, sim_exe):
     program.find("text", question)
     assert program.elements("dialog"), "the confirmation is no dialog"
     wait_for("Cancel focused", lambda: focused() == "Cancel")
+    shoot(program, "focus_dialog")
     seen = set()
     for _ in range(4):
         key("Tab")

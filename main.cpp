@@ -58,6 +58,8 @@ int main(int argc, char *argv[])
 
     // Declared before the engine: destroyed after it.
     std::optional<InterfaceServices> services;
+    // Where the window may lie: it places and fits itself inside.
+    ScreenArea screenArea;
     QQmlApplicationEngine engine;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
@@ -66,6 +68,7 @@ int main(int argc, char *argv[])
     auto *deviceEvents = new UpgradeEventFilter;
     QAbstractEventDispatcher::instance()->installNativeEventFilter(deviceEvents);
     publishServices(engine.rootContext(), *services, deviceEvents, showMode);
+    engine.rootContext()->setContextProperty(QStringLiteral("screenArea"), &screenArea);
 
     // A missing entry reads as 0, English.
     services->lang.changeLang(

@@ -2,8 +2,10 @@
 
 #include "Platform/raisewindow.h"
 
+#include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QScreen>
 
 void bringMainWindowToFront(QQmlApplicationEngine &engine)
 {
@@ -13,4 +15,35 @@ void bringMainWindowToFront(QQmlApplicationEngine &engine)
         return;
     window->showNormal();
     platform::bringWindowToFront(static_cast<std::uintptr_t>(window->winId()));
+}
+
+ScreenArea::ScreenArea(QObject *parent) : QObject(parent)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (QScreen *screen : screens)
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        watch(screen);
+        emit changed();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, this, &ScreenArea::changed);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, &ScreenArea::changed);
+}
+
+void ScreenArea::watch(QScreen *screen)
+{
+    connect(screen, &QScreen::availableGeometryChanged, this, &ScreenArea::changed);
+    connect(screen, &QScreen::geometryChanged, this, &ScreenArea::changed);
+}
+
+QRect ScreenArea::available() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect ScreenArea::desktop() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableVirtualGeometry() : QRect();
 }

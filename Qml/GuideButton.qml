@@ -10,6 +10,8 @@ TextButton {
     width: 94
     height: 29
     fill: Theme.guideButton
+    // White on the blue, black on the pale green of "Finish".
+    labelColor: fill === Theme.guideFinish ? Theme.offerDownloadText : "white"
     contentItem: Item {
         Row {
             anchors.centerIn: parent

@@ -84,6 +84,11 @@ Rectangle {
             color: main.btncolor
             Accessible.role: Accessible.Button
             Accessible.onPressAction: dev_guide.go(2)
+            Accessible.focusable: true
+            activeFocusOnTab: true
+            Keys.onSpacePressed: dev_guide.go(2)
+            Keys.onReturnPressed: dev_guide.go(2)
+            FocusRing {}
             MouseArea {
                 anchors.fill: parent
                 cursorShape: Qt.PointingHandCursor

@@ -45,6 +45,14 @@ Rectangle {
         }
     }
 
+    // Whether the whole window lies in the screens' available area (panels
+    // left out), so its title strip and every control can be reached.
+    function insideDesktop() {
+        var d = typeof screenArea !== "undefined" && screenArea.desktop.width > 0 ? screenArea.desktop : main.area
+        return main.x >= d.x && main.y >= d.y && main.x + main.width <= d.x + d.width
+               && main.y + main.height <= d.y + d.height
+    }
+
     // The window as large as all screens together, and the frame back in the
     // middle of screen 0 when it would stick out (reso_timer, every second).
     function fitToScreens() {
@@ -61,13 +69,12 @@ Rectangle {
             if (sumWidth !== main.width || sumHeight !== main.height) {
                 main.width = sumWidth
                 main.height = sumHeight
-                if (main.windows_x + main.frameWidth > sumWidth || main.windows_y + main.frameHeight > sumHeight) {
+                if (main.windows_x + main.shownWidth > sumWidth || main.windows_y + main.shownHeight > sumHeight) {
                     main.windows_x = main.centredX()
                     main.windows_y = main.centredY()
                 }
             }
-        } else if (main.x + main.frameWidth > sumWidth || main.y + main.frameHeight > sumHeight
-                   || main.x < -main.frameWidth / 2 || main.y < 0) {
+        } else if (!insideDesktop()) {
             main.windows_x = main.centredX()
             main.windows_y = main.centredY()
             main.x = main.windows_x

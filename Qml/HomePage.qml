@@ -11,6 +11,12 @@ Rectangle {
     signal cardClicked(int index)
 
     color: Theme.bgcolor === "" ? "white" : Theme.bgcolor
+
+    function focusCard(index) {
+        var cell = dev_grid.itemAtIndex(index)
+        if (cell)
+            cell.children[0].forceActiveFocus(Qt.TabFocusReason)
+    }
     readonly property color textColour: Theme.contentcolor === "" ? "black" : Theme.contentcolor
 
     StaticText {
@@ -113,6 +119,25 @@ Rectangle {
                 Accessible.name: model.modelname
                 Accessible.description: model.status_img === Codes.Connected ? "Connected" : ""
                 Accessible.onPressAction: home.cardClicked(index)
+                Accessible.focusable: true
+                // Tab reaches each card, the arrow keys move along the row,
+                // Space and Enter open it; the row scrolls to the focused card.
+                activeFocusOnTab: true
+                Keys.onSpacePressed: home.cardClicked(index)
+                Keys.onReturnPressed: home.cardClicked(index)
+                Keys.onEnterPressed: home.cardClicked(index)
+                Keys.onLeftPressed: home.focusCard(index - 1)
+                Keys.onRightPressed: home.focusCard(index + 1)
+                onActiveFocusChanged: {
+                    if (!activeFocus)
+                        return
+                    var left = dev_grid.x + parent.x
+                    if (left < dev_flick.contentX)
+                        dev_flick.contentX = left
+                    else if (left + parent.width > dev_flick.contentX + dev_flick.width)
+                        dev_flick.contentX = left + parent.width - dev_flick.width
+                }
+                FocusRing { radius: 12 }
 
                 Image {
                     id: product

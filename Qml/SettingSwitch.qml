@@ -18,6 +18,11 @@ Item {
     Accessible.checked: checked
     Accessible.onPressAction: toggle.clicked()
     Accessible.onToggleAction: toggle.clicked()
+    Accessible.focusable: true
+    activeFocusOnTab: true
+    Keys.onSpacePressed: toggle.clicked()
+    Keys.onReturnPressed: toggle.clicked()
+    Keys.onEnterPressed: toggle.clicked()
 
     Rectangle {
         anchors.fill: parent
@@ -38,4 +43,5 @@ Item {
         cursorShape: Qt.PointingHandCursor
         onClicked: toggle.clicked()
     }
+    FocusRing { radius: 13 }
 }

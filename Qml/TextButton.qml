@@ -1,17 +1,21 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import com.vemo.portview 1.0
 
 // A rounded button with a text label; the label is its accessible name.
+// Tab reaches it, Space (the control's own) and Enter press it.
 Button {
     id: button
     property color fill: main.btncolor
-    property color labelColor: "white"
+    property color labelColor: Theme.brand.buttonText
     property int pixelSize: 14
 
     implicitWidth: 104
     implicitHeight: 33
     hoverEnabled: true
-    focusPolicy: Qt.NoFocus
+    focusPolicy: Qt.StrongFocus
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
     background: Rectangle {
         radius: height / 2
         color: button.fill
@@ -28,4 +32,5 @@ Button {
         elide: Text.ElideRight
     }
     HoverHandler { cursorShape: Qt.PointingHandCursor }
+    FocusRing { radius: height / 2 }
 }

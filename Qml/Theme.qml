@@ -15,9 +15,9 @@ QtObject {
         // The four colours the pages share; another company word leaves them
         // empty (see `brandColour`).
         bgcolor:          ["#fbfbfb", "black"],
-        titlecolor:       ["#848484", "#747474"],
+        titlecolor:       ["#747474", "#777777"],
         contentcolor:     ["#292929", "#d4d4d4"],
-        btncolor:         ["#008cff", "#85c12f"],
+        btncolor:         ["#0070cc", "#85c12f"],
         // The application frame, its title bar and logo bar.
         frame:            ["#08375e", "black"],
         frameBorder:      ["#bcb5b9", "black"],
@@ -35,7 +35,7 @@ QtObject {
         popupText:        ["black", "#d4d4d4"],
         messageOpacity:   [0.72, 1],
         quietButton:      ["#f2f2f2", "#b5b5b5"],
-        quietButtonText:  ["#777777", "#505050"],
+        quietButtonText:  ["#6e6e6e", "#3c3c3c"],
         // The device frame's title strip and menu.
         frameStrip:       ["#08375e", "#272727"],
         menu:             ["#efefef", "#272727"],
@@ -44,14 +44,15 @@ QtObject {
         menuMarkCurrent:  ["#08375e", "#85c12f"],
         menuMarkOther:    ["#efefef", "#272727"],
         menuTextCurrent:  ["#08375e", "white"],
+        menuTextOther:    ["#6c6c6c", "#9a9a9a"],
         // The Device page's key chips.
         chip:             ["#e8e8e8", "#292929"],
         chipText:         ["#292929", "#85c12f"],
-        chipUnsetText:    ["#292929", "#747474"],
+        chipUnsetText:    ["#292929", "#9a9a9a"],
         // Fields: the FAQ's search box and the preferences' combo box.
         fieldBorder:      ["#d6d6d6", "#838383"],
-        fieldText:        ["#838383", "white"],
-        fieldPlaceholder: ["#b4b4b4", "#838383"],
+        fieldText:        ["#767676", "white"],
+        fieldPlaceholder: ["#767676", "#878787"],
         comboFill:        ["white", "#1d1d1d"],
         comboHighlight:   ["#cbcbcb", "#292929"],
         preferences:      ["#f4f4f4", "black"],
@@ -61,7 +62,12 @@ QtObject {
         guideText:        ["#292929", "#d4d4d4"],
         guideNote:        ["black", "#d4d4d4"],
         guideHover:       ["#EAF0F4", "#292929"],
-        guideStep:        ["#094576", "#85c12f"]
+        guideStep:        ["#094576", "#85c12f"],
+        // The label of a filled button: white on the maker's blue, black on
+        // the sister brand's pale green.
+        buttonText:       ["white", "black"],
+        // The ring round the control with the keyboard focus.
+        focusRing:        ["#0063b1", "#ffd700"]
     })
 
     function pick(isMaker) {
@@ -87,22 +93,23 @@ QtObject {
     readonly property string btncolor: brandColour("btncolor")
 
     // The same in both themes.
-    readonly property color menuTextOther: "#838383"
+    readonly property color menuTextOther: brand.menuTextOther
     readonly property color brandUnderline: "#537d22"
     readonly property color hotkeyDone: "#292929"
     readonly property color knob: "#ffffff"
     readonly property color knobPressed: "#cccccc"
     readonly property color guideLine: "#d8d8d8"
-    readonly property color guideButton: "#008cff"
+    readonly property color guideButton: "#0074d4"
     readonly property color guideFinish: "#85c12f"
     // The upgrade page is a white card in both themes.
     readonly property color offerText: "#292929"
-    readonly property color offerLink: "#008cff"
+    readonly property color offerLink: "#0074d4"
     readonly property color offerTerms: "#fafafa"
     readonly property color offerTermsBorder: "#bdbdbd"
     readonly property color offerQuiet: "#f2f2f2"
-    readonly property color offerQuietText: "#777777"
+    readonly property color offerQuietText: "#6e6e6e"
     readonly property color offerDownload: "#85c12f"
+    readonly property color offerDownloadText: "black"
     readonly property color progressTrack: "#e6e6e6"
     readonly property color progressFill: "#008cff"
 }

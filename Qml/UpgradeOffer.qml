@@ -21,6 +21,12 @@ Rectangle {
     radius: 5
     color: "white"
 
+    // A dialog: Escape answers as "Remind me later", Tab stays inside.
+    Accessible.role: Accessible.Dialog
+    Accessible.name: qsTranslate("upgrade_info", "New Firmware Version")
+    Keys.onEscapePressed: offer_card.answered("1")
+    DialogFocus { first: remind_btn }
+
     StaticText {
         anchors.left: parent.left
         anchors.leftMargin: 45
@@ -41,6 +47,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.rightMargin: 12
         onClicked: offer_card.answered("1")
+        KeyNavigation.backtab: download_btn
     }
     StaticText {
         id: offered
@@ -77,7 +84,10 @@ Rectangle {
             contentHeight: terms.height + 24
             clip: true
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AlwaysOn }
+            ScrollBar.vertical: ScrollBar {
+                policy: ScrollBar.AlwaysOn
+                Accessible.name: qsTranslate("upgrade_info", "Licence terms")
+            }
             StaticText {
                 id: terms
                 x: 14
@@ -118,6 +128,11 @@ Rectangle {
         color: Theme.offerLink
         Accessible.role: Accessible.Link
         Accessible.onPressAction: offer_card.openAbout()
+        Accessible.focusable: true
+        activeFocusOnTab: true
+        Keys.onSpacePressed: offer_card.openAbout()
+        Keys.onReturnPressed: offer_card.openAbout()
+        FocusRing {}
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
@@ -161,6 +176,7 @@ Rectangle {
             onClicked: offer_card.answered("0")
         }
         TextButton {
+            id: remind_btn
             width: 140
             height: 36
             fill: Theme.offerQuiet
@@ -169,11 +185,14 @@ Rectangle {
             onClicked: offer_card.answered("1")
         }
         TextButton {
+            id: download_btn
             width: 100
             height: 36
             fill: Theme.offerDownload
+            labelColor: Theme.offerDownloadText
             text: qsTranslate("upgrade_info", "Download")
             onClicked: offer_card.downloadWanted()
+            KeyNavigation.tab: offer_close
         }
     }
 }

@@ -9,16 +9,32 @@ import com.vemo.portview 1.0
 // Every button and the close cross close the dialog, then run their function
 // (closefunc for the cross), so a function may open the next dialog in the
 // same loader.
-Item {
+// While it shows, the keyboard focus stays inside (Tab goes round its
+// buttons), Escape does what its cancelling button (or the cross) does, and
+// the focus goes back where it was when it closes.
+FocusScope {
     id: dialog
     readonly property var para: parent && parent.para ? parent.para : ({})
     readonly property bool alert: para.variant === "alert"
+
+    Accessible.role: alert ? Accessible.AlertMessage : Accessible.Dialog
+    Accessible.name: title.text
 
     function finish(func) {
         if (dialog.parent)
             dialog.parent.visible = false
         if (typeof func === "function")
             func()
+    }
+
+    // The loader keeps the dialog and shows it again for the next one.
+    DialogFocus { first: cancel_btn.visible ? cancel_btn : do_btn }
+
+    Keys.onEscapePressed: {
+        if (cancel_btn.visible)
+            cancel_btn.clicked()
+        else
+            close_cross.clicked()
     }
 
     Mask { z: 0 }
@@ -56,6 +72,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 10
             onClicked: dialog.finish(dialog.para.closefunc)
+            KeyNavigation.backtab: do_btn
         }
 
         StaticText {
@@ -114,6 +131,7 @@ Item {
                 text: dialog.alert || dialog.para.dobtn === undefined || dialog.para.dobtn === "" ? qsTr("OK")
                                                                                                   : dialog.para.dobtn
                 onClicked: dialog.finish(dialog.alert ? dialog.para.okfunc : dialog.para.dofunc)
+                KeyNavigation.tab: close_cross
             }
         }
     }

@@ -6,8 +6,15 @@ import com.vemo.portview 1.0
 // keys (monitor.restartHotkey) and names each one through `keyname`; the
 // editor builds the hotkey text from those names and judges it once the
 // first key is released.
-Item {
+// Escape cancels, Tab stays inside; while the field records, every key
+// goes to the recorder.
+FocusScope {
     id: keys_item
+    property bool recording: false
+    Accessible.role: Accessible.Dialog
+    Accessible.name: qsTr("Hotkey Edit")
+    // Later: the editor goes away with its loader, not inside its own key event.
+    Keys.onEscapePressed: Qt.callLater(keys_item.closePage)
     readonly property var modifiers: ["Ctrl", "Shift", "Alt", "Win"]
     readonly property int maxKeys: 5
     readonly property color errorColour: "red"
@@ -37,6 +44,7 @@ Item {
         tips_txt.visible = true
         border_bg.border.color = errorColour
         ok_btn.enabled = false
+        recording = false
         monitor.restartHotkey(Codes.Held)
     }
 
@@ -44,6 +52,7 @@ Item {
         if (tips_txt.visible)
             key_txt.text = ""
         monitor.restartHotkey(Codes.Recording)
+        recording = true
         if (key_txt.text !== "")
             key_txt.selectAll()
         tips_txt.visible = false
@@ -69,6 +78,7 @@ Item {
             if (acceptable(key_txt.text)) {
                 ok_btn.enabled = true
                 border_bg.border.color = doneColour
+                recording = false
                 monitor.restartHotkey(Codes.Matching)
             } else {
                 showError(qsTr("Please enter combination key."))
@@ -110,6 +120,7 @@ Item {
     Component.onCompleted: monitor.restartHotkey(main.hotkey_list === "" ? Codes.Recording : Codes.Matching)
 
     Mask { z: 0 }
+    DialogFocus { first: key_txt }
 
     Rectangle {
         id: card
@@ -140,6 +151,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 10
             onClicked: keys_item.closePage()
+            KeyNavigation.backtab: ok_btn
         }
 
         StaticText {
@@ -183,7 +195,10 @@ Item {
                 anchors.fill: parent
                 readOnly: true
                 text: main.hotkey_list
-                placeholderText: qsTr("Not set")
+                // The field gives its placeholder to screen readers as its
+                // description; it shows only while the field is empty, so
+                // otherwise it holds the hotkey, which the description names.
+                placeholderText: text !== "" ? text : qsTr("Not set")
                 font.family: "Arial"
                 font.pixelSize: 14
                 color: main.contentcolor
@@ -191,6 +206,18 @@ Item {
                 background: null
                 Accessible.name: qsTr("Device Switch")
                 onPressed: keys_item.startCapture()
+                // Enter or Space starts a capture as a click does; while it
+                // records, the keys are the recorder's and move nothing here.
+                Keys.onPressed: {
+                    if (keys_item.recording) {
+                        event.accepted = true
+                    } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                               || event.key === Qt.Key_Space) {
+                        event.accepted = true
+                        keys_item.startCapture()
+                    }
+                }
+                FocusRing {}
             }
         }
 
@@ -224,6 +251,7 @@ Item {
                 height: 33
                 text: qsTr("Save")
                 onClicked: keys_item.save()
+                KeyNavigation.tab: close_cross
             }
         }
     }

@@ -19,6 +19,17 @@ Window {
     readonly property bool fullDesktop: Qt.platform.os === "windows"
     readonly property int frameWidth: 962
     readonly property int frameHeight: 640
+    // The part of the screen windows may use (without panels), and the frame
+    // scaled down to fit a screen smaller than it, so that every control
+    // stays on screen and reachable.
+    readonly property rect area: typeof screenArea !== "undefined" && screenArea.available.width > 0
+                                 ? screenArea.available
+                                 : Qt.rect(Screen.virtualX, Screen.virtualY,
+                                           Screen.desktopAvailableWidth, Screen.desktopAvailableHeight)
+    readonly property real fitScale: area.width > 0 && area.height > 0
+                                     ? Math.min(1, area.width / frameWidth, area.height / frameHeight) : 1
+    readonly property int shownWidth: Math.floor(frameWidth * fitScale)
+    readonly property int shownHeight: Math.floor(frameHeight * fitScale)
 
     property string company: ""
     property string bgcolor: Theme.bgcolor
@@ -62,8 +73,8 @@ Window {
     readonly property string upgradePage: "upgrade_info.qml"
 
     flags: Qt.FramelessWindowHint | Qt.Window
-    width: fullDesktop ? Screen.desktopAvailableWidth : frameWidth
-    height: fullDesktop ? Screen.desktopAvailableHeight : frameHeight
+    width: fullDesktop ? Screen.desktopAvailableWidth : shownWidth
+    height: fullDesktop ? Screen.desktopAvailableHeight : shownHeight
     color: fullDesktop ? "transparent" : Theme.brand.frame
     title: company + " Portview"
     // Shown at once, unless started with the hide switch: the window then
@@ -116,13 +127,21 @@ Window {
         var screens = Qt.application.screens
         return screens.length > 0 ? screens[0] : null
     }
+    // In the middle of the available area, never above or left of it: the
+    // title strip stays reachable.
     function centredX() {
-        var s = screen0()
-        return s ? Math.round((s.width - frameWidth) / 2) + (fullDesktop ? 0 : s.virtualX) : 0
+        if (fullDesktop) {
+            var s = screen0()
+            return s ? Math.max(0, Math.round((s.width - shownWidth) / 2)) : 0
+        }
+        return area.x + Math.max(0, Math.round((area.width - shownWidth) / 2))
     }
     function centredY() {
-        var s = screen0()
-        return s ? Math.round((s.height - frameHeight) / 2) + (fullDesktop ? 0 : s.virtualY) : 0
+        if (fullDesktop) {
+            var s = screen0()
+            return s ? Math.max(0, Math.round((s.height - shownHeight) / 2)) : 0
+        }
+        return area.y + Math.max(0, Math.round((area.height - shownHeight) / 2))
     }
 
     // --- pages and dialogs ----------------------------------------------------
@@ -273,6 +292,8 @@ Window {
         y: fullDesktop ? windows_y : 0
         width: frameWidth
         height: frameHeight
+        scale: main.fitScale
+        transformOrigin: Item.TopLeft
         color: Theme.brand.frame
         border.width: 1
         border.color: Theme.brand.frameBorder
@@ -286,8 +307,12 @@ Window {
             source: "../HeadControl.qml"
         }
 
+        // The home page and its bar are hidden, not merely covered, while a
+        // page lies over them: out of the Tab order and of a screen reader's
+        // view.
         LogoBar {
             id: logo_rec
+            visible: !setQml.visible && !load_setting.visible
             anchors.top: head_part.bottom
             x: 1
             width: head_part.width
@@ -301,6 +326,7 @@ Window {
             anchors.bottomMargin: 1
             x: 1
             width: parent.width - 2
+            visible: logo_rec.visible
             session: session
             onCardClicked: main.cardClicked(index)
         }

@@ -313,6 +313,7 @@ Rectangle {
                 model: [qsTr("2 Lane:support USB 3.0 up to 4K@60"), qsTr("4 Lane:support USB 2.0 up to 4K@60")]
                 currentIndex: lastIndex
                 Accessible.name: texts.title.trim()
+                Accessible.description: displayText
                 onActivated: {
                     if (index === lastIndex || restore)
                         return

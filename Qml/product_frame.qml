@@ -28,6 +28,11 @@ Rectangle {
         switch_product_menu(menu_model.get(index).page)
     }
 
+    function focusMenu(index) {
+        if (index >= 0 && index < menu_entries.count)
+            menu_entries.itemAt(index).forceActiveFocus(Qt.TabFocusReason)
+    }
+
     function compareVersion(ver1, ver2) {
         return Firmware.compareVersion(ver1, ver2)
     }
@@ -154,6 +159,7 @@ Rectangle {
         Column {
             width: parent.width
             Repeater {
+                id: menu_entries
                 model: menu_model
                 delegate: menuEntry
             }
@@ -170,6 +176,16 @@ Rectangle {
             Accessible.role: Accessible.Button
             Accessible.name: model.menuname
             Accessible.onPressAction: product_frame.selectMenu(index)
+            Accessible.focusable: true
+            // Tab reaches the menu, Up and Down move in it, Space and Enter
+            // open the entry.
+            activeFocusOnTab: true
+            Keys.onSpacePressed: product_frame.selectMenu(index)
+            Keys.onReturnPressed: product_frame.selectMenu(index)
+            Keys.onEnterPressed: product_frame.selectMenu(index)
+            Keys.onUpPressed: product_frame.focusMenu(index - 1)
+            Keys.onDownPressed: product_frame.focusMenu(index + 1)
+            FocusRing { gap: -2; radius: 0 }
 
             Rectangle {
                 width: 6

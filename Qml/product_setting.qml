@@ -16,6 +16,11 @@ Rectangle {
 
     color: Theme.brand.preferences
 
+    // Escape leaves as "Back" does; the focus starts on "Back" and returns
+    // to the gear.
+    Keys.onEscapePressed: main.goHome()
+    DialogFocus { first: back_arrow }
+
     // In the order of the language table (Lib/langswitch.cpp): the stored
     // "language" is the index, each name in its own language.
     ListModel {
@@ -134,8 +139,8 @@ Rectangle {
                 model: items
                 textRole: "text"
                 currentIndex: main.language
-                focusPolicy: Qt.NoFocus
                 Accessible.name: qsTr("Language")
+                Accessible.description: displayText
                 font.family: notosans.name
                 font.pixelSize: 14
                 indicator: Image {
@@ -151,6 +156,7 @@ Rectangle {
                     color: Theme.brand.comboFill
                     border.color: Theme.brand.fieldBorder
                 }
+                FocusRing {}
                 contentItem: Text {
                     leftPadding: 10
                     verticalAlignment: Text.AlignVCenter

@@ -176,6 +176,11 @@ Item {
         anchors.centerIn: parent
         radius: 5
         color: "white"
+        // Escape cancels the download as "Cancel" does.
+        Accessible.role: Accessible.Dialog
+        Accessible.name: qsTr("Downloading")
+        Keys.onEscapePressed: upgrade_rec.cancel()
+        DialogFocus { first: progress_cancel }
 
         StaticText {
             anchors.left: parent.left
@@ -197,6 +202,7 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 12
             onClicked: upgrade_rec.cancel()
+            KeyNavigation.backtab: progress_cancel
         }
         StaticText {
             id: file_text
@@ -244,6 +250,8 @@ Item {
             color: Theme.offerText
         }
         TextButton {
+            id: progress_cancel
+            KeyNavigation.tab: progress_close
             width: 120
             height: 36
             anchors.bottom: parent.bottom

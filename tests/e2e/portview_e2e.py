@@ -302,7 +302,8 @@ class Program:
 
 
 ROLES = {"button": ("push button",), "text": ("label", "static"), "frame": ("frame", "window", "dialog"),
-         "check": ("check box",), "image": ("image", "icon"), "field": ("text", "entry"), "combo": ("combo box",), "item": ("list item",)}
+         "check": ("check box",), "image": ("image", "icon"), "field": ("text", "entry"), "combo": ("combo box",),
+         "item": ("list item",), "dialog": ("dialog", "alert")}
 
 
 # --- Files the program writes -----------------------------------------------------
@@ -1043,8 +1044,132 @@ def flow_installed(program_exe, sim_exe):
     start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
 
 
-FLOWS = {"home": flow_home, "tray": flow_tray, "xtray": flow_xtray, "brand": flow_brand,
-         "device": flow_device,
+def flow_access(program_exe, sim_exe):
+    """On a 1024 x 600 screen, with the keyboard alone: home, a card, the guide, every page of the
+    frame, the hotkey editor, a confirmation and the preferences; Escape closes each dialog; on
+    every page the tree holds only what shows, named on one line."""
+    switch, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
+    x, y, width, height = program.frame()
+    assert x >= 0 and y >= 0 and x + width <= 1024 and y + height <= 600, f"the window at {(x, y, width, height)}"
+    subprocess.run(["xdotool", "windowfocus", "--sync", program.shown()[0]], check=True)
+    pyatspi = program.pyatspi
+
+    def focused():
+        found = [e for e in program.elements() if e.getState().contains(pyatspi.STATE_FOCUSED)]
+        return found[-1].name if found else None
+
+    def tab_to(name, chord="Tab"):
+        """Tabs until `name` has the focus; every control met on the way lies on the screen."""
+        for _ in range(40):
+            key(chord)
+            now = wait_for("a focused control", focused, timeout=5)
+            if now == name:
+                return
+        raise AssertionError(f"Tab never reached \"{name}\"")
+
+    def page_check(what):
+        """Controls named, names on one line, all of them on the screen."""
+        for element in program.elements():
+            role = element.getRoleName()
+            if role in ("push button", "check box", "combo box", "text", "entry", "scroll bar", "list item"):
+                assert element.name, f"{what}: a {role} without a name"
+            assert "\n" not in element.name and "\r" not in element.name, f"{what}: {element.name!r}"
+            ex, ey, ew, eh = program.extents(element)
+            if role in ("push button", "check box", "combo box") and ew > 0:
+                assert 0 <= ex and ex + ew <= 1024 and 0 <= ey and ey + eh <= 600, f"{what}: {element.name} off screen"
+
+    def covered(*names):
+        for name in names:
+            assert not program.elements("button", name), f"\"{name}\" shows under the page"
+
+    page_check("home")
+    tab_to("QV5830")
+    shoot(program, "focus_card")
+    key("Return")
+    program.find("text", "Hardware Overview")
+    covered("QV5830", "Preferences")
+    page_check("guide")
+    tab_to("Next")
+    key("space")
+    program.find("text", "Installation")
+    tab_to("Skip")
+    key("Return")
+    program.find("button", "Device")
+    covered("QV5830")
+    page_check("device")
+
+    # The menu: Tab reaches it, the arrows move in it, Enter opens the entry.
+    tab_to("Device")
+    key("Down")
+    wait_for("Maintenance focused", lambda: focused() == "Maintenance")
+    key("Return")
+    program.find("text", "Check for latest version.")
+    page_check("maintenance")
+    key("Down")
+    wait_for("Support focused", lambda: focused() == "Support")
+    key("space")
+    program.find("button", "User Manual")
+    page_check("support")
+    key("Up", "Up")
+    wait_for("Device focused", lambda: focused() == "Device")
+    key("Return")
+    program.find("check", "Video Fitwell")
+
+    # A confirmation: a dialog, the focus on its cancelling button, kept inside, Escape cancels.
+    tab_to("Reset")
+    key("Return")
+    question = "Are you sure you want to reset the device setting to factory default?"
+    program.find("text", question)
+    assert program.elements("dialog"), "the confirmation is no dialog"
+    wait_for("Cancel focused", lambda: focused() == "Cancel")
+    shoot(program, "focus_dialog")
+    seen = set()
+    for _ in range(4):
+        key("Tab")
+        seen.add(wait_for("a focused control", focused))
+    assert seen == {"Close", "Cancel", "Reset"}, f"the focus left the dialog: {seen}"
+    page_check("confirmation")
+    key("Escape")
+    program.gone("text", question)
+    assert "clearallsetting" not in switch.commands(1), "Escape reset the switch"
+    wait_for("the focus back on \"Reset\"", lambda: focused() == "Reset")
+    tab_to("Edit", "shift+Tab")
+
+    # The hotkey editor: focus on the field, which names its hotkey; Escape is "Cancel".
+    key("Return")
+    field = program.find("field", "Device Switch")
+    wait_for("the field focused", lambda: focused() == "Device Switch")
+    assert field.description == HOTKEY, field.description
+    assert program.elements("dialog", "Hotkey Edit"), "the editor is no dialog"
+    page_check("hotkey editor")
+    tab_to("Save")
+    key("Tab")
+    wait_for("Tab round to the cross", lambda: focused() == "Close")
+    key("Escape")
+    program.gone("button", "Save")
+    wait_for("the focus back on \"Edit\"", lambda: focused() == "Edit")
+
+    # Home, then the preferences: Escape is "Back".
+    tab_to("Home", "shift+Tab")
+    key("Return")
+    program.gone("button", "Device")
+    tab_to("Preferences")
+    key("Return")
+    program.find("check", "Launch at Startup")
+    covered("QV5830")
+    page_check("preferences")
+    tab_to("Launch at Startup")
+    key("space")
+    wait_for("autorun = 0", lambda: config()["System"].get("autorun") == "0")
+    tab_to("Language")
+    program.find("combo", "Language")
+    key("Escape")
+    program.find("button", "QV5830")
+    wait_for("the focus back on the gear", lambda: focused() == "Preferences")
+
+
+SCREENS = {"access": (1024, 600)}
+FLOWS = {"access": flow_access, "home": flow_home, "tray": flow_tray, "xtray": flow_xtray, "brand": flow_brand, "device": flow_device,
          "support": flow_support, "maintenance": flow_maintenance, "installed": flow_installed,
          "prefs": flow_prefs}
 
@@ -1054,7 +1179,7 @@ def main():
         return run_tray_host()
     program_exe, sim_exe, flow = sys.argv[1:4]
     try:
-        start_desktop(tray_host=flow != "xtray")
+        start_desktop(*SCREENS.get(flow, ()), tray_host=flow != "xtray")
         FLOWS[flow](program_exe, sim_exe, *sys.argv[4:])
     finally:
         stop_all()

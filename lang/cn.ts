@@ -17,7 +17,7 @@
         <translation>Q1. 哪些电脑支持 QV5830？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
         <translation>Q2. 哪些智能手机／平板电脑支持 QV5830？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Devices without video output over USB-C can still use the keyboard and mouse.</s
         <translation>Q3. QV5830 的 Port 2 供电多少？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connect a laptop that needs charging to Port 1.</source>
         <translation>Q4. QV5830 是否支持 USB-PD 功能？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
         <translation>Q5. QV5830 是否支持有源／无源视频转换器？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q6. 如何将 QV5830 的 2Lane DP 切换为 4Lane DP？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q7. 是否支持 Nintendo Switch？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>不，不支持 Nintendo Switch。</translation>
     </message>
@@ -119,7 +119,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>USB Type-A 接口</translation>
     </message>
@@ -170,21 +170,36 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>将一台 USB-C 信号源设备连接到本机的 USB-C 接口（信号源 1）。</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>将支持 DisplayPort 的显示器连接到本机的 DisplayPort 输出接口。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>此 USB-C 接口（电源）支持 USB-C PD 笔记本电脑充电，输出 5V、9V、15V 和 20V；包装内不含 USB-C 电源适配器。</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>为设备充电时，建议使用通过受限电源（LPS）认证、功率 65 瓦以上的 USB-C PD 电源适配器。基本 USB 功能和视频输出的系统供电至少需要 5V、3A。</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>请确认每台设备都已安装 @ Portview，并已正确连接到 @ KVM。</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>将另一台 USB-C 信号源设备连接到本机的 USB-C 接口（信号源 2）。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>将支持 DisplayPort 的显示器连接到本机的 DisplayPort 输出接口。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>将随附的端口切换按钮连接到标示的插孔。</translation>
     </message>
@@ -199,17 +214,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>（可选）您可以将信号源设备连接到 USB-C 接口（电源），通过 PD 为笔记本电脑充电。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>此 USB-C 接口（电源）支持 USB-C PD 笔记本电脑充电，输出 5V、9V、15V 和 20V；包装内不含 USB-C 电源适配器。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>为设备充电时，建议使用通过受限电源（LPS）认证、功率 65 瓦以上的 USB-C PD 电源适配器。基本 USB 功能和视频输出的系统供电至少需要 5V、3A。</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>硬件概览</translation>
     </message>
@@ -224,12 +229,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>跳过</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>请确认每台设备都已安装 Vemo Portview，并已正确连接到 Vemo KVM。</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>连接到切换器的电脑</translation>
     </message>
@@ -262,7 +262,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -273,27 +273,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -301,13 +288,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>不支持此按键。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>与系统快捷键冲突。</translation>
     </message>
@@ -318,7 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请输入组合键。</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>编辑快捷键</translation>
     </message>
@@ -328,13 +316,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>单击方框后输入快捷键。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>设备切换</translation>
     </message>
@@ -344,7 +332,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未设置</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -357,31 +345,46 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>切换器现在报告的固件版本为 @。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>切换器仍报告固件版本 @：固件未更改。</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -391,33 +394,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>无法打开固件升级文件。</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>切换器仍处于升级模式：请拔下并重新插入切换器以退出升级模式，或再次启动升级工具。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>重新启动</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>偏好设置</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>选择设备</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>正在搜索设备</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>正在升级固件：请保持切换器连接</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>未检测到设备</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>已连接</translation>
     </message>
@@ -435,7 +463,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>无法控制设备，请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -517,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>恢复默认设置</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>确定要将设备设置恢复为出厂默认值吗？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>重置</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>重置成功！</translation>
     </message>
@@ -553,7 +581,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>无法重置设备，请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
@@ -573,7 +601,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>编辑</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>此桌面不允许本程序使用全局快捷键。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>请在桌面设置中允许 @ 使用全局快捷键，或改用 X11 会话登录；在此之前，快捷键仅在窗口获得焦点时有效。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>系统</translation>
     </message>
@@ -596,7 +634,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -611,11 +649,16 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <source>Search</source>
         <translation>搜索</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>没有与搜索匹配的问题。</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>已是最新版本！</translation>
     </message>
@@ -648,27 +691,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>备份</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>将设备设置备份到本地。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>还原设备</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>从备份还原设备设置。</translation>
     </message>
@@ -698,12 +741,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>无法备份设置。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>此文件不是设置备份。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>备份文件已损坏。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>此备份是为其他型号创建的。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>无法还原设置。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>已成功从 [@] 还原设置！</translation>
     </message>
@@ -713,7 +771,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>配置文件 (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
@@ -728,17 +786,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>正在检查</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>失败：固件服务报告错误，请稍后重试。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>失败：无法读取固件服务的响应。</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>检查失败，请确认网络连接。</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>检查是否有最新版本。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>检查</translation>
@@ -747,7 +815,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>关于我们</translation>
     </message>
@@ -788,7 +856,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>快速入门指南</translation>
     </message>
@@ -872,18 +940,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>无法下载文件。请检查网络连接，稍后重试。</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>无法打开固件升级文件。</translation>
     </message>
@@ -893,23 +957,34 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>无法进入升级模式，请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>新版固件</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>提供的版本：@</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>下载前请仔细阅读以下内容。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>许可条款</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;固件许可协议&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下文授予的权利外，保留所有权利。&lt;/p&gt;&lt;p&gt;任何拥有此类切换器的人均可免费下载本固件及其升级工具、将固件安装到该切换器上，并为此目的保留两者的副本。&lt;/p&gt;&lt;p&gt;本固件和工具按&lt;b&gt;“原样”&lt;/b&gt;提供，不提供任何明示或暗示的保证，包括适用于特定用途的保证。在任何情况下，作者均不对因使用本固件和工具而产生的任何索赔、损害或其他责任负责。&lt;/p&gt;&lt;p&gt;&lt;b&gt;开始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具报告完成之前，请保持切换器连接电源和本电脑。&lt;/li&gt;&lt;li&gt;写入固件期间请勿切换端口。&lt;/li&gt;&lt;li&gt;您的设置会保留；可在“维护”页面备份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;选择“下载”即表示您接受这些条款。&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关于此版本</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>注意：仅支持从端口 1 上的电脑更新固件。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>升级工具是 Windows 程序：在此系统上，请从连接切换器端口 1 的 Windows 电脑进行升级。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>跳过此版本</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>稍后提醒我</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>无法下载文件。请检查网络连接，稍后重试。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>切换器已断开连接，下载已结束。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>请重新连接切换器，然后再次检查新固件。</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下载</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>下载进度</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>

@@ -17,7 +17,7 @@
         <translation>Q1. 哪些電腦支援 QV5830？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
         <translation>Q2. 哪些智慧型手機／平板電腦支援 QV5830？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Devices without video output over USB-C can still use the keyboard and mouse.</s
         <translation>Q3. QV5830 的 Port 2 供電多少？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connect a laptop that needs charging to Port 1.</source>
         <translation>Q4. QV5830 是否支援 USB-PD 功能？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
         <translation>Q5. QV5830 是否支援主動式／被動式影像轉換器？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q6. 如何將 QV5830 的 2Lane DP 切換為 4Lane DP？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q7. 是否支援 Nintendo Switch？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>不，不支援 Nintendo Switch。</translation>
     </message>
@@ -119,7 +119,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>USB Type-A 連接埠</translation>
     </message>
@@ -170,21 +170,36 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>將一台 USB-C 來源裝置連接到本機的 USB-C 連接埠（來源 1）。</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>將支援 DisplayPort 的顯示器連接到本機的 DisplayPort 輸出連接埠。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>此 USB-C 連接埠（電源）支援 USB-C PD 筆記型電腦充電，輸出 5V、9V、15V 與 20V；包裝內不附 USB-C 電源變壓器。</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>為裝置充電時，建議使用通過受限電源（LPS）認證、功率 65 瓦以上的 USB-C PD 電源變壓器。基本 USB 功能與影像輸出的系統電源需求至少為 5V、3A。</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>請確認每台裝置都已安裝 @ Portview，並已正確連接到 @ KVM。</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>將另一台 USB-C 來源裝置連接到本機的 USB-C 連接埠（來源 2）。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>將支援 DisplayPort 的顯示器連接到本機的 DisplayPort 輸出連接埠。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>將隨附的連接埠切換按鈕連接到標示的插孔。</translation>
     </message>
@@ -199,17 +214,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>（選用）您可以將來源裝置連接到 USB-C 連接埠（電源），以 PD 為筆記型電腦充電。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>此 USB-C 連接埠（電源）支援 USB-C PD 筆記型電腦充電，輸出 5V、9V、15V 與 20V；包裝內不附 USB-C 電源變壓器。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>為裝置充電時，建議使用通過受限電源（LPS）認證、功率 65 瓦以上的 USB-C PD 電源變壓器。基本 USB 功能與影像輸出的系統電源需求至少為 5V、3A。</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>硬體總覽</translation>
     </message>
@@ -224,12 +229,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>略過</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>請確認每台裝置都已安裝 Vemo Portview，並已正確連接到 Vemo KVM。</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>連接到切換器的電腦</translation>
     </message>
@@ -262,7 +262,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -273,27 +273,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>關閉</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -301,13 +288,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>不支援此按鍵。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>與系統快速鍵衝突。</translation>
     </message>
@@ -318,7 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請輸入組合鍵。</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>編輯快速鍵</translation>
     </message>
@@ -328,13 +316,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>按一下方框後輸入快速鍵。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>裝置切換</translation>
     </message>
@@ -344,7 +332,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未設定</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -357,31 +345,46 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>韌體升級</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>切換器現在回報的韌體版本為 @。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
@@ -391,33 +394,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>切換器仍處於升級模式：請拔下並重新插入切換器以離開升級模式，或再次啟動升級工具。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>重新啟動</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>偏好設定</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>選擇裝置</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>正在搜尋裝置</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>正在升級韌體：請保持切換器連接</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>未偵測到裝置</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>已連接</translation>
     </message>
@@ -435,7 +463,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法控制裝置，請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -517,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>恢復預設值</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>確定要將裝置設定恢復為出廠預設值嗎？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>重設</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>重設成功！</translation>
     </message>
@@ -553,7 +581,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法重設裝置，請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -573,7 +601,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>編輯</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>此桌面不允許本程式使用全域快速鍵。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>請在桌面設定中允許 @ 使用全域快速鍵，或改用 X11 工作階段登入；在此之前，快速鍵只在視窗取得焦點時有效。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>系統</translation>
     </message>
@@ -596,7 +634,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -611,11 +649,16 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <source>Search</source>
         <translation>搜尋</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>沒有符合搜尋的問題。</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>已是最新版本！</translation>
     </message>
@@ -648,27 +691,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>備份</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>將裝置設定備份到本機。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>還原裝置</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>從備份還原裝置設定。</translation>
     </message>
@@ -698,12 +741,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法備份設定。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>此檔案不是設定備份。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>備份檔案已損壞。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>此備份是為其他型號建立的。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>無法還原設定。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>已成功從 [@] 還原設定！</translation>
     </message>
@@ -713,7 +771,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>設定檔 (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>關於</translation>
     </message>
@@ -728,17 +786,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>正在檢查</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>失敗：韌體服務回報錯誤，請稍後再試。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>失敗：無法讀取韌體服務的回應。</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>檢查失敗，請確認網路連線。</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>檢查是否有最新版本。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>檢查</translation>
@@ -747,7 +815,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>關於我們</translation>
     </message>
@@ -788,7 +856,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>快速入門指南</translation>
     </message>
@@ -872,18 +940,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>無法下載檔案。請檢查網際網路連線，稍後再試一次。</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
@@ -893,23 +957,34 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>無法進入升級模式，請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>新版韌體</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>提供的版本：@</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>下載前請仔細閱讀以下內容。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>授權條款</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;韌體授權條款&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下列授權外，保留一切權利。&lt;/p&gt;&lt;p&gt;凡擁有此類切換器者，均可免費下載本韌體及其升級工具、將韌體安裝於該切換器，並為此目的保留兩者的副本。&lt;/p&gt;&lt;p&gt;本韌體與工具係&lt;b&gt;依現狀&lt;/b&gt;提供，不提供任何明示或默示的保證，包括適用於特定用途的保證。作者對於因使用本韌體與工具而產生的任何索賠、損害或其他責任，概不負責。&lt;/p&gt;&lt;p&gt;&lt;b&gt;開始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具回報完成之前，請保持切換器連接電源與本電腦。&lt;/li&gt;&lt;li&gt;寫入韌體期間請勿切換連接埠。&lt;/li&gt;&lt;li&gt;您的設定會保留；可在「維護」頁面備份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;選擇「下載」即表示您接受這些條款。&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關於此版本</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>注意：僅支援從連接埠 1 的電腦更新韌體。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>升級工具是 Windows 程式：在此系統上，請從連接切換器連接埠 1 的 Windows 電腦進行升級。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>略過此版本</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>稍後提醒我</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>無法下載檔案。請檢查網際網路連線，稍後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>切換器已中斷連接，下載已結束。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>請重新連接切換器，然後再次檢查新韌體。</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下載</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>下載進度</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>

@@ -17,7 +17,7 @@
         <translation>F1. Welche Computer unterstützen den QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ Ein USB-C-Anschluss, der nur Daten überträgt, liefert Tastatur und Maus, aber 
         <translation>F2. Welche Smartphones und Tablets unterstützen den QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Geräte ohne Videoausgabe über USB-C können weiterhin Tastatur und Maus nutzen
         <translation>F3. Wie viel Strom liefert der QV5830 an Port 2?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Schließen Sie ein Notebook, das geladen werden soll, an Port 1 an.</translation
         <translation>F4. Unterstützt der QV5830 USB-PD?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ Empfohlen wird ein Netzteil mit mehr als 65 W; es ist nicht im Lieferumfang enth
         <translation>F5. Unterstützt der QV5830 aktive und passive Videoadapter?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>F6. Wie wechsle ich am QV5830 von 2-Lane-DP auf 4-Lane-DP?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>F7. Wird die Nintendo Switch unterstützt?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>Nein, die Nintendo Switch wird nicht unterstützt.</translation>
     </message>
@@ -119,7 +119,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>USB-A-Anschlüsse</translation>
     </message>
@@ -170,21 +170,36 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>Schließen Sie ein USB-C-Quellgerät an den USB-C-Anschluss (Quelle 1) des Geräts an.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Schließen Sie einen DisplayPort-fähigen Monitor an den DisplayPort-Ausgang des Geräts an.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>Dieser USB-C-Anschluss (Strom) unterstützt das Laden von Notebooks per USB-C PD mit 5 V, 9 V, 15 V und 20 V; ein USB-C-Netzteil ist nicht im Lieferumfang enthalten.</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>Zum Laden von Geräten wird ein als Limited Power Source (LPS) zertifiziertes USB-C-PD-Netzteil mit mehr als 65 Watt empfohlen. Für die grundlegenden USB-Funktionen und die Videoausgabe benötigt das System mindestens 5 V, 3 A.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Stellen Sie sicher, dass @ Portview auf jedem Gerät installiert und jedes Gerät richtig mit dem @ KVM verbunden ist.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Schließen Sie ein weiteres USB-C-Quellgerät an den USB-C-Anschluss (Quelle 2) des Geräts an.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Schließen Sie einen DisplayPort-fähigen Monitor an den DisplayPort-Ausgang des Geräts an.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Schließen Sie die mitgelieferte Port-Umschalttaste an die gekennzeichnete Buchse an.</translation>
     </message>
@@ -199,17 +214,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>(Optional) Sie können Ihr Quellgerät an den USB-C-Anschluss (Strom) anschließen, um ein Notebook per PD zu laden.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>Dieser USB-C-Anschluss (Strom) unterstützt das Laden von Notebooks per USB-C PD mit 5 V, 9 V, 15 V und 20 V; ein USB-C-Netzteil ist nicht im Lieferumfang enthalten.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>Zum Laden von Geräten wird ein als Limited Power Source (LPS) zertifiziertes USB-C-PD-Netzteil mit mehr als 65 Watt empfohlen. Für die grundlegenden USB-Funktionen und die Videoausgabe benötigt das System mindestens 5 V, 3 A.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Hardware-Übersicht</translation>
     </message>
@@ -224,12 +229,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Stellen Sie sicher, dass Vemo Portview auf jedem Gerät installiert und jedes Gerät richtig mit dem Vemo KVM verbunden ist.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Mit dem Switch verbundene Computer</translation>
     </message>
@@ -262,7 +262,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Minimieren</translation>
     </message>
@@ -273,27 +273,14 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -301,13 +288,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Taste wird nicht unterstützt.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Konflikt mit einem System-Tastenkürzel.</translation>
     </message>
@@ -318,7 +305,8 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte eine Tastenkombination eingeben.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Tastenkürzel bearbeiten</translation>
     </message>
@@ -328,13 +316,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Klicken Sie in das Feld und drücken Sie das Tastenkürzel.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Gerät umschalten</translation>
     </message>
@@ -344,7 +332,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Nicht festgelegt</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -357,31 +345,46 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>Der Switch meldet jetzt die Firmware-Version @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -391,33 +394,58 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>Der Switch bleibt im Update-Modus: Trennen Sie ihn und schließen Sie ihn wieder an, um den Update-Modus zu verlassen, oder starten Sie das Update-Programm erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Erneut starten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Gerät auswählen</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Geräte werden gesucht</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Firmware-Update läuft: Switch nicht trennen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>Kein Gerät erkannt</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
@@ -435,7 +463,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Das Gerät konnte nicht gesteuert werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -517,23 +545,23 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Auf Standard zurücksetzen</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Möchten Sie die Geräteeinstellungen wirklich auf die Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>Zurückgesetzt!</translation>
     </message>
@@ -553,7 +581,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Das Gerät konnte nicht zurückgesetzt werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
@@ -573,7 +601,17 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>Der Desktop erlaubt diesem Programm keine globalen Tastenkürzel.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Erlauben Sie @ in den Desktop-Einstellungen globale Tastenkürzel oder melden Sie sich mit einer X11-Sitzung an; bis dahin funktioniert das Tastenkürzel nur, solange das Fenster den Fokus hat.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>System</translation>
     </message>
@@ -596,7 +634,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
@@ -611,11 +649,16 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <source>Search</source>
         <translation>Suchen</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>Keine Fragen passen zu Ihrer Suche.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>Version ist aktuell!</translation>
     </message>
@@ -648,27 +691,27 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Sichern</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Lokale Kopie der Geräteeinstellungen anlegen.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Gerät wiederherstellen</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Geräteeinstellungen aus einer Sicherung wiederherstellen.</translation>
     </message>
@@ -698,12 +741,27 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Einstellungen konnten nicht gesichert werden.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>Die Datei ist keine Einstellungssicherung.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>Die Sicherungsdatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>Die Sicherung wurde für ein anderes Modell erstellt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>Einstellungen konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>Einstellungen aus [@] erfolgreich wiederhergestellt!</translation>
     </message>
@@ -713,7 +771,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Sicherungsdateien (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -728,17 +786,27 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Wird geprüft</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Fehlgeschlagen: Der Firmware-Dienst hat einen Fehler gemeldet, bitte später erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Fehlgeschlagen: Die Antwort des Firmware-Dienstes konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Fehlgeschlagen, bitte prüfen Sie die Netzwerkverbindung.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Nach neuer Version suchen.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Prüfen</translation>
@@ -747,7 +815,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>Über uns</translation>
     </message>
@@ -788,7 +856,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Schnellstartanleitung</translation>
     </message>
@@ -872,18 +940,14 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>Datei konnte nicht heruntergeladen werden. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
@@ -893,23 +957,34 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Update-Modus konnte nicht aktiviert werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>Neue Firmware-Version</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Angebotene Version: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Bitte lesen Sie vor dem Herunterladen die folgenden Hinweise sorgfältig.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Lizenzbedingungen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Firmware-Lizenz&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Alle Rechte vorbehalten, soweit unten nicht anders eingeräumt.&lt;/p&gt;&lt;p&gt;Jeder, der einen Switch dieser Art besitzt, darf diese Firmware und ihr Update-Tool kostenlos herunterladen, die Firmware auf diesem Switch installieren und zu diesem Zweck Kopien von beiden aufbewahren.&lt;/p&gt;&lt;p&gt;Firmware und Tool werden &lt;b&gt;ohne Mängelgewähr&lt;/b&gt; bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich der Eignung für einen bestimmten Zweck. Die Autoren haften in keinem Fall für Ansprüche, Schäden oder sonstige Verpflichtungen, die sich aus ihrer Nutzung ergeben.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Bevor Sie beginnen&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Lassen Sie den Switch mit dem Strom und diesem Computer verbunden, bis das Tool den Abschluss meldet.&lt;/li&gt;&lt;li&gt;Schalten Sie keine Ports um, während die Firmware geschrieben wird.&lt;/li&gt;&lt;li&gt;Ihre Einstellungen bleiben erhalten; eine Sicherung auf der Seite „Wartung“ bewahrt eine Kopie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Mit „Herunterladen“ akzeptieren Sie diese Bedingungen.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Über diese Version</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Hinweis: Firmware-Updates sind nur vom Computer an Port 1 möglich.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>Das Update-Programm ist ein Windows-Programm: Führen Sie das Update auf diesem System von einem Windows-Computer an Port 1 des Switches aus.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Version überspringen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Später erinnern</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Herunterladen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>Datei konnte nicht heruntergeladen werden. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>Der Switch wurde getrennt, daher wurde der Download beendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Schließen Sie den Switch wieder an und suchen Sie erneut nach der neuen Firmware.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Wird heruntergeladen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Download-Fortschritt</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>

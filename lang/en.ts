@@ -17,7 +17,7 @@
         <translation>Q1. What kind of computers support QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
         <translation>Q2. What kind of Smartphone / Tablet support QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Devices without video output over USB-C can still use the keyboard and mouse.</t
         <translation>Q3. How much power does QV5830 supply on Port 2?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connect a laptop that needs charging to Port 1.</translation>
         <translation>Q4. Is there any USB-PD function supported by QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ An adapter over 65W is recommended; it is not supplied in the package.</translat
         <translation>Q5. Does QV5830 support active / passive video converter?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Q6. How to change 2Lane DP to 4Lane DP support on QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Q7. Does it support Nintendo Switch?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>No, it does not support Nintendo Switch.</translation>
     </message>
@@ -119,7 +119,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>USB Type-A ports</translation>
     </message>
@@ -170,21 +170,36 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
-        <translation>Connect a USB-C source device to the unit’s USB-C port (source1).</translation>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
+        <translation>Connect a USB-C source device to the unit’s USB-C port (source 1).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Make sure each device has installed @ Portview and connected to @ KVM correctly.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Connect another USB-C source device to the unit’s USB-C port (source 2).</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Connect the supplied port switch button to the indicated jack.</translation>
     </message>
@@ -199,17 +214,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>(Optional) You can connect your source device to the USB-C port (power) for PD laptop charging.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Hardware Overview</translation>
     </message>
@@ -224,12 +229,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Skip</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Computers connected to the switch</translation>
     </message>
@@ -262,7 +262,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Minimize</translation>
     </message>
@@ -273,27 +273,14 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -301,13 +288,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Not support key.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflict to system hotkey.</translation>
     </message>
@@ -318,7 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please enter combination key.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Hotkey Edit</translation>
     </message>
@@ -328,13 +316,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Click the box to type the shortcut key.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Device Switch</translation>
     </message>
@@ -344,7 +332,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Not set</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -357,31 +345,46 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>The switch now reports firmware version @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>The switch still reports firmware version @: the firmware is unchanged.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -391,33 +394,58 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Start Again</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Select Devices</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Searching for devices</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Firmware upgrade in progress: keep the switch connected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>No device detected</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Please check the connection to the device.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Connected</translation>
     </message>
@@ -435,7 +463,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Failed to control the device, please check the device connection.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -517,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Reset to Default</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Are you sure you want to reset the device setting to factory default?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>Reset success!</translation>
     </message>
@@ -553,7 +581,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Failed to reset the device, please check the device connection.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -573,7 +601,17 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>The desktop does not allow global shortcuts for this program.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>System</translation>
     </message>
@@ -596,7 +634,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
@@ -611,11 +649,16 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <source>Search</source>
         <translation>Search</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>No questions match your search.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>Version is up to date!</translation>
     </message>
@@ -648,27 +691,27 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Make a local copy of your device settings.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restore Device</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restore device settings from your backup.</translation>
     </message>
@@ -698,12 +741,27 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Failed to backup setting.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>The file is not a settings backup.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>The backup file is damaged.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>The backup was made for another model.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>Failed to restore setting.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>Setting from [@] restored successfully!</translation>
     </message>
@@ -713,7 +771,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>List Files (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>About</translation>
     </message>
@@ -728,17 +786,27 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Checking</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Failed: the firmware service reported an error, please try again later.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Failed: the firmware service&apos;s answer could not be read.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Failed, please confirm the network connection.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Check for latest version.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Check</translation>
@@ -747,7 +815,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>About Us</translation>
     </message>
@@ -788,7 +856,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Quick Start Guide</translation>
     </message>
@@ -872,18 +940,14 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>Fail to download file.Please check your internet connection and try again later.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
@@ -893,23 +957,34 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Set upgrade mode failed, please check the device connection.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>New Firmware Version</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Offered version: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Please read the following carefully before downloading.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Licence terms</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>About this version</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Note: Only supports firmware updates for computers on Port 1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Skip this version</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Remind me later</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>Fail to download file. Please check your internet connection and try again later.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>The switch was disconnected, so the download has ended.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Connect the switch again and check for the new firmware again.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Downloading</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Download progress</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>

@@ -17,7 +17,7 @@
         <translation>P1. ¿Qué ordenadores son compatibles con el QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ Un puerto USB-C que solo transmite datos ofrece teclado y ratón, pero no muestr
         <translation>P2. ¿Qué smartphones y tabletas son compatibles con el QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Los dispositivos sin salida de vídeo por USB-C pueden seguir usando el teclado 
         <translation>P3. ¿Cuánta potencia suministra el QV5830 en el puerto 2?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Conecte al puerto 1 el portátil que necesite cargarse.</translation>
         <translation>P4. ¿El QV5830 admite USB-PD?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ Se recomienda un adaptador de más de 65 W; no se incluye en el paquete.</transl
         <translation>P5. ¿El QV5830 admite convertidores de vídeo activos y pasivos?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>P6. ¿Cómo se cambia de DP de 2 carriles a DP de 4 carriles en el QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>P7. ¿Es compatible con Nintendo Switch?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>No, no es compatible con Nintendo Switch.</translation>
     </message>
@@ -119,7 +119,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>Puertos USB Type-A</translation>
     </message>
@@ -170,21 +170,36 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>Conecte un dispositivo fuente USB-C al puerto USB-C (fuente 1) de la unidad.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Conecte una pantalla compatible con DisplayPort a la salida DisplayPort de la unidad.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>Este puerto USB-C (alimentación) admite la carga de portátiles por USB-C PD a 5 V, 9 V, 15 V y 20 V; el adaptador de corriente USB-C no se incluye en el paquete.</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>Para cargar dispositivos se recomienda un adaptador de corriente USB-C PD de más de 65 vatios con certificación Limited Power Source (LPS). El sistema necesita al menos 5 V, 3 A para las funciones USB básicas y la salida de vídeo.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Asegúrese de que @ Portview esté instalado en cada dispositivo y de que cada uno esté bien conectado al KVM de @.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Conecte otro dispositivo fuente USB-C al puerto USB-C (fuente 2) de la unidad.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Conecte una pantalla compatible con DisplayPort a la salida DisplayPort de la unidad.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Conecte el botón de selección de puerto incluido al conector indicado.</translation>
     </message>
@@ -199,17 +214,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>(Opcional) Puede conectar su dispositivo fuente al puerto USB-C (alimentación) para cargar un portátil por PD.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>Este puerto USB-C (alimentación) admite la carga de portátiles por USB-C PD a 5 V, 9 V, 15 V y 20 V; el adaptador de corriente USB-C no se incluye en el paquete.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>Para cargar dispositivos se recomienda un adaptador de corriente USB-C PD de más de 65 vatios con certificación Limited Power Source (LPS). El sistema necesita al menos 5 V, 3 A para las funciones USB básicas y la salida de vídeo.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Descripción del hardware</translation>
     </message>
@@ -224,12 +229,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Omitir</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Asegúrese de que Vemo Portview esté instalado en cada dispositivo y de que cada uno esté bien conectado al KVM de Vemo.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Ordenadores conectados al conmutador</translation>
     </message>
@@ -262,7 +262,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
@@ -273,27 +273,14 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -301,13 +288,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Tecla no admitida.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Entra en conflicto con un atajo del sistema.</translation>
     </message>
@@ -318,7 +305,8 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Introduzca una combinación de teclas.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Editar atajo de teclado</translation>
     </message>
@@ -328,13 +316,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Haga clic en el cuadro y pulse el atajo.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Cambiar de dispositivo</translation>
     </message>
@@ -344,7 +332,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Sin asignar</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -357,31 +345,46 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Actualización de firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>El conmutador indica ahora la versión de firmware @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -391,33 +394,58 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>El conmutador sigue en modo de actualización: desconéctelo y vuelva a conectarlo para salir de ese modo, o inicie de nuevo la herramienta de actualización.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Iniciar de nuevo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Seleccionar dispositivo</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Buscando dispositivos</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Actualización de firmware en curso: mantenga el conmutador conectado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>No se ha detectado ningún dispositivo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -435,7 +463,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>No se pudo controlar el dispositivo. Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -517,23 +545,23 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>¿Seguro que desea restablecer los valores de fábrica del dispositivo?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>¡Restablecido!</translation>
     </message>
@@ -553,7 +581,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>No se pudo restablecer el dispositivo. Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
@@ -573,7 +601,17 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>El escritorio no permite atajos globales a este programa.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Permita que @ use atajos globales en la configuración del escritorio o inicie una sesión X11; hasta entonces, el atajo solo funciona mientras la ventana tiene el foco.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
@@ -596,7 +634,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -611,11 +649,16 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>Ninguna pregunta coincide con la búsqueda.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>¡Versión actualizada!</translation>
     </message>
@@ -648,27 +691,27 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Copia de seguridad</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Guarde una copia local de la configuración del dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurar dispositivo</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaure la configuración del dispositivo desde una copia de seguridad.</translation>
     </message>
@@ -698,12 +741,27 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>No se pudo guardar la configuración.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>El archivo no es una copia de seguridad de la configuración.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>El archivo de copia de seguridad está dañado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>La copia de seguridad se hizo para otro modelo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>No se pudo restaurar la configuración.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>¡Configuración de [@] restaurada!</translation>
     </message>
@@ -713,7 +771,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Copias de seguridad (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -728,17 +786,27 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Comprobando</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Error: el servicio de firmware informó de un error; inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Error: no se pudo leer la respuesta del servicio de firmware.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Error. Compruebe la conexión de red.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Buscar la última versión.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Comprobar</translation>
@@ -747,7 +815,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>Quiénes somos</translation>
     </message>
@@ -788,7 +856,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Guía de inicio rápido</translation>
     </message>
@@ -872,18 +940,14 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>No se pudo descargar el archivo. Compruebe su conexión a Internet e inténtelo más tarde.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
     </message>
@@ -893,23 +957,34 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>No se pudo activar el modo de actualización. Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>Nueva versión del firmware</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Versión ofrecida: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Lea atentamente lo siguiente antes de descargar.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Términos de la licencia</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licencia del firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Todos los derechos reservados, salvo los que se conceden a continuación.&lt;/p&gt;&lt;p&gt;Se concede a cualquier propietario de un conmutador de este tipo, de forma gratuita, permiso para descargar este firmware y su herramienta de actualización, instalar el firmware en dicho conmutador y conservar copias de ambos con ese fin.&lt;/p&gt;&lt;p&gt;El firmware y la herramienta se proporcionan &lt;b&gt;tal cual&lt;/b&gt;, sin garantía de ningún tipo, expresa o implícita, incluida la idoneidad para un fin determinado. En ningún caso los autores serán responsables de reclamaciones, daños u otras responsabilidades derivadas de su uso.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Antes de empezar&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Mantenga el conmutador conectado a la corriente y a este ordenador hasta que la herramienta indique que ha terminado.&lt;/li&gt;&lt;li&gt;No cambie de puerto mientras se escribe el firmware.&lt;/li&gt;&lt;li&gt;Su configuración se conserva; una copia de seguridad en la página Mantenimiento guarda una copia.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Al elegir «Descargar» acepta estas condiciones.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Acerca de esta versión</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Nota: solo se puede actualizar el firmware desde el ordenador del puerto 1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>La herramienta de actualización es un programa de Windows: en este sistema, actualice desde un equipo Windows conectado al puerto 1 del conmutador.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Omitir esta versión</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Recordármelo más tarde</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>No se pudo descargar el archivo. Compruebe su conexión a Internet e inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>El conmutador se desconectó, así que la descarga ha terminado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Vuelva a conectar el conmutador y busque de nuevo el firmware nuevo.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Descargando</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Progreso de la descarga</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

@@ -17,7 +17,7 @@
         <translation>Q1. Quels ordinateurs sont compatibles avec le QV5830 ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ Un port USB-C limité aux données permet d’utiliser le clavier et la souris, 
         <translation>Q2. Quels smartphones et tablettes sont compatibles avec le QV5830 ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Les appareils sans sortie vidéo USB-C peuvent tout de même utiliser le clavier
         <translation>Q3. Quelle puissance le QV5830 fournit-il sur le port 2 ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connectez un ordinateur portable à recharger au port 1.</translation>
         <translation>Q4. Le QV5830 prend-il en charge l’USB-PD ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ Un adaptateur de plus de 65 W est recommandé ; il n’est pas fourni.</translat
         <translation>Q5. Le QV5830 est-il compatible avec les convertisseurs vidéo actifs et passifs ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Q6. Comment passer du DP 2 voies au DP 4 voies sur le QV5830 ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Q7. La Nintendo Switch est-elle prise en charge ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>Non, la Nintendo Switch n’est pas prise en charge.</translation>
     </message>
@@ -119,7 +119,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>Ports USB Type-A</translation>
     </message>
@@ -170,21 +170,36 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>Connectez un appareil source USB-C au port USB-C (source 1) de l’appareil.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Connectez un écran compatible DisplayPort à la sortie DisplayPort de l’appareil.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>Ce port USB-C (alimentation) permet de recharger un ordinateur portable en USB-C PD en 5 V, 9 V, 15 V et 20 V ; l’adaptateur secteur USB-C n’est pas fourni.</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>Pour la recharge, un adaptateur secteur USB-C PD certifié Limited Power Source (LPS) de plus de 65 watts est recommandé. Les fonctions USB de base et la sortie vidéo nécessitent une alimentation d’au moins 5 V, 3 A.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Vérifiez que @ Portview est installé sur chaque appareil et que chacun est correctement connecté au KVM @.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Connectez un autre appareil source USB-C au port USB-C (source 2) de l’appareil.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Connectez un écran compatible DisplayPort à la sortie DisplayPort de l’appareil.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Branchez le bouton de sélection de port fourni sur la prise indiquée.</translation>
     </message>
@@ -199,17 +214,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>(Facultatif) Vous pouvez connecter votre appareil source au port USB-C (alimentation) pour recharger un ordinateur portable en PD.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>Ce port USB-C (alimentation) permet de recharger un ordinateur portable en USB-C PD en 5 V, 9 V, 15 V et 20 V ; l’adaptateur secteur USB-C n’est pas fourni.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>Pour la recharge, un adaptateur secteur USB-C PD certifié Limited Power Source (LPS) de plus de 65 watts est recommandé. Les fonctions USB de base et la sortie vidéo nécessitent une alimentation d’au moins 5 V, 3 A.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Présentation du matériel</translation>
     </message>
@@ -224,12 +229,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Passer</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Vérifiez que Vemo Portview est installé sur chaque appareil et que chacun est correctement connecté au KVM Vemo.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Ordinateurs connectés au commutateur</translation>
     </message>
@@ -262,7 +262,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Réduire</translation>
     </message>
@@ -273,27 +273,14 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -301,13 +288,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Touche non prise en charge.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflit avec un raccourci système.</translation>
     </message>
@@ -318,7 +305,8 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Saisissez une combinaison de touches.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Modifier le raccourci</translation>
     </message>
@@ -328,13 +316,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Cliquez dans le champ et tapez le raccourci.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Changer d’appareil</translation>
     </message>
@@ -344,7 +332,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Non défini</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -357,31 +345,46 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Mise à jour du firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>Le commutateur indique désormais la version de firmware @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -391,33 +394,58 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>Le commutateur reste en mode mise à jour : débranchez-le puis rebranchez-le pour quitter ce mode, ou relancez l&apos;outil de mise à jour.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Choisir un appareil</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Recherche d’appareils</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Mise à jour du firmware en cours : gardez le commutateur branché</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>Aucun appareil détecté</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Connecté</translation>
     </message>
@@ -435,7 +463,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Impossible de contrôler l’appareil. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -517,23 +545,23 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Voulez-vous vraiment rétablir les paramètres d’usine de l’appareil ?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>Réinitialisation réussie !</translation>
     </message>
@@ -553,7 +581,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Impossible de réinitialiser l’appareil. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
@@ -573,7 +601,17 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>Le bureau n&apos;autorise pas les raccourcis globaux pour ce programme.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Autorisez @ à utiliser des raccourcis globaux dans les paramètres du bureau, ou ouvrez une session X11 ; d&apos;ici là, le raccourci ne fonctionne que lorsque la fenêtre a le focus.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>Système</translation>
     </message>
@@ -596,7 +634,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -611,11 +649,16 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <source>Search</source>
         <translation>Rechercher</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>Aucune question ne correspond à votre recherche.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>Version à jour !</translation>
     </message>
@@ -648,27 +691,27 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Sauvegarder</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Enregistrez une copie locale des paramètres de l’appareil.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurer l’appareil</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaurez les paramètres de l’appareil depuis une sauvegarde.</translation>
     </message>
@@ -698,12 +741,27 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Échec de la sauvegarde des paramètres.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>Ce fichier n&apos;est pas une sauvegarde des paramètres.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>Le fichier de sauvegarde est endommagé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>La sauvegarde a été faite pour un autre modèle.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>Échec de la restauration des paramètres.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>Paramètres de [@] restaurés !</translation>
     </message>
@@ -713,7 +771,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fichiers de sauvegarde (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -728,17 +786,27 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Vérification</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Échec : le service de firmware a signalé une erreur, réessayez plus tard.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Échec : la réponse du service de firmware est illisible.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Échec, vérifiez la connexion réseau.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Rechercher la dernière version.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Vérifier</translation>
@@ -747,7 +815,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>À propos de nous</translation>
     </message>
@@ -788,7 +856,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Guide de démarrage rapide</translation>
     </message>
@@ -872,18 +940,14 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>Échec du téléchargement. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
@@ -893,23 +957,34 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Impossible de passer en mode mise à jour. Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>Nouvelle version du firmware</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Version proposée : @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Lisez attentivement ce qui suit avant de télécharger.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Conditions de licence</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licence du firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Tous droits réservés, sauf ceux accordés ci-dessous.&lt;/p&gt;&lt;p&gt;Toute personne possédant un commutateur de ce type est autorisée, gratuitement, à télécharger ce firmware et son outil de mise à jour, à installer le firmware sur ce commutateur et à conserver des copies des deux à cette fin.&lt;/p&gt;&lt;p&gt;Le firmware et l’outil sont fournis &lt;b&gt;en l’état&lt;/b&gt;, sans garantie d’aucune sorte, expresse ou implicite, y compris d’adéquation à un usage particulier. Les auteurs ne sauraient en aucun cas être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité découlant de leur utilisation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Avant de commencer&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Laissez le commutateur branché sur le secteur et connecté à cet ordinateur jusqu’à ce que l’outil indique qu’il a terminé.&lt;/li&gt;&lt;li&gt;Ne changez pas de port pendant l’écriture du firmware.&lt;/li&gt;&lt;li&gt;Vos paramètres sont conservés ; une sauvegarde depuis la page Maintenance en garde une copie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;En choisissant « Télécharger », vous acceptez ces conditions.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>À propos de cette version</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Remarque : la mise à jour du firmware n’est possible que depuis l’ordinateur du port 1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>L&apos;outil de mise à jour est un programme Windows : sur ce système, mettez à jour depuis un ordinateur Windows branché au port 1 du commutateur.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Ignorer cette version</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Me le rappeler plus tard</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>Échec du téléchargement. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>Le commutateur a été débranché : le téléchargement est arrêté.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Rebranchez le commutateur et recherchez à nouveau le nouveau firmware.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Téléchargement</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Progression du téléchargement</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

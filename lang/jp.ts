@@ -17,7 +17,7 @@
         <translation>Q1. QV5830 に対応しているパソコンは？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
         <translation>Q2. QV5830 に対応しているスマートフォン／タブレットは？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ USB-C から映像を出力できないデバイスでも、キーボードと�
         <translation>Q3. QV5830 の Port 2 の給電能力は？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connect a laptop that needs charging to Port 1.</source>
         <translation>Q4. QV5830 は USB-PD に対応していますか？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
         <translation>Q5. QV5830 はアクティブ／パッシブ映像変換アダプターに対応していますか？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q6. QV5830 を 2Lane DP から 4Lane DP に切り替えるには？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Q7. Nintendo Switch に対応していますか？</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>いいえ、Nintendo Switch には対応していません。</translation>
     </message>
@@ -119,7 +119,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>USB Type-A ポート</translation>
     </message>
@@ -170,21 +170,36 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>USB-C ソースデバイスを本機の USB-C ポート（ソース 1）に接続します。</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>DisplayPort 対応ディスプレイを本機の DisplayPort 出力ポートに接続します。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>この USB-C ポート（電源）は、5V、9V、15V、20V 出力の USB-C PD によるノートパソコン充電に対応しています。USB-C 電源アダプターは同梱されていません。</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>デバイスの充電には、Limited Power Source（LPS）認証を取得した 65W 超の USB-C PD 電源アダプターを推奨します。基本的な USB 機能と映像出力には、最低 5V・3A の電源が必要です。</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>各デバイスに @ Portview がインストールされ、@ KVM に正しく接続されていることを確認してください。</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>もう 1 台の USB-C ソースデバイスを本機の USB-C ポート（ソース 2）に接続します。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>DisplayPort 対応ディスプレイを本機の DisplayPort 出力ポートに接続します。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>付属のポート切替ボタンを所定の端子に接続します。</translation>
     </message>
@@ -199,17 +214,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>（オプション）ソースデバイスを USB-C ポート（電源）に接続すると、PD でノートパソコンを充電できます。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>この USB-C ポート（電源）は、5V、9V、15V、20V 出力の USB-C PD によるノートパソコン充電に対応しています。USB-C 電源アダプターは同梱されていません。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>デバイスの充電には、Limited Power Source（LPS）認証を取得した 65W 超の USB-C PD 電源アダプターを推奨します。基本的な USB 機能と映像出力には、最低 5V・3A の電源が必要です。</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>ハードウェアの概要</translation>
     </message>
@@ -224,12 +229,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スキップ</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>各デバイスに Vemo Portview がインストールされ、Vemo KVM に正しく接続されていることを確認してください。</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>切替器に接続したパソコン</translation>
     </message>
@@ -262,7 +262,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -273,27 +273,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -301,13 +288,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>このキーは使用できません。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>システムのホットキーと競合しています。</translation>
     </message>
@@ -318,7 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>キーの組み合わせを入力してください。</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>ホットキーの編集</translation>
     </message>
@@ -328,13 +316,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>ボックスをクリックしてショートカットキーを入力します。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>デバイス切替</translation>
     </message>
@@ -344,7 +332,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未設定</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -357,31 +345,46 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>ファームウェアの更新</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>スイッチのファームウェアのバージョンは @ になりました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>スイッチのファームウェアのバージョンは @ のままです。ファームウェアは変更されていません。</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>@ を終了しますか？</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
@@ -391,33 +394,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>スイッチは更新モードのままです。更新モードを終了するにはスイッチを抜き差しするか、更新ツールをもう一度起動してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>もう一度起動</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>このデスクトップには通知領域がありません。ホットキーが使えるように、@ は最小化したまま動作を続けます。</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>デバイスの選択</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>デバイスを検索しています</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>ファームウェアを更新中です。スイッチを接続したままにしてください</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>デバイスが見つかりません</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>接続済み</translation>
     </message>
@@ -435,7 +463,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>デバイスを制御できませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -517,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>初期設定に戻す</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>デバイスの設定を工場出荷時の状態に戻しますか？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>リセットしました！</translation>
     </message>
@@ -553,7 +581,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>デバイスをリセットできませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
@@ -573,7 +601,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>編集</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>このデスクトップでは、このプログラムのグローバルショートカットが許可されていません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>デスクトップの設定で @ にグローバルショートカットを許可するか、X11 セッションでログインしてください。それまでは、ウィンドウにフォーカスがあるときだけホットキーが使えます。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>システム</translation>
     </message>
@@ -596,7 +634,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>戻る</translation>
     </message>
@@ -611,11 +649,16 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <source>Search</source>
         <translation>検索</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>検索に一致する質問はありません。</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>最新バージョンです！</translation>
     </message>
@@ -648,27 +691,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>バックアップ</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>デバイスの設定をローカルにバックアップします。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>デバイスの復元</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>バックアップからデバイスの設定を復元します。</translation>
     </message>
@@ -698,12 +741,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>設定をバックアップできませんでした。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>このファイルは設定のバックアップではありません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>バックアップファイルが壊れています。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>このバックアップは別のモデル用です。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>設定を復元できませんでした。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>[@] から設定を復元しました！</translation>
     </message>
@@ -713,7 +771,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>設定ファイル (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>情報</translation>
     </message>
@@ -728,17 +786,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確認中</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>失敗しました。ファームウェアサービスがエラーを返しました。後でもう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>失敗しました。ファームウェアサービスの応答を読み取れませんでした。</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>失敗しました。ネットワーク接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>最新バージョンを確認します。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>確認</translation>
@@ -747,7 +815,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>言語</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>会社情報</translation>
     </message>
@@ -788,7 +856,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>クイックスタートガイド</translation>
     </message>
@@ -872,18 +940,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>ファイルをダウンロードできませんでした。インターネット接続を確認し、しばらくしてからもう一度お試しください。</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
@@ -893,23 +957,34 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>アップグレードモードに切り替えられませんでした。デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>新しいファームウェア</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>提供されるバージョン: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>ダウンロードする前に、以下をよくお読みください。</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>使用許諾条件</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;ファームウェア使用許諾&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. 以下で許諾するものを除き、すべての権利を留保します。&lt;/p&gt;&lt;p&gt;この種類の切替器を所有するすべての方に、本ファームウェアとそのアップグレードツールを無償でダウンロードし、ファームウェアをその切替器にインストールし、その目的のために両者のコピーを保管することを許諾します。&lt;/p&gt;&lt;p&gt;本ファームウェアおよびツールは&lt;b&gt;現状のまま&lt;/b&gt;提供され、特定目的への適合性を含め、明示または黙示を問わずいかなる保証もありません。作者は、その使用から生じるいかなる請求、損害、その他の責任についても一切責任を負いません。&lt;/p&gt;&lt;p&gt;&lt;b&gt;始める前に&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;ツールが完了を知らせるまで、切替器を電源とこのパソコンに接続したままにしてください。&lt;/li&gt;&lt;li&gt;ファームウェアの書き込み中はポートを切り替えないでください。&lt;/li&gt;&lt;li&gt;設定はそのまま残ります。「メンテナンス」ページでバックアップを取ればコピーを保存できます。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;「ダウンロード」を選択すると、これらの条件に同意したものとみなされます。&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>このバージョンについて</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>注意：ファームウェアの更新は Port 1 に接続したパソコンからのみ行えます。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>更新ツールは Windows 用のプログラムです。このシステムでは、スイッチのポート 1 に接続した Windows コンピューターから更新してください。</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>このバージョンをスキップ</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>後で通知</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>ファイルをダウンロードできませんでした。インターネット接続を確認し、しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>スイッチが切断されたため、ダウンロードを終了しました。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>スイッチをもう一度接続し、新しいファームウェアを再確認してください。</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>ダウンロード中</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>ダウンロードの進行状況</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>

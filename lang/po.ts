@@ -17,7 +17,7 @@
         <translation>P1. Quais computadores são compatíveis com o QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ Uma porta USB-C que só transmite dados oferece teclado e mouse, mas nenhuma ima
         <translation>P2. Quais smartphones e tablets são compatíveis com o QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Dispositivos sem saída de vídeo via USB-C ainda podem usar o teclado e o mouse
         <translation>P3. Quanta energia o QV5830 fornece na porta 2?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Conecte à porta 1 o notebook que precisa ser carregado.</translation>
         <translation>P4. O QV5830 é compatível com USB-PD?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ Recomenda-se um adaptador acima de 65 W; ele não acompanha o produto.</translat
         <translation>P5. O QV5830 é compatível com conversores de vídeo ativos e passivos?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>P6. Como mudar de DP de 2 vias para DP de 4 vias no QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>P7. É compatível com o Nintendo Switch?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>Não, não é compatível com o Nintendo Switch.</translation>
     </message>
@@ -119,7 +119,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>Portas USB Type-A</translation>
     </message>
@@ -170,21 +170,36 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>Conecte um dispositivo de origem USB-C à porta USB-C (fonte 1) do aparelho.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Conecte um monitor compatível com DisplayPort à saída DisplayPort do aparelho.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>Esta porta USB-C (alimentação) permite carregar notebooks via USB-C PD com saída de 5 V, 9 V, 15 V e 20 V; o adaptador de energia USB-C não acompanha o produto.</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>Para carregar dispositivos, recomenda-se um adaptador de energia USB-C PD acima de 65 watts com certificação Limited Power Source (LPS). O sistema precisa de pelo menos 5 V, 3 A para as funções USB básicas e a saída de vídeo.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Verifique se o @ Portview está instalado em cada dispositivo e se cada um está conectado corretamente ao KVM @.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Conecte outro dispositivo de origem USB-C à porta USB-C (fonte 2) do aparelho.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Conecte um monitor compatível com DisplayPort à saída DisplayPort do aparelho.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Conecte o botão de seleção de porta fornecido à entrada indicada.</translation>
     </message>
@@ -199,17 +214,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>(Opcional) Você pode conectar o dispositivo de origem à porta USB-C (alimentação) para carregar um notebook via PD.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>Esta porta USB-C (alimentação) permite carregar notebooks via USB-C PD com saída de 5 V, 9 V, 15 V e 20 V; o adaptador de energia USB-C não acompanha o produto.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>Para carregar dispositivos, recomenda-se um adaptador de energia USB-C PD acima de 65 watts com certificação Limited Power Source (LPS). O sistema precisa de pelo menos 5 V, 3 A para as funções USB básicas e a saída de vídeo.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Visão geral do hardware</translation>
     </message>
@@ -224,12 +229,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Pular</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Verifique se o Vemo Portview está instalado em cada dispositivo e se cada um está conectado corretamente ao KVM Vemo.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Computadores conectados ao switch</translation>
     </message>
@@ -262,7 +262,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
@@ -273,27 +273,14 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -301,13 +288,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Tecla não suportada.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflito com um atalho do sistema.</translation>
     </message>
@@ -318,7 +305,8 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Digite uma combinação de teclas.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Editar atalho</translation>
     </message>
@@ -328,13 +316,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Clique na caixa e pressione o atalho.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Alternar dispositivo</translation>
     </message>
@@ -344,7 +332,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não definido</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -357,31 +345,46 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Atualização de firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>O switch agora informa a versão de firmware @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
@@ -391,33 +394,58 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>O switch continua no modo de atualização: desconecte-o e conecte-o novamente para sair desse modo, ou inicie a ferramenta de atualização outra vez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Iniciar novamente</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Preferências</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Selecionar dispositivo</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Procurando dispositivos</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Atualização de firmware em andamento: mantenha o switch conectado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>Nenhum dispositivo detectado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -435,7 +463,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não foi possível controlar o dispositivo. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -517,23 +545,23 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Restaurar padrões</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Tem certeza de que deseja restaurar as configurações de fábrica do dispositivo?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Redefinir</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>Redefinido!</translation>
     </message>
@@ -553,7 +581,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não foi possível redefinir o dispositivo. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Configurações</translation>
     </message>
@@ -573,7 +601,17 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>A área de trabalho não permite atalhos globais para este programa.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Permita que o @ use atalhos globais nas configurações da área de trabalho ou entre com uma sessão X11; até lá, o atalho só funciona enquanto a janela estiver em foco.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>Sistema</translation>
     </message>
@@ -596,7 +634,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -611,11 +649,16 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <source>Search</source>
         <translation>Pesquisar</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>Nenhuma pergunta corresponde à sua pesquisa.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>Versão atualizada!</translation>
     </message>
@@ -648,27 +691,27 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Salve uma cópia local das configurações do dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurar dispositivo</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaure as configurações do dispositivo a partir de um backup.</translation>
     </message>
@@ -698,12 +741,27 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Falha ao fazer backup das configurações.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>O arquivo não é um backup de configurações.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>O arquivo de backup está danificado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>O backup foi feito para outro modelo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>Falha ao restaurar as configurações.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>Configurações de [@] restauradas com sucesso!</translation>
     </message>
@@ -713,7 +771,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Arquivos de backup (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
@@ -728,17 +786,27 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Verificando</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Falha: o serviço de firmware informou um erro; tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Falha: não foi possível ler a resposta do serviço de firmware.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Falha. Verifique a conexão de rede.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Procurar a versão mais recente.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Verificar</translation>
@@ -747,7 +815,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>Quem somos</translation>
     </message>
@@ -788,7 +856,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Guia de início rápido</translation>
     </message>
@@ -872,18 +940,14 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>Falha ao baixar o arquivo. Verifique sua conexão com a Internet e tente novamente mais tarde.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
@@ -893,23 +957,34 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não foi possível ativar o modo de atualização. Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>Nova versão do firmware</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Versão oferecida: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Leia com atenção o texto abaixo antes de baixar.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Termos da licença</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licença do firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Todos os direitos reservados, exceto os concedidos abaixo.&lt;/p&gt;&lt;p&gt;Qualquer pessoa que possua um switch deste tipo tem permissão, gratuitamente, para baixar este firmware e sua ferramenta de atualização, instalar o firmware nesse switch e manter cópias de ambos para essa finalidade.&lt;/p&gt;&lt;p&gt;O firmware e a ferramenta são fornecidos &lt;b&gt;no estado em que se encontram&lt;/b&gt;, sem garantia de qualquer tipo, expressa ou implícita, inclusive de adequação a uma finalidade específica. Em nenhuma hipótese os autores serão responsáveis por qualquer reclamação, dano ou outra responsabilidade decorrente do seu uso.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Antes de começar&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Mantenha o switch ligado à energia e conectado a este computador até que a ferramenta informe que terminou.&lt;/li&gt;&lt;li&gt;Não troque de porta enquanto o firmware estiver sendo gravado.&lt;/li&gt;&lt;li&gt;Suas configurações são mantidas; um backup na página Manutenção guarda uma cópia.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ao escolher “Baixar”, você aceita estes termos.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Sobre esta versão</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Observação: a atualização de firmware só é possível no computador da porta 1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>A ferramenta de atualização é um programa do Windows: neste sistema, atualize a partir de um computador Windows conectado à porta 1 do switch.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Pular esta versão</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Lembrar mais tarde</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Baixar</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>Falha ao baixar o arquivo. Verifique sua conexão com a Internet e tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>O switch foi desconectado, então o download foi encerrado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Conecte o switch novamente e verifique o novo firmware outra vez.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Baixando</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Progresso do download</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

@@ -17,7 +17,7 @@
         <translation>В1. Какие компьютеры поддерживает QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Any computer whose USB-C port carries DisplayPort Alt Mode video:<byte value="xd"/>
 -Windows 10 and Windows 11 laptops and desktops<byte value="xd"/>
 -Mac computers with USB-C or Thunderbolt 3 and 4 ports, on macOS 11 or later<byte value="xd"/>
@@ -35,7 +35,7 @@ A USB-C port that carries data only gives keyboard and mouse, but no picture on 
         <translation>В2. Какие смартфоны и планшеты поддерживает QV5830?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Smartphones and tablets whose USB-C port outputs DisplayPort Alt Mode video:<byte value="xd"/>
 -Tablets on iPadOS with a USB-C port<byte value="xd"/>
 -Android smartphones and tablets that offer a desktop or screen mirroring mode over USB-C<byte value="xd"/>
@@ -51,7 +51,7 @@ Devices without video output over USB-C can still use the keyboard and mouse.</s
         <translation>В3. Какую мощность QV5830 подаёт на порт 2?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Port 2 supplies 5V at up to 1.5A, 7.5W, to the connected device.<byte value="xd"/>
 This keeps a smartphone or tablet charged while it is in use, but it does not charge a laptop.<byte value="xd"/>
 Connect a laptop that needs charging to Port 1.</source>
@@ -65,7 +65,7 @@ Connect a laptop that needs charging to Port 1.</source>
         <translation>В4. Поддерживает ли QV5830 USB-PD?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Yes, Port 1 supports USB Power Delivery:<byte value="xd"/>
 -Connect a USB-C PD power adapter to the USB-C power port<byte value="xd"/>
 -The laptop on Port 1 then charges at 5V, 9V, 15V or 20V<byte value="xd"/>
@@ -81,7 +81,7 @@ An adapter over 65W is recommended; it is not supplied in the package.</source>
         <translation>В5. Поддерживает ли QV5830 активные и пассивные видеоадаптеры?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>The DisplayPort output works with active video converters only:<byte value="xd"/>
 -Active DisplayPort to HDMI, DVI or VGA adapters convert the signal and work<byte value="xd"/>
 -Passive adapters need a dual-mode output, which this port does not provide, and show no picture<byte value="xd"/>
@@ -97,7 +97,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>В6. Как переключить QV5830 с 2-линейного DP на 4-линейный?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Long press port selection button for 3 sec. and wait for LED flash:<byte value="xd"/>
 -2 Lane mode -&gt; Port1 &amp; Port 2 LED flash 1 time<byte value="xd"/>
 -4 Lane mode -&gt; Port1 &amp; Port 2 LED flash 2 times.</source>
@@ -111,7 +111,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>В7. Поддерживается ли Nintendo Switch?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No, it does not support Nintendo Switch.</source>
         <translation>Нет, Nintendo Switch не поддерживается.</translation>
     </message>
@@ -119,7 +119,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>GuidePage</name>
     <message>
-        <location filename="../Qml/GuidePage.qml" line="+21"/>
+        <location filename="../Qml/GuidePage.qml" line="+24"/>
         <source>USB Type-A ports</source>
         <translation>Порты USB Type-A</translation>
     </message>
@@ -170,21 +170,36 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+1"/>
-        <source>Connect a USB-C source device to the unit’s USB-C port (source1).</source>
+        <source>Connect a USB-C source device to the unit’s USB-C port (source 1).</source>
         <translation>Подключите устройство-источник USB-C к порту USB-C (источник 1).</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPort output port.</source>
+        <translation>Подключите монитор с поддержкой DisplayPort к выходу DisplayPort устройства.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15V, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
+        <translation>Этот порт USB-C (питание) поддерживает зарядку ноутбуков по USB-C PD напряжением 5, 9, 15 и 20 В; адаптер питания USB-C не входит в комплект.</translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
+        <translation>Для зарядки устройств рекомендуется адаптер питания USB-C PD мощностью более 65 Вт с сертификацией Limited Power Source (LPS). Для базовых функций USB и вывода видео системе нужно не менее 5 В, 3 А.</translation>
+    </message>
+    <message>
+        <location line="+120"/>
+        <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
+        <translation>Убедитесь, что на каждом устройстве установлен @ Portview и что каждое правильно подключено к @ KVM.</translation>
+    </message>
+    <message>
+        <location line="-127"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Подключите второе устройство-источник USB-C к порту USB-C (источник 2).</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Connect a DisplayPort-enabled display to the unit’s DisplayPlay output port.</source>
-        <translation>Подключите монитор с поддержкой DisplayPort к выходу DisplayPort устройства.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Connect the supplied port switch button to the indicated jack.</source>
         <translation>Подключите кнопку выбора порта из комплекта к указанному гнезду.</translation>
     </message>
@@ -199,17 +214,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>(Необязательно) Можно подключить устройство-источник к порту USB-C (питание), чтобы заряжать ноутбук по PD.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>This USB-C port (power) supports USB-C PD laptop charging at 5V, 9V, 15, and 20V output, and the USB-C power adapter is not supplied in the package.</source>
-        <translation>Этот порт USB-C (питание) поддерживает зарядку ноутбуков по USB-C PD напряжением 5, 9, 15 и 20 В; адаптер питания USB-C не входит в комплект.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>For device charging, a Limited Power Source (LPS) certifi ed USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</source>
-        <translation>Для зарядки устройств рекомендуется адаптер питания USB-C PD мощностью более 65 Вт с сертификацией Limited Power Source (LPS). Для базовых функций USB и вывода видео системе нужно не менее 5 В, 3 А.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+11"/>
         <source>Hardware Overview</source>
         <translation>Обзор оборудования</translation>
     </message>
@@ -224,12 +229,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Пропустить</translation>
     </message>
     <message>
-        <location line="+70"/>
-        <source>Make sure each device has installed Vemo Portview and connected to Vemo KVM correctly.</source>
-        <translation>Убедитесь, что на каждом устройстве установлен Vemo Portview и что каждое правильно подключено к Vemo KVM.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+87"/>
         <source>Computers connected to the switch</source>
         <translation>Компьютеры, подключённые к переключателю</translation>
     </message>
@@ -262,7 +262,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+81"/>
+        <location filename="../Qml/HeadControl.qml" line="+133"/>
         <source>Minimize</source>
         <translation>Свернуть</translation>
     </message>
@@ -273,27 +273,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
 </context>
 <context>
-    <name>alert_dialog_control</name>
-    <message>
-        <location filename="../Qml/alert_dialog_control.qml" line="+41"/>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-    <message>
-        <location line="+34"/>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-</context>
-<context>
     <name>confirm_dialog_control</name>
     <message>
-        <location filename="../Qml/confirm_dialog_control.qml" line="+45"/>
+        <location filename="../Qml/confirm_dialog_control.qml" line="+66"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+65"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -301,13 +288,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+53"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Клавиша не поддерживается.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Conflict to system hotkey.</source>
         <translation>Конфликт с системным сочетанием клавиш.</translation>
     </message>
@@ -318,7 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Введите сочетание клавиш.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-79"/>
+        <location line="+122"/>
         <source>Hotkey Edit</source>
         <translation>Изменить сочетание клавиш</translation>
     </message>
@@ -328,13 +316,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Click the box to type the shortcut key.</source>
         <translation>Щёлкните поле и нажмите сочетание клавиш.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>Device Switch</source>
         <translation>Переключение устройства</translation>
     </message>
@@ -344,7 +332,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не задано</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
@@ -357,31 +345,46 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../Qml/main.qml" line="+56"/>
-        <location line="+151"/>
-        <location line="+150"/>
+        <location filename="../Qml/DialogHost.qml" line="+11"/>
+        <location line="+20"/>
+        <location filename="../Qml/main.qml" line="+216"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location line="-301"/>
-        <location line="+301"/>
+        <location line="-19"/>
+        <location filename="../Qml/main.qml" line="+0"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+436"/>
+        <location filename="../Qml/main.qml" line="-108"/>
+        <source>Firmware Upgrade</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch now reports firmware version @.</source>
+        <translation>Переключатель теперь сообщает версию прошивки @.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The switch still reports firmware version @: the firmware is unchanged.</source>
+        <translation>Переключатель по-прежнему сообщает версию прошивки @: прошивка не изменилась.</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="+1"/>
         <source>Are you sure you want to quit @?</source>
         <translation>Выйти из @?</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
@@ -391,33 +394,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не удалось открыть файл обновления прошивки.</translation>
     </message>
     <message>
-        <location line="+174"/>
-        <location line="+240"/>
+        <location line="+1"/>
+        <source>The switch stays in upgrade mode: unplug it and plug it in again to leave upgrade mode, or start the upgrade tool again.</source>
+        <translation>Переключатель остаётся в режиме обновления: отключите и снова подключите его, чтобы выйти из этого режима, или снова запустите программу обновления.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Again</source>
+        <translation>Запустить снова</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
+        <translation>На этом рабочем столе нет области уведомлений для значка: @ продолжает работать в свёрнутом виде, чтобы сочетание клавиш работало.</translation>
+    </message>
+    <message>
+        <location filename="../Qml/LogoBar.qml" line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="-4"/>
         <source>Preferences</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location line="-214"/>
+        <location filename="../Qml/HomePage.qml" line="+28"/>
         <source>Select Devices</source>
         <translation>Выбор устройства</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Searching for devices</source>
         <translation>Поиск устройств</translation>
     </message>
     <message>
         <location line="+11"/>
+        <source>Firmware upgrade in progress: keep the switch connected</source>
+        <translation>Идёт обновление прошивки: не отключайте переключатель</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>No device detected</source>
         <translation>Устройства не обнаружены</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Please check the connection to the device.</source>
         <translation>Проверьте подключение устройства.</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+97"/>
         <source>Connected</source>
         <translation>Подключено</translation>
     </message>
@@ -435,7 +463,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_device</name>
     <message>
-        <location filename="../Qml/product_device.qml" line="+21"/>
+        <location filename="../Qml/product_device.qml" line="+22"/>
         <source>Video Fitwell</source>
         <translation>Video Fitwell</translation>
     </message>
@@ -495,7 +523,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не удалось управлять устройством. Проверьте подключение устройства.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+36"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -517,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+117"/>
+        <location line="+129"/>
         <source>Reset to Default</source>
         <translation>Сброс настроек</translation>
     </message>
     <message>
-        <location line="-116"/>
+        <location line="-128"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Сбросить настройки устройства до заводских?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+123"/>
+        <location line="+135"/>
         <source>Reset</source>
         <translation>Сбросить</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-123"/>
         <source>Reset success!</source>
         <translation>Сброс выполнен!</translation>
     </message>
@@ -553,7 +581,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не удалось сбросить устройство. Проверьте подключение устройства.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
@@ -573,7 +601,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
+        <source>The desktop does not allow global shortcuts for this program.</source>
+        <translation>Рабочий стол не разрешает этой программе глобальные сочетания клавиш.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Allow @ to use global shortcuts in your desktop&apos;s settings, or log in with an X11 session; until then the hotkey works only while the window has the focus.</source>
+        <translation>Разрешите @ глобальные сочетания клавиш в настройках рабочего стола или войдите в сеанс X11; до тех пор сочетание работает, только пока окно в фокусе.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>System</source>
         <translation>Система</translation>
     </message>
@@ -596,7 +634,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_faq</name>
     <message>
-        <location filename="../Qml/product_faq.qml" line="+53"/>
+        <location filename="../Qml/product_faq.qml" line="+60"/>
         <source>Back</source>
         <translation>Назад</translation>
     </message>
@@ -611,11 +649,16 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <source>Search</source>
         <translation>Поиск</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>No questions match your search.</source>
+        <translation>По вашему запросу вопросов не найдено.</translation>
+    </message>
 </context>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+86"/>
+        <location filename="../Qml/product_frame.qml" line="+99"/>
         <source>Version is up to date!</source>
         <translation>Версия актуальна!</translation>
     </message>
@@ -648,27 +691,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_maintenance</name>
     <message>
-        <location filename="../Qml/product_maintenance.qml" line="+26"/>
+        <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+114"/>
+        <location line="+135"/>
         <source>Backup</source>
         <translation>Резервная копия</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-178"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Сохраните локальную копию настроек устройства.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+62"/>
-        <location line="+8"/>
+        <location line="+77"/>
+        <location line="+9"/>
         <source>Restore Device</source>
         <translation>Восстановление</translation>
     </message>
     <message>
-        <location line="-70"/>
+        <location line="-86"/>
         <source>Restore device settings from your backup.</source>
         <translation>Восстановите настройки устройства из резервной копии.</translation>
     </message>
@@ -698,12 +741,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не удалось создать резервную копию настроек.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+33"/>
+        <source>The file is not a settings backup.</source>
+        <translation>Этот файл не является резервной копией настроек.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup file is damaged.</source>
+        <translation>Файл резервной копии повреждён.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The backup was made for another model.</source>
+        <translation>Резервная копия создана для другой модели.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Failed to restore setting.</source>
         <translation>Не удалось восстановить настройки.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Setting from [@] restored successfully!</source>
         <translation>Настройки из [@] восстановлены!</translation>
     </message>
@@ -713,7 +771,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Резервные копии (*.kvm)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
@@ -728,17 +786,27 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Проверка</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Failed: the firmware service reported an error, please try again later.</source>
+        <translation>Ошибка: служба прошивки сообщила об ошибке, повторите попытку позже.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Failed: the firmware service&apos;s answer could not be read.</source>
+        <translation>Ошибка: не удалось прочитать ответ службы прошивки.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <source>Failed, please confirm the network connection.</source>
         <translation>Ошибка. Проверьте подключение к сети.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Check for latest version.</source>
         <translation>Проверить наличие новой версии.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Check</source>
         <translation>Проверить</translation>
@@ -747,7 +815,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+28"/>
+        <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+69"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
@@ -775,12 +843,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Language</source>
         <translation>Язык</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>About Us</source>
         <translation>О нас</translation>
     </message>
@@ -788,7 +856,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_support</name>
     <message>
-        <location filename="../Qml/product_support.qml" line="+19"/>
+        <location filename="../Qml/product_support.qml" line="+22"/>
         <source>Quick Start Guide</source>
         <translation>Краткое руководство</translation>
     </message>
@@ -872,18 +940,14 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>upgrade_info</name>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+32"/>
+        <location filename="../Qml/upgrade_info.qml" line="+36"/>
+        <location line="+13"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Fail to download file.Please check your internet connection and try again later.</source>
-        <translation>Не удалось загрузить файл. Проверьте подключение к Интернету и повторите попытку позже.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <location line="+26"/>
+        <location line="+16"/>
+        <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Не удалось открыть файл обновления прошивки.</translation>
     </message>
@@ -893,23 +957,34 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Не удалось перейти в режим обновления. Проверьте подключение устройства.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+26"/>
+        <location line="+8"/>
         <source>New Firmware Version</source>
         <translation>Новая версия прошивки</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+156"/>
+        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <source>Offered version: @</source>
+        <translation>Предлагаемая версия: @</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Перед загрузкой внимательно прочтите следующее.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
+        <source>Licence terms</source>
+        <translation>Условия лицензии</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Лицензия на прошивку&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Все права защищены, кроме предоставленных ниже.&lt;/p&gt;&lt;p&gt;Любому владельцу переключателя этого типа бесплатно разрешается загрузить эту прошивку и средство её обновления, установить прошивку на этот переключатель и хранить копии обоих для этой цели.&lt;/p&gt;&lt;p&gt;Прошивка и средство обновления предоставляются &lt;b&gt;«как есть»&lt;/b&gt;, без каких-либо явных или подразумеваемых гарантий, включая пригодность для определённой цели. Авторы ни при каких обстоятельствах не несут ответственности по каким-либо претензиям, за ущерб или иные обязательства, возникающие в связи с их использованием.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Перед началом&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Не отключайте переключатель от питания и от этого компьютера, пока средство обновления не сообщит о завершении.&lt;/li&gt;&lt;li&gt;Не переключайте порты во время записи прошивки.&lt;/li&gt;&lt;li&gt;Ваши настройки сохранятся; резервная копия на странице «Обслуживание» сохранит их копию.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Нажимая «Загрузить», вы принимаете эти условия.&lt;/p&gt;</translation>
     </message>
@@ -919,37 +994,58 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Об этой версии</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>Note: Only supports firmware updates for computers on Port 1.</source>
         <translation>Примечание: прошивку можно обновить только с компьютера на порту 1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>The upgrade tool is a Windows program: on this system, upgrade from a Windows computer on the switch&apos;s Port 1.</source>
+        <translation>Программа обновления работает только в Windows: в этой системе обновляйте с компьютера Windows, подключённого к порту 1 переключателя.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Skip this version</source>
         <translation>Пропустить версию</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Remind me later</source>
         <translation>Напомнить позже</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Download</source>
         <translation>Загрузить</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <source>Fail to download file. Please check your internet connection and try again later.</source>
+        <translation>Не удалось загрузить файл. Проверьте подключение к Интернету и повторите попытку позже.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The switch was disconnected, so the download has ended.</source>
+        <translation>Переключатель отключён, поэтому загрузка прервана.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connect the switch again and check for the new firmware again.</source>
+        <translation>Подключите переключатель снова и ещё раз проверьте наличие новой прошивки.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <location line="+8"/>
         <source>Downloading</source>
         <translation>Загрузка</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Download progress</source>
         <translation>Ход загрузки</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "monitor.h"
 
+#include "HotkeyRule.h"
+
 #include "Brand.h"
 #include "KeyTable.h"
 #include "StatusReply.h"
@@ -153,10 +155,27 @@ void Monitor::restartHotkey(int flag)
     worker->m_keys.recordCount = 0;
 }
 
+// A hotkey that breaks the rule is refused. The worker then never goes
+// without one: a broken text at the first application (the stored one at
+// start) leaves the default in its place.
 bool Monitor::setHotkey(QString hotkey)
 {
-    instance()->m_keys.hotkey = hotkey;
-    return true;
+    Monitor *worker = instance();
+    if (HotkeyRule::isValid(hotkey)) {
+        worker->m_keys.hotkey = hotkey;
+        return true;
+    }
+    if (!HotkeyRule::isValid(worker->m_keys.hotkey))
+        worker->m_keys.hotkey = HotkeyRule::defaultHotkey();
+    qDebug().noquote() << QStringLiteral("Hotkey refused: \"%1\"%2, keeping \"%3\"")
+                              .arg(hotkey.left(40), hotkey.size() > 40 ? QStringLiteral("...") : QString(),
+                                   worker->m_keys.hotkey);
+    return false;
+}
+
+bool Monitor::isValidHotkey(QString hotkey) const
+{
+    return HotkeyRule::isValid(hotkey);
 }
 
 // The interface names the functions it enables; the worker needs none of

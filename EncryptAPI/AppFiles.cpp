@@ -12,9 +12,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QStandardPaths>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 using namespace encryptapi;
@@ -49,20 +56,54 @@ std::vector<EncryptChar> toLibrary(const QString &path)
     return text;
 }
 
+std::filesystem::path systemPath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 // Puts the whole of source in the place of destination, or leaves the
-// destination as it was.
+// destination byte for byte as it was. QSaveFile commits a file cut short
+// on a full disk in Qt 5.15, so the new file is written beside the old one
+// with every write checked, synced to the disk (a full disk may refuse
+// blocks only then), read back against the source, and only then given the
+// destination's name in one step.
 bool replaceWith(const QString &source, const QString &destination)
 {
     QFile in(source);
-    QSaveFile out(destination);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    while (!in.atEnd()) {
-        const QByteArray piece = in.read(64 * 1024);
-        if (piece.isEmpty() || out.write(piece) != piece.size())
-            return false;
-    }
-    return out.commit();
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError || bytes.size() != in.size())
+        return false;
+    in.close();
+
+    QTemporaryFile out(destination + QStringLiteral(".XXXXXX")); // removed unless renamed
+    if (!out.open())
+        return false;
+    const QFileInfo old(destination);
+    out.setPermissions(old.exists() ? old.permissions()
+                                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                          | QFile::ReadGroup | QFile::ReadOther);
+    if (out.write(bytes) != bytes.size() || !out.flush())
+        return false;
+#ifdef Q_OS_WIN
+    const bool synced = _commit(out.handle()) == 0;
+#else
+    const bool synced = ::fsync(out.handle()) == 0;
+#endif
+    if (!synced || out.size() != bytes.size() || !out.seek(0) || out.readAll() != bytes)
+        return false;
+    out.close();
+    std::error_code error;
+    std::filesystem::rename(systemPath(out.fileName()), systemPath(destination), error);
+    if (error)
+        return false;
+    out.setAutoRemove(false); // its name is the destination's now
+    return true;
 }
 
 } // namespace

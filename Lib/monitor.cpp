@@ -1,6 +1,7 @@
 #include "monitor.h"
 
 #include "Brand.h"
+#include "HotkeyRule.h"
 #include "InterfaceCodes.h"
 #include "KeyTable.h"
 #include "OpenFailure.h"
@@ -341,9 +342,20 @@ void Monitor::restartHotkey(int flag)
     worker->m_keys.recordCount = 0;
 }
 
+// A hotkey that breaks the rule is refused. The worker then never goes
+// without one: a broken text at the first application (the stored one at
+// start) leaves the default in its place.
 bool Monitor::setHotkey(QString hotkey)
 {
     Monitor *worker = instance();
+    if (!HotkeyRule::isValid(hotkey)) {
+        if (!HotkeyRule::isValid(worker->m_keys.hotkey))
+            worker->m_keys.hotkey = HotkeyRule::defaultHotkey();
+        qDebug().noquote() << QStringLiteral("Hotkey refused: \"%1\"%2, keeping \"%3\"")
+                                  .arg(hotkey.left(40), hotkey.size() > 40 ? QStringLiteral("...") : QString(),
+                                       worker->m_keys.hotkey);
+        return false;
+    }
     const bool changed = worker->m_keys.hotkey != hotkey;
     worker->m_keys.hotkey = hotkey;
     // The desktop binds the new keys in a session of its own; until it
@@ -354,6 +366,11 @@ bool Monitor::setHotkey(QString hotkey)
         worker->m_shortcut->bind(hotkey.toStdString());
     }
     return true;
+}
+
+bool Monitor::isValidHotkey(QString hotkey) const
+{
+    return HotkeyRule::isValid(hotkey);
 }
 
 // The interface names the functions it enables; the worker needs none of

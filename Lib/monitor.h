@@ -78,6 +78,7 @@ public:
     QString pid() const { return m_pid; }
     bool isConnected() const { return m_keys.connected; }
     bool isBusy() const { return m_keys.busy; }
+    QString hotkey() const { return m_keys.hotkey; }
 
     Q_INVOKABLE void init();
     Q_INVOKABLE bool setHook();
@@ -91,6 +92,9 @@ public:
     Q_INVOKABLE bool setHotkey(QString hotkey);
     Q_INVOKABLE void setFunction(QString funcs, int value);
     Q_INVOKABLE QString convertVkcode2Unicode(QString vkcode);
+    // Whether `hotkey` obeys the rule of every switch hotkey (HotkeyRule):
+    // the editor, a restore and the start-up ask it before they keep one.
+    Q_INVOKABLE bool isValidHotkey(QString hotkey) const;
 
 signals:
     void cmdFinished();

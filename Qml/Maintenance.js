@@ -63,8 +63,11 @@ function isFiniteNumber(value) {
 }
 
 // The settings in a backup made for `model`: { hotkey, silent, safely }, or
-// null when the text is not such a backup or belongs to another model.
-function parseBackup(text, model) {
+// null when the text is not such a backup, belongs to another model, or
+// holds a hotkey that `hotkeyAllowed` (the worker's rule,
+// monitor.isValidHotkey) refuses. Without `hotkeyAllowed` any non-empty
+// hotkey text passes.
+function parseBackup(text, model, hotkeyAllowed) {
     var backup
     try {
         backup = JSON.parse(text)
@@ -76,6 +79,8 @@ function parseBackup(text, model) {
     var settings = backup.settings
     if (settings === null || typeof settings !== "object" || typeof settings.hotkey !== "string"
             || settings.hotkey === "" || !isFiniteNumber(settings.silent) || !isFiniteNumber(settings.safely))
+        return null
+    if (typeof hotkeyAllowed === "function" && hotkeyAllowed(settings.hotkey) !== true)
         return null
     return { hotkey: settings.hotkey, silent: Math.trunc(Number(settings.silent)),
              safely: Math.trunc(Number(settings.safely)) }

@@ -18,6 +18,13 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <functional>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace encryptapi;
 using fixture::readAll;
 using fixture::writeAll;
@@ -46,6 +53,42 @@ QByteArray headerWith(const QByteArray &locations, const QByteArray &time = QByt
     const QByteArray header = "GVLU" + locations + record(0xA1, QByteArray("\x01\x00\x48\x0a", 4)) + record(0xA2, time)
                               + record(0xA3, QByteArray("\x01\x01\x01\x02\x03\x02\x03\x01\x01\x02\x04", 11));
     return (header + record(0xA4, le32(crcRegister(bytes(header), header.size())), 0)).leftJustified(96, '\0');
+}
+
+// Fills a file of `size` bytes; false when the disk takes fewer.
+bool fill(const QString &file, int size)
+{
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(QByteArray(size, 'x')) == size && out.flush();
+}
+
+// Runs `check` in a child process that sees a 64 KiB file system at
+// `folder`, and returns its result; 77 when no file system can be mounted.
+int onSmallDisk(const QString &folder, const std::function<int()> &check)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return 77;
+    if (child == 0) {
+        const uid_t uid = geteuid();
+        const gid_t gid = getegid();
+        const bool root = uid == 0;
+        if (unshare(root ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            _exit(77);
+        if (!root) {
+            writeAll("/proc/self/setgroups", "deny");
+            writeAll("/proc/self/uid_map", QByteArray::number(uid) + ' ' + QByteArray::number(uid) + " 1");
+            writeAll("/proc/self/gid_map", QByteArray::number(gid) + ' ' + QByteArray::number(gid) + " 1");
+        }
+        if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            _exit(77);
+        _exit(check());
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 } // namespace
@@ -264,6 +307,29 @@ private slots:
         QVERIFY(!m_service.encrypt_file(path("folder.kvm")));
         QCOMPARE(MessageCapture::take(), QStringList{"rename failed"});
         QVERIFY(QFileInfo(path("folder.kvm")).isDir() && !QFile::exists(workingFile()) && !QFile::exists(sealedWorkingFile()));
+
+        // A backup onto a full disk fails and keeps the last one whole.
+        const QString full = path("full");
+        QVERIFY(QDir().mkpath(full));
+        switch (onSmallDisk(full, [&] {
+            const QByteArray previous = QByteArray("the previous backup ").repeated(40);
+            // All but the last page of the disk is taken.
+            if (!writeAll(full + "/kept.kvm", previous) || !fill(full + "/filler", 60 * 1024)
+                || !writeAll(workingFile(), QByteArray("new settings ").repeated(400)))
+                return 3;
+            if (m_service.encrypt_file(full + "/kept.kvm"))
+                return 1;
+            if (readAll(full + "/kept.kvm") != previous || QDir(full).entryList(QDir::Files).size() != 2)
+                return 2;
+            return 0;
+        })) {
+        case 0: break;
+        case 1: QFAIL("a backup onto a full disk was reported as done");
+        case 2: QFAIL("a backup onto a full disk damaged the last one");
+        case 77: QSKIP("no small file system can be mounted here");
+        default: QFAIL("the full disk could not be set up");
+        }
+        MessageCapture::take();
 
         // A damaged container is never reported as decrypted, nor leaves a
         // kvm.temp behind, not even one from before.

@@ -131,6 +131,18 @@ TestCase {
     function test_faqMatches() {
         compare(Faq.matches({ title: "", answer: "Press (and hold)" }, "(AND", "QV5840"), true)
         compare(Faq.matches({ title: "", answer: "1234" }, "\\D", "QV5840"), false)
+        compare(Faq.matches({ title: "", answer: "Port1 & Port 2 LED" }, "port ?[12] (&|and) port", ""), true)
+        // Six groups and a character that never matches: answered at once
+        // (bench_faq prints the time), matching nothing.
+        for (var i = 0; i < Faq.entries.length; ++i)
+            compare(Faq.matches(Faq.entries[i], "(.*)(.*)(.*)(.*)(.*)(.*)\u00ff", "QV5840"), false)
+    }
+
+    // A restore keeps only a hotkey the worker's rule allows.
+    function test_restoredHotkeyIsChecked() {
+        var text = Maintenance.backupText("QV5840", "A", 1, 0)
+        compare(Maintenance.parseBackup(text, "QV5840", function (hotkey) { return hotkey !== "A" }), null)
+        compare(Maintenance.parseBackup(text, "QV5840", function () { return true }).hotkey, "A")
     }
 
     function test_devicePage() {

@@ -64,6 +64,27 @@ private slots:
         QCOMPARE(commandsOf(sim).size(), 5);
     }
 
+    // Restored or stored hotkeys pass the editor's rule or are refused; the
+    // worker never ends up with a broken one (the default takes its place).
+    void hotkeysBreakingTheRuleAreRefused()
+    {
+        Monitor monitor;
+        Monitor *worker = Monitor::instance();
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Hotkey refused: ")));
+        QVERIFY(!monitor.setHotkey(QStringLiteral("A")));
+        QCOMPARE(worker->hotkey(), QStringLiteral("Shift + Alt + S"));
+        QVERIFY(monitor.setHotkey(QStringLiteral("Ctrl + Alt + K")));
+        const QStringList refused{"", "K", "K + Ctrl", "Ctrl + Alt", "Ctrl + K + L", "Ctrl +  + K", "Ctrl + Shift + Alt + Win + Ctrl + K",
+                                  QStringLiteral("Ctrl + ").repeated(20000) + "K"};
+        for (const QString &hotkey : refused) {
+            QVERIFY2(!monitor.isValidHotkey(hotkey), qPrintable(hotkey.left(40)));
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Hotkey refused: ")));
+            QVERIFY(!monitor.setHotkey(hotkey));
+            QCOMPARE(worker->hotkey(), QStringLiteral("Ctrl + Alt + K")); // the last good one stays
+        }
+        QVERIFY(monitor.isValidHotkey(QStringLiteral("Shift + Alt + S")) && monitor.isValidHotkey(QStringLiteral("Ctrl + Shift + Alt + Win + F4")));
+    }
+
     void theStatusReadFillsTheCache()
     {
         VirtualSwitch sim({QStringLiteral("model=QV5840,fw=V1.0.9,port=2,host=2,mode=faster,port1=online,"

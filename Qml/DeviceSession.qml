@@ -142,8 +142,14 @@ Item {
         else
             io.setIni(dev_model, "firstrun", "1")
         if (firstrun === 0) {
-            if (cfg.hotkey !== undefined && cfg.hotkey !== "")
+            if (cfg.hotkey !== undefined && cfg.hotkey !== "" && monitor.isValidHotkey(cfg.hotkey)) {
                 hotkey_list = cfg.hotkey
+            } else if (cfg.hotkey !== undefined && cfg.hotkey !== "") {
+                // A hand-edited or damaged value would make any key switch
+                // the computers: the default takes its place.
+                console.log("stored hotkey refused, the default used:", String(cfg.hotkey).substring(0, 40))
+                io.setIni(dev_model, "hotkey", defaultHotkey)
+            }
         } else if (cfg.hotkey !== defaultHotkey) {
             io.setIni(dev_model, "hotkey", defaultHotkey)
         }

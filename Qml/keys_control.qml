@@ -15,7 +15,6 @@ FocusScope {
     Accessible.name: qsTr("Hotkey Edit")
     // Later: the editor goes away with its loader, not inside its own key event.
     Keys.onEscapePressed: Qt.callLater(keys_item.closePage)
-    readonly property var modifiers: ["Ctrl", "Shift", "Alt", "Win"]
     readonly property int maxKeys: 5
     readonly property color errorColour: "red"
     readonly property color doneColour: Theme.hotkeyDone
@@ -29,14 +28,13 @@ FocusScope {
         return text === "" ? [] : text.split(" + ")
     }
 
-    // A hotkey is one or more modifiers followed by one other key.
+    // A hotkey is one or more modifiers followed by one other key: the
+    // monitor's rule, the same that restore and start-up apply.
     function acceptable(text) {
         var keys = keysOf(text)
-        if (keys.length < 2 || modifiers.indexOf(keys[0]) < 0)
-            return false
-        var last = keys[keys.length - 1]
-        console.log("endkey", last)
-        return modifiers.indexOf(last) < 0
+        if (keys.length > 0)
+            console.log("endkey", keys[keys.length - 1])
+        return monitor.isValidHotkey(text)
     }
 
     function showError(message) {

@@ -96,7 +96,7 @@ Rectangle {
             return { fault: "damaged" }
         var text = readText(encrypt.get_userappdata_path())
         encrypt.delete_tempfile()
-        var settings = Maintenance.parseBackup(text, main.dev_model)
+        var settings = Maintenance.parseBackup(text, main.dev_model, function (hotkey) { return monitor.isValidHotkey(hotkey) })
         return settings !== null ? settings : { fault: Maintenance.backupFault(text, main.dev_model) }
     }
 

@@ -10,6 +10,7 @@ QtObject {
     }
     function disconnectDevice() { stubs.record("disconnect") }
     function setHotkey(hotkey) { stubs.record("hotkey " + hotkey); return true }
+    function isValidHotkey(hotkey) { return hotkey.indexOf(" + ") > 0 }
     function setFunction(name, value) { stubs.record("function " + name + " " + value) }
     function getSetting() { return { version: "V1.0.3", curport: "1", Name1: "Desk", smode: "normal" } }
     function postCmd(mode) {

@@ -3,7 +3,6 @@ import QtQuick.Window 2.15
 import com.vemo.HID 1.0
 import Qt.Quick.Monitor 1.0
 import com.vemo.portview 1.0
-import "Maintenance.js" as Maintenance
 
 // The main window: the application frame with its title bar, logo bar and
 // home page, the loaders every other page and dialog is placed in, and the
@@ -19,17 +18,10 @@ Window {
     readonly property bool fullDesktop: Qt.platform.os === "windows"
     readonly property int frameWidth: 962
     readonly property int frameHeight: 640
-    // The part of the screen windows may use (without panels), and the frame
-    // scaled down to fit a screen smaller than it, so that every control
-    // stays on screen and reachable.
-    readonly property rect area: typeof screenArea !== "undefined" && screenArea.available.width > 0
-                                 ? screenArea.available
-                                 : Qt.rect(Screen.virtualX, Screen.virtualY,
-                                           Screen.desktopAvailableWidth, Screen.desktopAvailableHeight)
-    readonly property real fitScale: area.width > 0 && area.height > 0
-                                     ? Math.min(1, area.width / frameWidth, area.height / frameHeight) : 1
-    readonly property int shownWidth: Math.floor(frameWidth * fitScale)
-    readonly property int shownHeight: Math.floor(frameHeight * fitScale)
+    readonly property alias area: fit.area
+    readonly property alias fitScale: fit.fitScale
+    readonly property alias shownWidth: fit.shownWidth
+    readonly property alias shownHeight: fit.shownHeight
 
     property string company: ""
     property string bgcolor: Theme.bgcolor
@@ -104,45 +96,24 @@ Window {
             setQml.visible = false
             setQml.source = ""
         }
-        onUpgradeEnded: {
-            showNotice(qsTr("Firmware Upgrade"),
-                       (changed ? qsTr("The switch now reports firmware version @.")
-                                : qsTr("The switch still reports firmware version @: the firmware is unchanged."))
-                       .replace("@", version))
-        }
+        onUpgradeEnded: upgrade_launcher.ended(changed, version)
     }
 
-    // The upgrade page asks for the tool once the switch is in upgrade mode;
-    // the timer outlives that page.
-    Timer {
-        id: open_timer
-        interval: 3000
-        repeat: false
-        onTriggered: main.openUpgrade()
+    UpgradeLauncher {
+        id: upgrade_launcher
+        session: session
     }
 
     // --- geometry -----------------------------------------------------------
 
-    function screen0() {
-        var screens = Qt.application.screens
-        return screens.length > 0 ? screens[0] : null
+    WindowFit {
+        id: fit
+        fullDesktop: main.fullDesktop
+        frameWidth: main.frameWidth
+        frameHeight: main.frameHeight
     }
-    // In the middle of the available area, never above or left of it: the
-    // title strip stays reachable.
-    function centredX() {
-        if (fullDesktop) {
-            var s = screen0()
-            return s ? Math.max(0, Math.round((s.width - shownWidth) / 2)) : 0
-        }
-        return area.x + Math.max(0, Math.round((area.width - shownWidth) / 2))
-    }
-    function centredY() {
-        if (fullDesktop) {
-            var s = screen0()
-            return s ? Math.max(0, Math.round((s.height - shownHeight) / 2)) : 0
-        }
-        return area.y + Math.max(0, Math.round((area.height - shownHeight) / 2))
-    }
+    function centredX() { return fit.centredX() }
+    function centredY() { return fit.centredY() }
 
     // --- pages and dialogs ----------------------------------------------------
 
@@ -224,27 +195,9 @@ Window {
         main.close()
     }
 
-    // The firmware upgrade page has put the switch into upgrade mode: the
-    // tool starts a little later, from this window.
-    function startUpgradeTimer() {
-        session.upgradeStarted()
-        open_timer.start()
-    }
-
-    // The tool lies in the temporary folder under the plain name the upgrade
-    // page saved it as. When it does not start, the switch is left in
-    // upgrade mode: say how to leave it, and offer to start the tool again.
-    function openUpgrade() {
-        var name = Maintenance.plainFileName(upgrade_url)
-        if (name === "" || !process.openProcess("/" + name)) {
-            console.log("the upgrade tool did not start:", name)
-            showConfirm({ title: qsTr("Error"), msg: qsTr("Firmware upgrade file open failed."),
-                          detail: qsTr("The switch stays in upgrade mode: unplug it and plug it in again to leave "
-                                       + "upgrade mode, or start the upgrade tool again."),
-                          dobtn: qsTr("Start Again"), cancelbtn: qsTr("Close"),
-                          dofunc: main.openUpgrade, cancelfunc: null, closefunc: null, showicon: 0, icon: 0 })
-        }
-    }
+    // The upgrade page has put the switch into upgrade mode.
+    function startUpgradeTimer() { upgrade_launcher.start() }
+    function openUpgrade() { upgrade_launcher.openTool() }
 
     function cardClicked(index) {
         if (session.cards.get(index).status_img === Codes.NotConnected)

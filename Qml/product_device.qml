@@ -199,8 +199,7 @@ Rectangle {
                         onClicked: device_page.editHotkey()
                     }
                 }
-                // Never a silent dead hotkey: the desktop may refuse global
-                // shortcuts (Wayland) or the keyboard hook may not start.
+                // Never a silent dead hotkey (a refusing desktop, a failed hook).
                 StaticText {
                     visible: monitor.hotkeyUnavailable
                     width: parent.width

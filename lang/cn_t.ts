@@ -288,7 +288,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>不支援此按鍵。</translation>
     </message>
@@ -305,8 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請輸入組合鍵。</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>編輯快速鍵</translation>
     </message>
@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>韌體升級</translation>
     </message>
@@ -373,7 +373,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>結束</translation>
@@ -384,12 +384,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
@@ -409,7 +409,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -545,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>恢復預設值</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>確定要將裝置設定恢復為出廠預設值嗎？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>重設</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>重設成功！</translation>
     </message>
@@ -601,7 +601,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>編輯</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>此桌面不允許本程式使用全域快速鍵。</translation>
     </message>

@@ -288,7 +288,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Taste wird nicht unterstützt.</translation>
     </message>
@@ -305,8 +305,8 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte eine Tastenkombination eingeben.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Tastenkürzel bearbeiten</translation>
     </message>
@@ -347,7 +347,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware-Update</translation>
     </message>
@@ -373,7 +373,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Beenden</translation>
@@ -384,12 +384,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
@@ -409,7 +409,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -545,23 +545,23 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Auf Standard zurücksetzen</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Möchten Sie die Geräteeinstellungen wirklich auf die Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>Zurückgesetzt!</translation>
     </message>
@@ -601,7 +601,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>Der Desktop erlaubt diesem Programm keine globalen Tastenkürzel.</translation>
     </message>

@@ -288,7 +288,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Not support key.</translation>
     </message>
@@ -305,8 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please enter combination key.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Hotkey Edit</translation>
     </message>
@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware Upgrade</translation>
     </message>
@@ -373,7 +373,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>The switch still reports firmware version @: the firmware is unchanged.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quit</translation>
@@ -384,12 +384,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
@@ -409,7 +409,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
     </message>
@@ -545,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Reset to Default</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Are you sure you want to reset the device setting to factory default?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>Reset success!</translation>
     </message>
@@ -601,7 +601,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>The desktop does not allow global shortcuts for this program.</translation>
     </message>

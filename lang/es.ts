@@ -288,7 +288,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Tecla no admitida.</translation>
     </message>
@@ -305,8 +305,8 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Introduzca una combinación de teclas.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Editar atajo de teclado</translation>
     </message>
@@ -347,7 +347,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -358,7 +358,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Actualización de firmware</translation>
     </message>
@@ -373,7 +373,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Salir</translation>
@@ -384,12 +384,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
     </message>
@@ -409,7 +409,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -545,23 +545,23 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>¿Seguro que desea restablecer los valores de fábrica del dispositivo?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Restablecer</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>¡Restablecido!</translation>
     </message>
@@ -601,7 +601,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>El escritorio no permite atajos globales a este programa.</translation>
     </message>

@@ -288,7 +288,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Touche non prise en charge.</translation>
     </message>
@@ -305,8 +305,8 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Saisissez une combinaison de touches.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Modifier le raccourci</translation>
     </message>
@@ -347,7 +347,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Mise à jour du firmware</translation>
     </message>
@@ -373,7 +373,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quitter</translation>
@@ -384,12 +384,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
@@ -409,7 +409,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -545,23 +545,23 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Voulez-vous vraiment rétablir les paramètres d’usine de l’appareil ?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>Réinitialisation réussie !</translation>
     </message>
@@ -601,7 +601,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>Le bureau n&apos;autorise pas les raccourcis globaux pour ce programme.</translation>
     </message>

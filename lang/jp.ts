@@ -288,7 +288,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>このキーは使用できません。</translation>
     </message>
@@ -305,8 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>キーの組み合わせを入力してください。</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>ホットキーの編集</translation>
     </message>
@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>ファームウェアの更新</translation>
     </message>
@@ -373,7 +373,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スイッチのファームウェアのバージョンは @ のままです。ファームウェアは変更されていません。</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>終了</translation>
@@ -384,12 +384,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@ を終了しますか？</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
@@ -409,7 +409,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>このデスクトップには通知領域がありません。ホットキーが使えるように、@ は最小化したまま動作を続けます。</translation>
     </message>
@@ -545,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>初期設定に戻す</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>デバイスの設定を工場出荷時の状態に戻しますか？</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>リセットしました！</translation>
     </message>
@@ -601,7 +601,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>編集</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>このデスクトップでは、このプログラムのグローバルショートカットが許可されていません。</translation>
     </message>

@@ -288,7 +288,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>지원되지 않는 키입니다.</translation>
     </message>
@@ -305,8 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>조합 키를 입력하세요.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>단축키 편집</translation>
     </message>
@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>펌웨어 업그레이드</translation>
     </message>
@@ -373,7 +373,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>스위치의 펌웨어 버전이 여전히 @입니다. 펌웨어가 변경되지 않았습니다.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>종료</translation>
@@ -384,12 +384,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@을(를) 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>펌웨어 업그레이드 파일을 열 수 없습니다.</translation>
     </message>
@@ -409,7 +409,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>이 데스크톱에는 아이콘을 표시할 트레이가 없습니다. 단축키가 계속 작동하도록 @이(가) 최소화된 채로 계속 실행됩니다.</translation>
     </message>
@@ -545,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>기본값으로 초기화</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>장치 설정을 공장 기본값으로 초기화하시겠습니까?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>초기화</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>초기화했습니다!</translation>
     </message>
@@ -601,7 +601,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>편집</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>이 데스크톱은 이 프로그램의 전역 단축키를 허용하지 않습니다.</translation>
     </message>

@@ -288,7 +288,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Tecla não suportada.</translation>
     </message>
@@ -305,8 +305,8 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Digite uma combinação de teclas.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Editar atalho</translation>
     </message>
@@ -347,7 +347,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Atualização de firmware</translation>
     </message>
@@ -373,7 +373,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Sair</translation>
@@ -384,12 +384,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
@@ -409,7 +409,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -545,23 +545,23 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Restaurar padrões</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Tem certeza de que deseja restaurar as configurações de fábrica do dispositivo?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Redefinir</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>Redefinido!</translation>
     </message>
@@ -601,7 +601,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Editar</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>A área de trabalho não permite atalhos globais para este programa.</translation>
     </message>

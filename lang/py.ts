@@ -288,7 +288,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+65"/>
+        <location filename="../Qml/keys_control.qml" line="+63"/>
         <source>Not support key.</source>
         <translation>Клавиша не поддерживается.</translation>
     </message>
@@ -305,8 +305,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Введите сочетание клавиш.</translation>
     </message>
     <message>
-        <location line="-79"/>
-        <location line="+122"/>
+        <location line="-77"/>
+        <location line="+120"/>
         <source>Hotkey Edit</source>
         <translation>Изменить сочетание клавиш</translation>
     </message>
@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+216"/>
+        <location filename="../Qml/main.qml" line="+187"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-108"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
         <source>Firmware Upgrade</source>
         <translation>Обновление прошивки</translation>
     </message>
@@ -373,7 +373,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Переключатель по-прежнему сообщает версию прошивки @: прошивка не изменилась.</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location filename="../Qml/main.qml" line="-2"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Выход</translation>
@@ -384,12 +384,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Выйти из @?</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Не удалось открыть файл обновления прошивки.</translation>
     </message>
@@ -409,7 +409,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location filename="../Qml/main.qml" line="+132"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>На этом рабочем столе нет области уведомлений для значка: @ продолжает работать в свёрнутом виде, чтобы сочетание клавиш работало.</translation>
     </message>
@@ -545,23 +545,23 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+129"/>
+        <location line="+128"/>
         <source>Reset to Default</source>
         <translation>Сброс настроек</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-127"/>
         <source>Are you sure you want to reset the device setting to factory default?</source>
         <translation>Сбросить настройки устройства до заводских?</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+135"/>
+        <location line="+134"/>
         <source>Reset</source>
         <translation>Сбросить</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-122"/>
         <source>Reset success!</source>
         <translation>Сброс выполнен!</translation>
     </message>
@@ -601,7 +601,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The desktop does not allow global shortcuts for this program.</source>
         <translation>Рабочий стол не разрешает этой программе глобальные сочетания клавиш.</translation>
     </message>

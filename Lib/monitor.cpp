@@ -256,6 +256,9 @@ bool Monitor::connectDevice(QString path)
     init();
     setOpenError(OpenFailure::code(worker->m_hid.openFailure()));
     setPort(0, {});
+    // A failed read keeps the last status, but only of this connection: not
+    // another switch's, nor this one's from before a firmware upgrade.
+    worker->m_settings.clear();
     if (worker->m_keys.connected) {
         worker->m_vid = DeviceCatalogue::idAfter(path, QStringLiteral("VID_"));
         worker->m_pid = DeviceCatalogue::idAfter(path, QStringLiteral("PID_"));

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import "Maintenance.js" as Maintenance
 
 // The upgrade tool's start and its end. The upgrade page has put the switch
 // into upgrade mode; the tool starts a little later, from the window, so the
@@ -8,6 +7,8 @@ Item {
     id: launcher
     visible: false
     property var session
+    // The tool file the upgrade page checked, in the temporary folder.
+    property string toolName: ""
 
     Timer {
         id: open_timer
@@ -16,16 +17,17 @@ Item {
         onTriggered: launcher.openTool()
     }
 
-    function start() {
+    function start(checkedName) {
+        toolName = checkedName
         session.upgradeStarted()
         open_timer.start()
     }
 
-    // The tool lies in the temporary folder under the plain name the upgrade
-    // page saved it as. When it does not start, the switch is left in
-    // upgrade mode: say how to leave it, and offer to start the tool again.
+    // The tool lies in the temporary folder under the name the upgrade page
+    // checked. When it does not start, the switch is left in upgrade mode:
+    // say how to leave it, and offer to start the tool again.
     function openTool() {
-        var name = Maintenance.plainFileName(main.upgrade_url)
+        var name = toolName
         if (name !== "" && process.openProcess("/" + name))
             return
         console.log("the upgrade tool did not start:", name)

@@ -196,7 +196,7 @@ Window {
     }
 
     // The upgrade page has put the switch into upgrade mode.
-    function startUpgradeTimer() { upgrade_launcher.start() }
+    function startUpgradeTimer(checkedName) { upgrade_launcher.start(checkedName) }
     function openUpgrade() { upgrade_launcher.openTool() }
 
     function cardClicked(index) {

@@ -51,10 +51,11 @@ Item {
         }
     }
 
-    // The tool's place in the temporary folder, as a URL; the name is
-    // escaped so that no character of it is taken for URL syntax.
+    // The tool's place in the temporary folder, as a URL. The name is the
+    // URL's last segment decoded once; the file URL escapes it itself, so a
+    // space, "%" or "ü" names the same file for saving, checking and starting.
     function toolUrl() {
-        return io.gettempfilepath(encodeURIComponent(name))
+        return io.gettempfilepath(name)
     }
 
     function download() {
@@ -98,9 +99,11 @@ Item {
             fail(qsTr("Set upgrade mode failed, please check the device connection."), dialog_loader)
             return
         }
-        // The main window starts the tool; its timer outlives this page.
+        // The main window starts the tool; its timer outlives this page. It
+        // starts exactly the file checked here, never a name taken again from
+        // a later offer.
         downloading = false
-        main.startUpgradeTimer()
+        main.startUpgradeTimer(name)
         closeUI()
     }
 

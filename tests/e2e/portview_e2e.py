@@ -1021,7 +1021,9 @@ def flow_maintenance(program_exe, sim_exe):
 
     # The whole upgrade: progress, upgrade mode, the tool flashes the switch,
     # which restarts with the new version; meanwhile the window says the
-    # upgrade is under way, then names the version the switch reports.
+    # upgrade is under way, then names the version the switch reports. The
+    # tool's name holds a space and a "ü": saved, checked and started as one.
+    switch.ctl("set", "1", f"offer-url=/portline/files/{model}_{new}%20%C3%BC.exe")
     offer()
     program.press("Download")
     program.find("text", f"{model}_{new}")

@@ -256,9 +256,6 @@ bool Monitor::connectDevice(QString path)
     init();
     setOpenError(OpenFailure::code(worker->m_hid.openFailure()));
     setPort(0, {});
-    // A failed read keeps the last status, but only of this connection: not
-    // another switch's, nor this one's from before a firmware upgrade.
-    worker->m_settings.clear();
     if (worker->m_keys.connected) {
         worker->m_vid = DeviceCatalogue::idAfter(path, QStringLiteral("VID_"));
         worker->m_pid = DeviceCatalogue::idAfter(path, QStringLiteral("PID_"));
@@ -305,6 +302,10 @@ bool Monitor::settle(int mode, const QString &reply)
             worker->m_keys.connected = false;
             setPort(mode == Codes::SwitchToPort1 ? 1 : 2, worker->m_portNames);
         }
+        // The switch restarts with new firmware: a read that fails after it
+        // is back must not report the old version as current.
+        if (mode == Codes::UpgradeMode)
+            worker->m_settings.clear();
     } else {
         worker->m_res = 0;
     }

@@ -67,6 +67,15 @@ function escapeTest(e) {
 function parseExpression(text) {
     var at = 0
     function unsupported() { throw "unsupported" }
+    // The class a backslash escape stands for (the backslash already read).
+    function escaped() {
+        if (at >= text.length)
+            unsupported()
+        var t = escapeTest(text[at++])
+        if (!t)
+            unsupported()
+        return t
+    }
     function alternatives() {
         var alt = [sequence()]
         while (text[at] === "|") {
@@ -85,12 +94,7 @@ function parseExpression(text) {
             first = false
             var c = text[at++]
             if (c === "\\") {
-                if (at >= text.length)
-                    unsupported()
-                var t = escapeTest(text[at++])
-                if (!t)
-                    unsupported()
-                tests.push(t)
+                tests.push(escaped())
                 continue
             }
             if (text[at] === "-" && at + 1 < text.length && text[at + 1] !== "]") {
@@ -136,14 +140,8 @@ function parseExpression(text) {
             return { bol: true }
         if (c === "$")
             return { eol: true }
-        if (c === "\\") {
-            if (at >= text.length)
-                unsupported()
-            var t = escapeTest(text[at++])
-            if (!t)
-                unsupported()
-            return { test: sameLetter(t) }
-        }
+        if (c === "\\")
+            return { test: sameLetter(escaped()) }
         if (c === ")" || c === "*" || c === "+" || c === "?")
             unsupported()
         var lower = c.toLowerCase()

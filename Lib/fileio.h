@@ -10,8 +10,10 @@
 class fileIo : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
-    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
+    // FINAL: nothing derives from this class, and the QML engine can then
+    // resolve the bindings to these properties once.
+    Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged FINAL)
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged FINAL)
 
 public:
     explicit fileIo(QObject *parent = nullptr);

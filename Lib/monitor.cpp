@@ -89,6 +89,16 @@ QStringList Monitor::portNames() const
     return instance()->m_portNames;
 }
 
+void Monitor::setPort(int port, const QStringList &names)
+{
+    Monitor *worker = instance();
+    if (worker->m_activePort == port && worker->m_portNames == names)
+        return;
+    worker->m_activePort = port;
+    worker->m_portNames = names;
+    emit worker->portChanged();
+}
+
 QString Monitor::openError() const
 {
     return instance()->m_openError;
@@ -98,16 +108,6 @@ QString Monitor::openCommand() const
 {
     return instance()->m_openError == OpenFailure::code(HidOpenFailure::Permission) ? OpenFailure::installCommand()
                                                                                    : QString();
-}
-
-void Monitor::setPort(int port, const QStringList &names)
-{
-    Monitor *worker = instance();
-    if (worker->m_activePort == port && worker->m_portNames == names)
-        return;
-    worker->m_activePort = port;
-    worker->m_portNames = names;
-    emit worker->portChanged();
 }
 
 void Monitor::setOpenError(const QString &code)

@@ -6,8 +6,7 @@ incomplete: each .ts file is copied, lupdate refreshes the copy from the
 QML and C++ sources, and the texts the copy asks for must be exactly those
 the file holds; no message may be unfinished, empty or obsolete; and every
 placeholder of a source text ("@", filled at run time, and Qt's "%1" to
-"%99") must be in its translation as often as in the source. A "--" among
-the files is accepted and ignored: every file must be complete."""
+"%99") must be in its translation as often as in the source."""
 import os
 import re
 import shutil
@@ -70,7 +69,7 @@ def main():
         print(__doc__.strip().splitlines()[0])
         return 2
     lupdate, source_dir, *files = sys.argv[1:]
-    files = list(dict.fromkeys(f for f in files if f != "--"))
+    files = list(dict.fromkeys(files))
     failures = []
     with tempfile.TemporaryDirectory() as scratch:
         for ts in files:

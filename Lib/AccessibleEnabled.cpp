@@ -7,20 +7,13 @@
 namespace {
 
 // Qt Quick's own interface for the item, with `disabled` filled in. Every
-// other question goes to that interface; it stays in Qt's cache under its
-// own id and goes with this one.
+// other question goes to that interface, which stays in Qt's cache under an
+// id of its own: Qt deletes both when the cache goes, and the factory has
+// the inner one deleted with its item (the cache then only knows this one).
 class EnabledStateItem final : public QAccessibleInterface
 {
 public:
-    EnabledStateItem(QQuickItem *item, QAccessibleInterface *inner)
-        : m_item(item), m_inner(inner), m_innerId(QAccessible::uniqueId(inner))
-    {
-    }
-
-    ~EnabledStateItem() override
-    {
-        QAccessible::deleteAccessibleInterface(m_innerId);
-    }
+    EnabledStateItem(QQuickItem *item, QAccessibleInterface *inner) : m_item(item), m_inner(inner) {}
 
     bool isValid() const override { return m_item && m_inner->isValid(); }
     QObject *object() const override { return m_inner->object(); }
@@ -55,7 +48,6 @@ public:
 private:
     QPointer<QQuickItem> m_item;
     QAccessibleInterface *m_inner;
-    QAccessible::Id m_innerId;
 };
 
 // The item whose interface is being built: asked again from inside the
@@ -73,6 +65,13 @@ QAccessibleInterface *enabledStateFactory(const QString &, QObject *object)
     // Items Qt Quick keeps out of the tree stay out.
     if (!inner)
         return nullptr;
+    // After the cache's own handler, which deletes the interface it keeps
+    // for the item (this factory's); the inner one would be left over.
+    const QAccessible::Id innerId = QAccessible::uniqueId(inner);
+    QObject::connect(item, &QObject::destroyed, [innerId] {
+        if (QAccessible::accessibleInterface(innerId))
+            QAccessible::deleteAccessibleInterface(innerId);
+    });
     QObject::connect(item, &QQuickItem::enabledChanged, item, [item] {
         QAccessible::State changed;
         changed.disabled = true;

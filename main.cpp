@@ -1,3 +1,4 @@
+#include "AccessibleEnabled.h"
 #include "ProcessInfo.h"
 #include "QLogger.h"
 #include "QSingleApplication.h"
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
     fileIo::removeStaleTemporaries();
 
     registerQmlTypes();
+    reportDisabledItems();
 
     // Declared before the engine: destroyed after it.
     std::optional<InterfaceServices> services;

@@ -377,6 +377,30 @@ bool Monitor::isValidHotkey(QString hotkey) const
     return HotkeyRule::isValid(hotkey);
 }
 
+bool Monitor::recordWindowKey(int nativeScanCode, bool pressed)
+{
+    Monitor *worker = instance();
+    // The hook sees these keys already; they would count twice.
+    if ((worker->m_hookOwner && worker->m_hookOwner->m_keyboardHook) || nativeScanCode < 0)
+        return false;
+    // Tracked in every state, so that Alt or Ctrl held over the start or the
+    // end of a capture is still known as down.
+    const auto code = static_cast<unsigned>(nativeScanCode);
+    const auto event = platform::windowKeyEvent(code, pressed);
+    if (!event)
+        return false;
+    // A release counts only after its press was recorded: the Enter that
+    // opened the capture does not end it when it comes up.
+    const bool recorded = pressed ? worker->m_keys.hotkeyState != HotkeyState::Matching
+                                  : worker->m_windowKeysDown.remove(code);
+    if (!recorded)
+        return false;
+    if (pressed)
+        worker->m_windowKeysDown.insert(code);
+    HotkeyMachine::onKeyEvent(worker->m_keys, *worker, *event);
+    return true;
+}
+
 // The interface names the functions it enables; the worker needs none of
 // them, so the call is accepted and nothing kept.
 void Monitor::setFunction(QString, int)

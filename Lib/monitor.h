@@ -9,6 +9,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -95,6 +96,11 @@ public:
     // Whether `hotkey` obeys the rule of every switch hotkey (HotkeyRule):
     // the editor, a restore and the start-up ask it before they keep one.
     Q_INVOKABLE bool isValidHotkey(QString hotkey) const;
+    // A key event of the program's own window (its native scan code), for
+    // the hotkey editor where no keyboard hook is in force (the desktop
+    // presses the hotkey): fed to the hotkey machine while it records.
+    // False when it was not taken.
+    Q_INVOKABLE bool recordWindowKey(int nativeScanCode, bool pressed);
 
 signals:
     void cmdFinished();
@@ -166,4 +172,6 @@ private:
     QString m_hotkeyProblem;
     bool m_hotkeyFromDesktop = false;
     QString m_hotkeyTrigger;
+    // Window keys whose press went to the hotkey machine (recordWindowKey).
+    QSet<unsigned> m_windowKeysDown;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "keyboardhook.h"
+
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -45,6 +48,14 @@ bool hotkeyNeedsDesktopShortcut();
 // refusal also comes later, through the listener.
 std::unique_ptr<GlobalShortcut> openGlobalShortcut(GlobalShortcutListener &listener);
 
+// Where no hook sees keys (the desktop presses the hotkey), the hotkey
+// editor records the keys its own window receives. `nativeScanCode` is the
+// window system's code for the key: the XKB keycode (the input-event code
+// plus 8) under X11 and Wayland alike. The event as the hook would report
+// it; nothing for a key Windows has no code for, or for the release of a key
+// not seen going down.
+std::optional<KeyEvent> windowKeyEvent(unsigned nativeScanCode, bool pressed);
+
 #ifdef _WIN32
 // The low-level hook sees every key on Windows.
 inline bool hotkeyNeedsDesktopShortcut()
@@ -55,6 +66,11 @@ inline bool hotkeyNeedsDesktopShortcut()
 inline std::unique_ptr<GlobalShortcut> openGlobalShortcut(GlobalShortcutListener &)
 {
     return nullptr;
+}
+
+inline std::optional<KeyEvent> windowKeyEvent(unsigned, bool)
+{
+    return std::nullopt;
 }
 #endif
 

@@ -28,6 +28,9 @@ Rectangle {
             return
         }
         moving = true
+        // A compositor that refused its move ignores coordinates as well.
+        if (main.compositorPlaces)
+            return
         moveFrame(dx, dy)
     }
 
@@ -74,7 +77,7 @@ Rectangle {
                     main.windows_y = main.centredY()
                 }
             }
-        } else if (!insideDesktop()) {
+        } else if (!main.compositorPlaces && !insideDesktop()) {
             main.windows_x = main.centredX()
             main.windows_y = main.centredY()
             main.x = main.windows_x

@@ -10,6 +10,10 @@ Item {
     property bool fullDesktop: false
     property int frameWidth: 0
     property int frameHeight: 0
+    // Wayland compositors place their windows themselves and tell a client
+    // neither where its window is nor let it move one there: the frame is
+    // not placed by coordinates there, and the compositor moves it.
+    readonly property bool compositorPlaces: Qt.platform.pluginName.indexOf("wayland") === 0
 
     readonly property rect area: typeof screenArea !== "undefined" && screenArea.available.width > 0
                                  ? screenArea.available

@@ -5,7 +5,9 @@ import com.vemo.portview 1.0
 // The hotkey editor. The keyboard hook of the command worker records the
 // keys (monitor.restartHotkey) and names each one through `keyname`; the
 // editor builds the hotkey text from those names and judges it once the
-// first key is released.
+// first key is released. Where the desktop presses the hotkey no hook runs:
+// the field passes its own key events to the same recorder, and shows the
+// keys as the desktop bound them until a new capture.
 // Escape cancels, Tab stays inside; while the field records, every key
 // goes to the recorder.
 FocusScope {
@@ -86,8 +88,16 @@ FocusScope {
         }
     }
 
+    // The field shows the desktop's own words for its keys: nothing new to save.
+    readonly property bool showsDesktopTrigger: monitor.hotkeyFromDesktop && monitor.hotkeyTrigger !== ""
+                                                && key_txt.text === monitor.hotkeyTrigger
+
     function save() {
         var text = key_txt.text
+        if (showsDesktopTrigger) {
+            closePage()
+            return
+        }
         if (!acceptable(text)) {
             showError(qsTr("Please enter combination key."))
             return
@@ -192,7 +202,8 @@ FocusScope {
                 id: key_txt
                 anchors.fill: parent
                 readOnly: true
-                text: main.hotkey_list
+                text: monitor.hotkeyFromDesktop && monitor.hotkeyTrigger !== "" ? monitor.hotkeyTrigger
+                                                                                : main.hotkey_list
                 // The field gives its placeholder to screen readers as its
                 // description; it shows only while the field is empty, so
                 // otherwise it holds the hotkey, which the description names.
@@ -207,6 +218,8 @@ FocusScope {
                 // Enter or Space starts a capture as a click does; while it
                 // records, the keys are the recorder's and move nothing here.
                 Keys.onPressed: {
+                    if (!event.isAutoRepeat)
+                        monitor.recordWindowKey(event.nativeScanCode, true)
                     if (keys_item.recording) {
                         event.accepted = true
                     } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter
@@ -214,6 +227,11 @@ FocusScope {
                         event.accepted = true
                         keys_item.startCapture()
                     }
+                }
+                Keys.onReleased: {
+                    if (!event.isAutoRepeat)
+                        monitor.recordWindowKey(event.nativeScanCode, false)
+                    event.accepted = keys_item.recording
                 }
                 FocusRing {}
             }

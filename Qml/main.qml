@@ -22,6 +22,7 @@ Window {
     readonly property alias fitScale: fit.fitScale
     readonly property alias shownWidth: fit.shownWidth
     readonly property alias shownHeight: fit.shownHeight
+    readonly property alias compositorPlaces: fit.compositorPlaces
 
     property string company: ""
     property string bgcolor: Theme.bgcolor
@@ -178,7 +179,10 @@ Window {
             showExitWindow()
         }
         main.showNormal()
-        main.requestActivate()
+        // Wayland gives the focus only to what the compositor maps anew (Qt
+        // 5.15 has no xdg-activation), and Qt warns at the request.
+        if (!compositorPlaces)
+            main.requestActivate()
     }
 
     function showExitWindow() {
@@ -211,7 +215,7 @@ Window {
     Component.onCompleted: {
         company = com.getCompanyName()
         console.log("Screen size", Screen.width, Screen.height)
-        if (!fullDesktop) {
+        if (!fullDesktop && !compositorPlaces) {
             main.x = windows_x
             main.y = windows_y
         }

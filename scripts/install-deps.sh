@@ -15,6 +15,9 @@ packages=(
   xvfb xauth xdotool x11-utils qmlscene
   # An X tray (XEmbed) for the end-to-end flow of the tray icon without StatusNotifier.
   trayer
+  # The Wayland flows: a real compositor (weston's headless back end) and Qt's
+  # Wayland platform.
+  weston qtwayland5
   dbus at-spi2-core python3-pyatspi python3-dbus python3-gi
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev

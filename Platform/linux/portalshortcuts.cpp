@@ -1,5 +1,7 @@
 #include "portalshortcuts.h"
 
+#include "keytracker.h"
+
 #include <QByteArray>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -443,6 +445,15 @@ bool hotkeyNeedsDesktopShortcut()
 std::unique_ptr<GlobalShortcut> openGlobalShortcut(GlobalShortcutListener &listener)
 {
     return std::make_unique<PortalShortcut>(listener);
+}
+
+std::optional<KeyEvent> windowKeyEvent(unsigned nativeScanCode, bool pressed)
+{
+    // One window, one keyboard: the keys held are tracked across calls.
+    static KeyTracker keys;
+    if (nativeScanCode < 8)
+        return std::nullopt;
+    return keys.feed(nativeScanCode - 8, pressed);
 }
 
 } // namespace platform

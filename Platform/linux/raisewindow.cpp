@@ -16,13 +16,13 @@ void bringWindowToFront(std::uintptr_t nativeWindow)
             // client speaks no xdg-activation; a toplevel mapped anew is
             // what compositors put in front and focus, so a window that is
             // shown but not active is mapped again (the compositor places
-            // it).
+            // it). Asking for the focus would only earn Qt's warning that
+            // Wayland does not support it.
             if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
                 if (window->isVisible() && !window->isActive()) {
                     window->hide();
                     window->show();
                 }
-                window->requestActivate();
                 return;
             }
             window->raise();

@@ -209,8 +209,9 @@ class Program:
         import pyatspi  # only now: it looks for the accessibility bus on this display
         self.pyatspi = pyatspi
         # Any warning ends the program: a QML error is only a warning.
-        self.env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", QT_FATAL_WARNINGS="1",
-                        PORTVIEW_SIMULATOR=switch.socket, PORTVIEW_FIRMWARE_URL=switch.firmware_url, **extra_env)
+        self.env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_FATAL_WARNINGS="1",
+                        PORTVIEW_SIMULATOR=switch.socket, PORTVIEW_FIRMWARE_URL=switch.firmware_url)
+        self.env.update({"QT_QPA_PLATFORM": "xcb", **extra_env})
         self.process = spawn([executable, *args], "program", env=self.env)
         self._app = None
         wait_for("the program in the accessibility tree", self.app)

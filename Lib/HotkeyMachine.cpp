@@ -91,11 +91,16 @@ void onSystemKeyUp(HotkeyState &state, HotkeyEnvironment &environment)
 
 } // namespace
 
+int otherPortCommand(const QString &activePort)
+{
+    return activePort == QLatin1String("1") ? Codes::SwitchToPort2 : Codes::SwitchToPort1;
+}
+
 void fire(HotkeyState &state, HotkeyEnvironment &environment)
 {
     if (state.hotkeyState != HotkeyState::Matching)
         return;
-    const int mode = environment.activePort() == QLatin1String("1") ? Codes::SwitchToPort2 : Codes::SwitchToPort1;
+    const int mode = otherPortCommand(environment.activePort());
     if (state.connected && !state.busy) {
         state.busy = true;
         environment.postCommand(mode);

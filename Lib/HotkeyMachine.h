@@ -47,6 +47,10 @@ constexpr unsigned kScanKeepsRecording = 0x22A;
 constexpr unsigned kVkDelete = 0x2E;
 constexpr unsigned kVkBackspace = 0x08;
 
+// The port-switch command that hands the switch to the other computer,
+// from the active port as the switch reported it ("1" or "2").
+int otherPortCommand(const QString &activePort);
+
 // The hotkey is complete: while matching, sends the switch to the other
 // port when the switch is connected and no command is in flight. The desktop's
 // shortcut service, where it stands in for the hook, ends here too.

@@ -324,14 +324,21 @@ QVariantMap Monitor::getSetting()
     worker->m_reading = true;
     const QString reply = worker->m_hid.sendCmd(QStringLiteral("read"));
     worker->m_reading = false;
-    const auto status = StatusReply::parse(reply, StatusReply::defaults(QLatin1String(kCompanyWord)));
-    if (status) {
-        worker->m_settings = *status;
-        const int port = status->value(QStringLiteral("curport")).toInt();
-        setPort(port == 1 || port == 2 ? port : 0,
-                {status->value(QStringLiteral("Name1")).toString(), status->value(QStringLiteral("Name2")).toString()});
-    }
+    takeStatus(reply);
     return worker->m_settings;
+}
+
+bool Monitor::takeStatus(const QString &reply)
+{
+    Monitor *worker = instance();
+    const auto status = StatusReply::parse(reply, StatusReply::defaults(QLatin1String(kCompanyWord)));
+    if (!status)
+        return false;
+    worker->m_settings = *status;
+    const int port = status->value(QStringLiteral("curport")).toInt();
+    setPort(port == 1 || port == 2 ? port : 0,
+            {status->value(QStringLiteral("Name1")).toString(), status->value(QStringLiteral("Name2")).toString()});
+    return true;
 }
 
 void Monitor::restoreSound()
@@ -494,5 +501,20 @@ void Monitor::keyReported()
 // hook swallows keys until its answer is in (busy).
 void Monitor::postCommand(int mode)
 {
-    m_hid.sendCmdAsync(commandFor(mode), [this, mode](const QString &reply) { settle(mode, reply); });
+    if (!activePort().isEmpty()) {
+        m_hid.sendCmdAsync(commandFor(mode), [this, mode](const QString &reply) { settle(mode, reply); });
+        return;
+    }
+    // No status read yet since the switch connected: "the other port" is
+    // unknown, and a guess that names the active one is acknowledged without
+    // a hand-over, which would leave the hotkey dead until the next
+    // connection. The status is read first; without it nothing is sent.
+    m_hid.sendCmdAsync(QStringLiteral("read"), [this, mode](const QString &reply) {
+        if (!takeStatus(reply) || activePort().isEmpty()) {
+            settle(mode, QString());
+            return;
+        }
+        const int other = HotkeyMachine::otherPortCommand(activePort());
+        m_hid.sendCmdAsync(commandFor(other), [this, other](const QString &answer) { settle(other, answer); });
+    });
 }

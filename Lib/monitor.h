@@ -118,6 +118,7 @@ public slots:
 
 private:
     friend bool onKeyboardHookEvent(const platform::KeyEvent &event);
+    friend class MonitorTest; // fires the hotkey's command path with no hook running
 
     void connectRelays();
     void disconnectRelays();
@@ -125,6 +126,9 @@ private:
     void removeHooks();
     // The command's outcome, as postCmd records it.
     bool settle(int mode, const QString &reply);
+    // Takes a status reply into the cache and the active port; false when
+    // the reply is no status.
+    bool takeStatus(const QString &reply);
     void setPort(int port, const QStringList &names);
     void setOpenError(const QString &code);
     void installKeyHook();

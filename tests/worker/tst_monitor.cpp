@@ -51,6 +51,16 @@ private slots:
         QVERIFY(monitor.postCmd(Codes::SwitchToPort1) && !worker->isConnected()); // to port 1, where this computer is
         QCOMPARE(commandsOf(sim).size(), 4);
 
+        // The hotkey before any status read: the active port is read first,
+        // not guessed (a guess naming port 1 is acknowledged by a switch on
+        // port 1 without a hand-over, and the hotkey would be dead).
+        expectHookFailures();
+        QVERIFY(monitor.connectDevice(sim.path()));
+        static_cast<HotkeyEnvironment *>(worker)->postCommand(Codes::SwitchToPort1);
+        QTRY_VERIFY(!worker->isConnected());
+        QCOMPARE(commandsOf(sim).mid(4), (QStringList{QStringLiteral("read"), QStringLiteral("sw i01")}));
+        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("port=1")})); // handed back
+
         // A command the switch does not acknowledge leaves connected alone.
         expectHookFailures();
         QVERIFY(monitor.connectDevice(sim.path()));
@@ -61,7 +71,7 @@ private slots:
 
         monitor.disconnectDevice();
         QVERIFY(!worker->isConnected() && worker->vid().isEmpty() && !monitor.postCmd(0)); // nothing open
-        QCOMPARE(commandsOf(sim).size(), 5);
+        QCOMPARE(commandsOf(sim).size(), 7);
     }
 
     // Restored or stored hotkeys pass the editor's rule or are refused; the

@@ -182,7 +182,7 @@ Rectangle {
                 id: check_button
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                width: 94
+                least: 94
                 height: 29
                 enabled: maintenance_page.ischecking !== Codes.Checking
                 text: maintenance_page.ischecking === Codes.Checking ? "" : qsTr("Check")
@@ -229,7 +229,7 @@ Rectangle {
                 TextButton {
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 94
+                    least: 94
                     height: 29
                     text: model.act_name
                     onClicked: maintenance_page.openDialog(index === 0)

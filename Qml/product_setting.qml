@@ -164,12 +164,18 @@ Rectangle {
                     font: language_box.font
                     color: main.contentcolor
                 }
+                // Each entry a list item named in its own language, the
+                // current one selected, so a reader can choose by ear.
                 delegate: ItemDelegate {
                     width: language_box.width
                     height: 30
                     highlighted: language_box.highlightedIndex === index
                     text: model.text
                     font: language_box.font
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: model.text
+                    Accessible.selectable: true
+                    Accessible.selected: language_box.currentIndex === index
                     background: Rectangle {
                         color: parent.highlighted ? Theme.brand.comboHighlight : Theme.brand.comboFill
                     }

@@ -72,7 +72,10 @@ Rectangle {
         contentHeight: sections.height + 60
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            Accessible.name: qsTr("Support")
+        }
 
         Column {
             id: sections
@@ -115,7 +118,7 @@ Rectangle {
                 visible: model.act_type === "button"
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                width: 94
+                least: 94
                 height: 29
                 text: model.act_name
                 onClicked: support_page.rowAction(row.rowIndex)

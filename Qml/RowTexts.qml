@@ -11,7 +11,9 @@ Column {
     width: 500
     spacing: 4
     StaticText {
+        width: parent.width
         text: title
+        wrapMode: Text.WordWrap
         font.pixelSize: 15
         font.bold: true
         color: main.contentcolor

@@ -159,15 +159,20 @@ Rectangle {
             height: version_texts.height
             Column {
                 id: version_texts
-                width: 400
+                // Beside the button: a longer translation wraps.
+                width: parent.width - check_button.width - 16
                 spacing: 4
                 StaticText {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
                     text: qsTr("Firmware Version") + " " + main.dev_version
                     font.pixelSize: 15
                     font.bold: true
                     color: main.contentcolor
                 }
                 StaticText {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
                     text: maintenance_page.ischecking === Codes.Checking ? qsTr("Checking") + "..."
                         : maintenance_page.ischecking !== Codes.CheckFailed ? qsTr("Check for latest version.")
                         : maintenance_page.checkFault === "server" ? qsTr("Failed: the firmware service reported an error, please try again later.")
@@ -222,11 +227,12 @@ Rectangle {
                 height: Math.max(row_texts.height, 29)
                 RowTexts {
                     id: row_texts
-                    width: 400
+                    width: parent.width - backup_button.width - 16
                     title: model.title
                     content: model.content
                 }
                 TextButton {
+                    id: backup_button
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
                     least: 94

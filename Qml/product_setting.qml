@@ -113,15 +113,19 @@ Rectangle {
             title: qsTr("Launch at Startup")
             Item {
                 width: 600
-                height: 20
+                height: Math.max(20, autorun_text.height)
                 StaticText {
+                    id: autorun_text
                     anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - autorun_switch.width - 16
+                    wrapMode: Text.WordWrap
                     text: qsTr("Run @ automatically at startup.").replace("@", setting.productName)
                     font.pixelSize: 14
                     opacity: 0.72
                     color: main.contentcolor
                 }
                 SettingSwitch {
+                    id: autorun_switch
                     anchors.right: parent.right
                     name: qsTr("Launch at Startup")
                     checked: main.auto_run === 1

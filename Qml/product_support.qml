@@ -107,14 +107,16 @@ Rectangle {
             width: sections.width
             height: visible ? Math.max(texts.height, 29) : 0
 
+            // Beside the row's control: a longer translation wraps.
             RowTexts {
                 id: texts
-                width: 450
+                width: parent.width - Math.max(row_button.visible ? row_button.width : 0, 70) - 16
                 title: model.title
                 content: model.content
             }
 
             TextButton {
+                id: row_button
                 visible: model.act_type === "button"
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter

@@ -1263,9 +1263,6 @@ def fits(program, what, under=None):
     # What scrolls (beside a scroll bar that shows) may lie beyond its view:
     # it is only checked against what scrolls with it.
     scrolling = {hash(e.parent) for e in shown if e.getRoleName() == "scroll bar"}
-    if os.environ.get("A11Y_DEBUG"):
-        for e in shown:
-            print(e.getRoleName(), repr(e.name[:30]), e.parent.getRoleName(), repr(e.parent.name[:20]), hash(e.parent), program.extents(e))
     for element in shown:
         if element.getRoleName() not in ("label", "static", "push button", "check box", "combo box", "link"):
             continue
@@ -1353,14 +1350,21 @@ def flow_lang(program_exe, sim_exe):
             program.find(None, words[("product_device", row)])
         fits(program, f"{stem} device page")
         shoot(program, f"lang_{stem}_device")
+        program.press(words[("product_frame", "Maintenance")])
+        program.find("button", words[("product_maintenance", "Check")])
+        fits(program, f"{stem} maintenance page")
+        shoot(program, f"lang_{stem}_maintenance")
         if stem in ("de", "jp"):
-            program.press(words[("product_frame", "Maintenance")])
             program.press(words[("product_maintenance", "Check")])
             offer = program.find("dialog", words[("upgrade_info", "New Firmware Version")], timeout=20)
             fits(program, f"{stem} firmware offer", offer)
             shoot(program, f"lang_{stem}_offer")
             key("Escape")
             program.gone("dialog", words[("upgrade_info", "New Firmware Version")])
+        program.press(words[("product_frame", "Support")])
+        program.find("button", words[("product_support", "FAQ")])
+        fits(program, f"{stem} support page")
+        shoot(program, f"lang_{stem}_support")
         program.press(words[("product_frame", "Home")])
         program.gone("button", words[("product_frame", "Device")])
 

@@ -168,6 +168,33 @@ Rectangle {
                     font: language_box.font
                     color: main.contentcolor
                 }
+                // The open list: a dialog named as the box (a plain popup
+                // is an unnamed one to a reader), its entries a list.
+                popup: Dialog {
+                    title: qsTr("Language")
+                    header: null
+                    footer: null
+                    y: language_box.height
+                    width: language_box.width
+                    height: Math.min(contentItem.implicitHeight + 2, setting.height - topMargin - bottomMargin)
+                    topMargin: 6
+                    bottomMargin: 6
+                    padding: 1
+                    contentItem: ListView {
+                        clip: true
+                        implicitHeight: contentHeight
+                        model: language_box.popup.visible ? language_box.delegateModel : null
+                        currentIndex: language_box.highlightedIndex
+                        highlightMoveDuration: 0
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTr("Language")
+                    }
+                    background: Rectangle {
+                        radius: 3
+                        color: Theme.brand.comboFill
+                        border.color: Theme.brand.fieldBorder
+                    }
+                }
                 // Each entry a list item named in its own language, the
                 // current one selected, so a reader can choose by ear.
                 delegate: ItemDelegate {

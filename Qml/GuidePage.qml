@@ -140,6 +140,9 @@ Rectangle {
             boundsBehavior: Flickable.StopAtBounds
             model: step_model
             delegate: stepRow
+            // The steps are a list to a reader, under the page's heading.
+            Accessible.role: Accessible.List
+            Accessible.name: heading.text
             ScrollBar.vertical: ScrollBar {
                 policy: step_list.contentHeight > step_list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
                 Accessible.name: heading.text

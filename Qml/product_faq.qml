@@ -140,6 +140,9 @@ Rectangle {
 
     Flickable {
         id: scroller
+        // One group for a reader: the questions, whichever the view shows.
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTr("FAQ")
         anchors.top: search_box.bottom
         anchors.topMargin: 20
         anchors.bottom: parent.bottom

@@ -1374,6 +1374,27 @@ def flow_lang(program_exe, sim_exe):
         program.find("button", words[("product_support", "FAQ")])
         fits(program, f"{stem} support page")
         shoot(program, f"lang_{stem}_support")
+        program.press(words[("product_support", "FAQ")])
+        program.find("field", words[("product_faq", "Search")])
+        fits(program, f"{stem} FAQ")
+        program.press(words[("product_faq", "Back")])
+        # The guide's three steps, from the Support page.
+        program.press(words[("product_support", "Start")])
+        for step, leave in ("Hardware Overview", "Next"), ("Installation", "Next"), (None, "Finish"):
+            program.find("button", words[("GuidePage", leave)])
+            if step:
+                program.find("text", words[("GuidePage", step)])
+            fits(program, f"{stem} guide, {step or 'last step'}")
+            program.press(words[("GuidePage", leave)])
+        program.find("button", words[("product_support", "FAQ")])
+        # The hotkey editor.
+        program.press(words[("product_frame", "Device")])
+        program.press(words[("product_device", "Edit")])
+        editor = program.find("dialog", words[("keys_control", "Hotkey Edit")])
+        fits(program, f"{stem} hotkey editor", editor)
+        shoot(program, f"lang_{stem}_editor")
+        key("Escape")
+        program.gone("dialog", words[("keys_control", "Hotkey Edit")])
         program.press(words[("product_frame", "Home")])
         program.gone("button", words[("product_frame", "Device")])
 

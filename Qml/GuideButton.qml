@@ -7,13 +7,15 @@ TextButton {
     property string arrow
     property bool arrowAfter: false
 
-    width: 94
+    least: 94
     height: 29
     fill: Theme.guideButton
     // White on the blue, black on the pale green of "Finish".
     labelColor: fill === Theme.guideFinish ? Theme.offerDownloadText : "white"
     contentItem: Item {
+        implicitWidth: label_row.implicitWidth
         Row {
+            id: label_row
             anchors.centerIn: parent
             spacing: 6
             layoutDirection: button.arrowAfter ? Qt.RightToLeft : Qt.LeftToRight

@@ -140,7 +140,13 @@ Rectangle {
             boundsBehavior: Flickable.StopAtBounds
             model: step_model
             delegate: stepRow
-            ScrollBar.vertical: ScrollBar { policy: step_list.contentHeight > step_list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+            // The steps are a list to a reader, under the page's heading.
+            Accessible.role: Accessible.List
+            Accessible.name: heading.text
+            ScrollBar.vertical: ScrollBar {
+                policy: step_list.contentHeight > step_list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                Accessible.name: heading.text
+            }
         }
 
         Column {
@@ -182,6 +188,10 @@ Rectangle {
             width: ListView.view.width
             height: row_text.height + 16
             color: row_mouse.containsMouse ? dev_guide.colours.guideHover : dev_guide.rowColour
+            // One paragraph for a reader: the callout number (or "Note")
+            // spoken with its text, the parts on screen left out of the tree.
+            Accessible.role: Accessible.StaticText
+            Accessible.name: (model.mode === "step" ? String(index + 1) : note_word.text) + " " + row_text.Accessible.name
 
             Rectangle {
                 id: number
@@ -195,6 +205,7 @@ Rectangle {
                     anchors.centerIn: parent
                     text: model.mode === "step" ? String(index + 1) : ""
                     visible: model.mode === "step"
+                    Accessible.ignored: true
                     font.pixelSize: 12
                     font.bold: true
                     color: "white"
@@ -207,6 +218,7 @@ Rectangle {
                 anchors.leftMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Note")
+                Accessible.ignored: true
                 font.pixelSize: 14
                 font.bold: true
                 color: dev_guide.colours.guideNote
@@ -219,6 +231,7 @@ Rectangle {
                 anchors.rightMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
                 text: model.step_text
+                Accessible.ignored: true
                 wrapMode: Text.WordWrap
                 font.pixelSize: 14
                 color: dev_guide.textColour
@@ -250,7 +263,7 @@ Rectangle {
 
             GuideButton {
                 visible: dev_guide.step !== -1
-                width: visible ? 94 : 0
+                width: visible ? implicitWidth : 0
                 text: qsTr("Back")
                 arrow: "../Images/ic_arrow_left.png"
                 onClicked: dev_guide.go(dev_guide.step - 1)

@@ -9,7 +9,10 @@ Row {
     spacing: 0
     StaticText {
         id: title_text
+        // Titles of other languages run longer: they wrap in their column.
         width: 150
+        rightPadding: 12
+        wrapMode: Text.WordWrap
         font.pixelSize: 15
         font.bold: true
         color: main.contentcolor

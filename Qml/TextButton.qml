@@ -9,8 +9,11 @@ Button {
     property color fill: main.btncolor
     property color labelColor: Theme.brand.buttonText
     property int pixelSize: 14
+    // The narrowest it gets; a longer label (a translation) widens it, so
+    // the label is never cut.
+    property int least: 104
 
-    implicitWidth: 104
+    implicitWidth: Math.max(least, contentItem.implicitWidth + 24)
     implicitHeight: 33
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus

@@ -84,20 +84,22 @@ Rectangle {
             contentHeight: terms.height + 24
             clip: true
             boundsBehavior: Flickable.StopAtBounds
+            // A group of its own: a reader steps through the paragraphs
+            // inside it, whichever of them the view scrolls to.
+            Accessible.role: Accessible.Pane
+            Accessible.name: qsTranslate("upgrade_info", "Licence terms")
             ScrollBar.vertical: ScrollBar {
                 policy: ScrollBar.AlwaysOn
                 Accessible.name: qsTranslate("upgrade_info", "Licence terms")
             }
-            StaticText {
+            Paragraphs {
                 id: terms
                 x: 14
                 y: 12
                 width: terms_view.width - 34
-                wrapMode: Text.WordWrap
-                textFormat: Text.RichText
-                font.pixelSize: 12
+                pixelSize: 12
                 color: Theme.offerText
-                text: qsTranslate("upgrade_info", "<p><b>Firmware Licence</b></p>"
+                html: qsTranslate("upgrade_info", "<p><b>Firmware Licence</b></p>"
                            + "<p>Copyright © @. All rights reserved except as granted below.</p>"
                            + "<p>Permission is granted, free of charge, to anyone who owns a switch of this kind "
                            + "to download this firmware and its upgrade tool, to install the firmware on that "
@@ -168,7 +170,7 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: 12
         TextButton {
-            width: 140
+            least: 140
             height: 36
             fill: Theme.offerQuiet
             labelColor: Theme.offerQuietText
@@ -177,7 +179,7 @@ Rectangle {
         }
         TextButton {
             id: remind_btn
-            width: 140
+            least: 140
             height: 36
             fill: Theme.offerQuiet
             labelColor: Theme.offerQuietText
@@ -186,7 +188,7 @@ Rectangle {
         }
         TextButton {
             id: download_btn
-            width: 100
+            least: 100
             height: 36
             fill: Theme.offerDownload
             labelColor: Theme.offerDownloadText

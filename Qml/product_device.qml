@@ -157,7 +157,7 @@ Rectangle {
         contentHeight: sections.height + 60
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff; Accessible.name: qsTranslate("product_frame", "Device") }
 
         Column {
             id: sections
@@ -193,7 +193,7 @@ Rectangle {
                     }
                     TextButton {
                         anchors.right: parent.right
-                        width: 94
+                        least: 94
                         height: 29
                         text: qsTr("Edit")
                         onClicked: device_page.editHotkey()
@@ -235,14 +235,14 @@ Rectangle {
                 height: reset_texts.height
                 RowTexts {
                     id: reset_texts
-                    width: 450
+                    width: parent.width - reset_button.width
                     title: qsTr("Reset to Default")
                     content: qsTr("Reset the settings to default.")
                 }
-                TextButton {
+                TextButton { id: reset_button
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 94
+                    least: 94
                     height: 29
                     text: qsTr("Reset")
                     onClicked: device_page.askReset()

@@ -140,6 +140,9 @@ Rectangle {
 
     Flickable {
         id: scroller
+        // One group for a reader: the questions, whichever the view shows.
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTr("FAQ")
         anchors.top: search_box.bottom
         anchors.topMargin: 20
         anchors.bottom: parent.bottom
@@ -148,7 +151,10 @@ Rectangle {
         contentHeight: entries.height + 30
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            Accessible.name: qsTr("FAQ")
+        }
 
         Column {
             id: entries

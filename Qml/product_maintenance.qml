@@ -159,15 +159,20 @@ Rectangle {
             height: version_texts.height
             Column {
                 id: version_texts
-                width: 400
+                // Beside the button: a longer translation wraps.
+                width: parent.width - check_button.width - 16
                 spacing: 4
                 StaticText {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
                     text: qsTr("Firmware Version") + " " + main.dev_version
                     font.pixelSize: 15
                     font.bold: true
                     color: main.contentcolor
                 }
                 StaticText {
+                    width: parent.width
+                    wrapMode: Text.WordWrap
                     text: maintenance_page.ischecking === Codes.Checking ? qsTr("Checking") + "..."
                         : maintenance_page.ischecking !== Codes.CheckFailed ? qsTr("Check for latest version.")
                         : maintenance_page.checkFault === "server" ? qsTr("Failed: the firmware service reported an error, please try again later.")
@@ -182,7 +187,7 @@ Rectangle {
                 id: check_button
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                width: 94
+                least: 94
                 height: 29
                 enabled: maintenance_page.ischecking !== Codes.Checking
                 text: maintenance_page.ischecking === Codes.Checking ? "" : qsTr("Check")
@@ -222,14 +227,15 @@ Rectangle {
                 height: Math.max(row_texts.height, 29)
                 RowTexts {
                     id: row_texts
-                    width: 400
+                    width: parent.width - backup_button.width - 16
                     title: model.title
                     content: model.content
                 }
                 TextButton {
+                    id: backup_button
                     anchors.right: parent.right
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 94
+                    least: 94
                     height: 29
                     text: model.act_name
                     onClicked: maintenance_page.openDialog(index === 0)

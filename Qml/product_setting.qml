@@ -113,15 +113,19 @@ Rectangle {
             title: qsTr("Launch at Startup")
             Item {
                 width: 600
-                height: 20
+                height: Math.max(20, autorun_text.height)
                 StaticText {
+                    id: autorun_text
                     anchors.verticalCenter: parent.verticalCenter
+                    width: parent.width - autorun_switch.width - 16
+                    wrapMode: Text.WordWrap
                     text: qsTr("Run @ automatically at startup.").replace("@", setting.productName)
                     font.pixelSize: 14
                     opacity: 0.72
                     color: main.contentcolor
                 }
                 SettingSwitch {
+                    id: autorun_switch
                     anchors.right: parent.right
                     name: qsTr("Launch at Startup")
                     checked: main.auto_run === 1
@@ -164,12 +168,45 @@ Rectangle {
                     font: language_box.font
                     color: main.contentcolor
                 }
+                // The open list: a dialog named as the box (a plain popup
+                // is an unnamed one to a reader), its entries a list.
+                popup: Dialog {
+                    title: qsTr("Language")
+                    header: null
+                    footer: null
+                    y: language_box.height
+                    width: language_box.width
+                    height: Math.min(contentItem.implicitHeight + 2, setting.height - topMargin - bottomMargin)
+                    topMargin: 6
+                    bottomMargin: 6
+                    padding: 1
+                    contentItem: ListView {
+                        clip: true
+                        implicitHeight: contentHeight
+                        model: language_box.popup.visible ? language_box.delegateModel : null
+                        currentIndex: language_box.highlightedIndex
+                        highlightMoveDuration: 0
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTr("Language")
+                    }
+                    background: Rectangle {
+                        radius: 3
+                        color: Theme.brand.comboFill
+                        border.color: Theme.brand.fieldBorder
+                    }
+                }
+                // Each entry a list item named in its own language, the
+                // current one selected, so a reader can choose by ear.
                 delegate: ItemDelegate {
                     width: language_box.width
                     height: 30
                     highlighted: language_box.highlightedIndex === index
                     text: model.text
                     font: language_box.font
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: model.text
+                    Accessible.selectable: true
+                    Accessible.selected: language_box.currentIndex === index
                     background: Rectangle {
                         color: parent.highlighted ? Theme.brand.comboHighlight : Theme.brand.comboFill
                     }

@@ -72,7 +72,10 @@ Rectangle {
         contentHeight: sections.height + 60
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff }
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            Accessible.name: qsTr("Support")
+        }
 
         Column {
             id: sections
@@ -104,18 +107,20 @@ Rectangle {
             width: sections.width
             height: visible ? Math.max(texts.height, 29) : 0
 
+            // Beside the row's control: a longer translation wraps.
             RowTexts {
                 id: texts
-                width: 450
+                width: parent.width - Math.max(row_button.visible ? row_button.width : 0, 70) - 16
                 title: model.title
                 content: model.content
             }
 
             TextButton {
+                id: row_button
                 visible: model.act_type === "button"
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                width: 94
+                least: 94
                 height: 29
                 text: model.act_name
                 onClicked: support_page.rowAction(row.rowIndex)

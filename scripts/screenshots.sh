@@ -10,7 +10,7 @@ cmake --build build -j"$(nproc)"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 PORTVIEW_SHOTS=$shots PORTVIEW_SCREENSHOT=$PWD/docs/home.png \
-  ctest --test-dir build --output-on-failure -R '^e2e_(home|device|hollin|support|prefs|maintenance)$'
+  ctest --test-dir build --output-on-failure -R '^e2e_(home|device|hollin|support|prefs|maintenance|access|lang)$'
 # flow's name -> the README's name
 while read -r shot doc; do
   cp "$shots/$shot.png" "docs/$doc.png"
@@ -26,5 +26,12 @@ upgrade upgrade
 preferences preferences
 preferences_zh preferences_zh
 device_zh device_zh
+focus_card focus_card
+focus_dialog focus_dialog
+hollin_focus_card focus_card_hollin
+lang_de_device device_de
+lang_jp_device device_jp
+lang_de_offer upgrade_de
+lang_jp_offer upgrade_jp
 MAP
 echo "docs/: screenshots updated"

@@ -180,6 +180,9 @@ FocusScope {
             anchors.left: parent.left
             anchors.leftMargin: 30
             text: qsTr("Device Switch")
+            // Long translations wrap in what the field leaves of the card.
+            width: Math.min(implicitWidth, card.width - 30 - 20 - border_bg.width - 30)
+            wrapMode: Text.WordWrap
             font.pixelSize: 14
             font.bold: true
             color: main.contentcolor

@@ -301,22 +301,25 @@ void QuickDownload::onMetaDataChanged()
 {
     if (!lengthMissing())
         return;
-    if (QNetworkReply *reply = m_reply) {
-        releaseReply();
-        reply->abort();
-    }
     qDebug() << "Download refused, no length given:" << m_url;
-    fail(ErrorNetwork, QStringLiteral("No length given"));
+    abandon(QStringLiteral("No length given"));
 }
 
 void QuickDownload::onStalled()
+{
+    qDebug() << "Download stalled:" << m_url;
+    abandon(QStringLiteral("Download stalled"));
+}
+
+// The request is let go of before it is aborted: its own report of the
+// abort must not take the place of the reason given here.
+void QuickDownload::abandon(const QString &errorString)
 {
     if (QNetworkReply *reply = m_reply) {
         releaseReply();
         reply->abort();
     }
-    qDebug() << "Download stalled:" << m_url;
-    fail(ErrorNetwork, QStringLiteral("Download stalled"));
+    fail(ErrorNetwork, errorString);
 }
 
 void QuickDownload::onFinished()

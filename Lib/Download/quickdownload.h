@@ -125,6 +125,7 @@ private:
     void followRedirect(const QUrl &target);
     void commit();
     void fail(int errorCode, const QString &errorString);
+    void abandon(const QString &errorString);
     void setProgress(double progress);
     void releaseReply();
     void discardSaveFile();

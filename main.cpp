@@ -1,4 +1,5 @@
 #include "AccessibleEnabled.h"
+#include "Download/GuardedNetworkAccess.h"
 #include "ProcessInfo.h"
 #include "QLogger.h"
 #include "QSingleApplication.h"
@@ -62,7 +63,11 @@ int main(int argc, char *argv[])
     std::optional<InterfaceServices> services;
     // Where the window may lie: it places and fits itself inside.
     ScreenArea screenArea;
+    // Plain http only to a loopback test service, and only while one
+    // replaces the firmware services.
+    GuardedNetworkAccessFactory networkAccess(!qEnvironmentVariable("PORTVIEW_FIRMWARE_URL").isEmpty());
     QQmlApplicationEngine engine;
+    engine.setNetworkAccessManagerFactory(&networkAccess);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/app.png")));
 
     services.emplace(&engine);

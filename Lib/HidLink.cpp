@@ -79,13 +79,23 @@ QString HidLink::exchange(const QString &command)
     }
 
     const int aborts = m_aborts.loadRelaxed();
-    HidSeam &hid = HidSeam::instance();
-    if (hid.sendFeatureReport(m_device, reinterpret_cast<const unsigned char *>(report.constData()),
-                              CommandReport::kReportSize) < 0) {
+    if (HidSeam::instance().sendFeatureReport(m_device, reinterpret_cast<const unsigned char *>(report.constData()),
+                                              CommandReport::kReportSize) < 0) {
         qDebug("Unable to send a feature report.");
         return QString();
     }
+    return collect(kReplyDeadlineMs, aborts);
+}
 
+QString HidLink::awaitReply(int deadlineMs)
+{
+    return m_device ? collect(deadlineMs, m_aborts.loadRelaxed()) : QString();
+}
+
+QString HidLink::collect(int deadlineMs, int aborts)
+{
+    QString result;
+    HidSeam &hid = HidSeam::instance();
     QElapsedTimer sinceFirstPoll;
     sinceFirstPoll.start();
     for (;;) {
@@ -96,7 +106,7 @@ QString HidLink::exchange(const QString &command)
             return QString();
         }
         result += CommandReport::decodeReplyChunk(reply, sizeof reply);
-        if (result.contains(QLatin1String("Command")) || sinceFirstPoll.elapsed() >= kReplyDeadlineMs
+        if (result.contains(QLatin1String("Command")) || sinceFirstPoll.elapsed() >= deadlineMs
             || m_aborts.loadRelaxed() != aborts)
             return result;
     }

@@ -23,6 +23,9 @@ public:
     // One command out and its reply polled in: "" for no device or a failed
     // send or read, the gathered text otherwise.
     QString exchange(const QString &command);
+    // Reads on for the rest of the last command's reply, sending nothing,
+    // for up to `deadlineMs`: a switch slow to acknowledge.
+    QString awaitReply(int deadlineMs);
     // From any thread: the exchange under way ends at its next poll (the
     // device it talks to is being let go of).
     void abortExchange() { m_aborts.fetchAndAddRelaxed(1); }
@@ -37,6 +40,11 @@ public:
 
 signals:
     void done(quint64 request, const QVariant &result);
+
+private:
+    // Polls the reply in until it holds "Command", `deadlineMs` passed or the
+    // exchange is aborted (the abort count moved on from `aborts`).
+    QString collect(int deadlineMs, int aborts);
 
 private:
     HidDevice *m_device = nullptr;

@@ -9,6 +9,8 @@
 #include "Platform/processes.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -104,6 +106,40 @@ bool ProcessInfo::openProcess(QString path)
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     return process.startDetached();
+}
+
+bool ProcessInfo::openCheckedProcess(QString path, QString identity)
+{
+    const QString now = fileIdentity(path);
+    if (identity.isEmpty() || now != identity) {
+        qWarning().nospace() << "The upgrade tool changed after its check, not started: " << path;
+        return false;
+    }
+    return openProcess(path);
+}
+
+QString ProcessInfo::fileIdentity(QString path)
+{
+    const QString directory = tempDir();
+    const QString program = programInside(directory, directory + QLatin1Char('/') + path);
+    QFile file(program);
+    if (program.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return QString();
+    const QFileInfo info(file);
+    return QStringLiteral("%1 %2 %3")
+        .arg(info.size())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(QString::fromLatin1(hash.result().toHex()));
+}
+
+bool ProcessInfo::removeTemporary(QString path)
+{
+    const QString directory = tempDir();
+    const QString file = programInside(directory, directory + QLatin1Char('/') + path);
+    return !file.isEmpty() && QFile::remove(file);
 }
 
 QString ProcessInfo::autorunMasterPath()

@@ -19,6 +19,15 @@ public slots:
 
 public:
     Q_INVOKABLE bool openProcess(QString path);
+    // The same, only while the file is still the one whose `fileIdentity`
+    // was taken: a file replaced or changed since starts nothing.
+    Q_INVOKABLE bool openCheckedProcess(QString path, QString identity);
+    // What tells a file in the temporary folder from any other: its size,
+    // modification time and the SHA-256 of its contents; empty
+    // when `path` names no regular file directly inside it.
+    Q_INVOKABLE QString fileIdentity(QString path);
+    // Deletes a download the program will not start; true when one went.
+    Q_INVOKABLE bool removeTemporary(QString path);
     Q_INVOKABLE bool setAPAutorun(int flag);
     Q_INVOKABLE QVariantMap getFileInfo(QString fullName);
 

@@ -173,22 +173,25 @@ QVariantMap fileIo::loadIni(QString groupName, QString titleName)
 // config.ini is rewritten whole through a temporary file, never in place,
 // and only the one value changes: every other byte, values the program does
 // not understand included, is written back as it was read.
-void fileIo::setIni(QString groupName, QString titleName, QString value)
+bool fileIo::setIni(QString groupName, QString titleName, QString value)
 {
     const QString key = iniSettingsKey(groupName, titleName);
     if (key.isEmpty()) {
         qDebug() << "No INI key given.";
-        return;
+        return false;
     }
     const QString path = configPath();
     QFile file(path);
     if (!readable::isMissingOrRegular(path) || (file.exists() && !file.open(QIODevice::ReadOnly))) {
         qDebug() << "Unable to write config.ini.";
-        return;
+        return false;
     }
     const QByteArray before = file.isOpen() ? file.readAll() : QByteArray();
     file.close();
     const QByteArray after = iniWithValue(before, key, value);
-    if (after != before && !writeWholeFile(path, after, WriteMode::WholeOnly))
+    if (after != before && !writeWholeFile(path, after, WriteMode::WholeOnly)) {
         qDebug() << "Unable to write config.ini.";
+        return false;
+    }
+    return true;
 }

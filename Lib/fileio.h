@@ -26,7 +26,9 @@ public:
     Q_INVOKABLE QString gettempfilepath(QString filename);
     Q_INVOKABLE bool copyFile(QString srcPath);
     Q_INVOKABLE QVariantMap loadIni(QString groupName, QString titleName);
-    Q_INVOKABLE void setIni(QString groupName, QString titleName, QString value);
+    // False, with a log line, when config.ini could not be written (a full
+    // or read-only home): the interface then says the change is not kept.
+    Q_INVOKABLE bool setIni(QString groupName, QString titleName, QString value);
 
     // config.ini in the application-data folder, which is created if missing.
     static QString configPath();

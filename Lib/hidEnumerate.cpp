@@ -180,6 +180,13 @@ QString hidEnumerate::sendCmd(QString cmd)
     return await([cmd](HidLink &link) { return exchangeOn(link, cmd); }).toString();
 }
 
+QString hidEnumerate::awaitReply()
+{
+    // Inside the caller's own bound for the wait.
+    const int deadlineMs = kWaitBoundMs - 500;
+    return await([deadlineMs](HidLink &link) { return QVariant(link.awaitReply(deadlineMs)); }).toString();
+}
+
 void hidEnumerate::sendCmdAsync(const QString &cmd, std::function<void(const QString &)> then)
 {
     const int generation = m_openGeneration;

@@ -48,6 +48,8 @@ public:
     // caller having cleared its list for the later one).
     Q_INVOKABLE void enumerate(int network);
     Q_INVOKABLE QString sendCmd(QString cmd);
+    // The rest of the last command's reply, read on without a new command.
+    QString awaitReply();
     Q_INVOKABLE void loadDeviceRes();
     // Tries the device at `path` again; openChecked tells the outcome and
     // its record in devlist takes the new "openError" and "openCommand".

@@ -287,7 +287,23 @@ void Monitor::uninstallHook()
 // exchange runs on the HID thread), so its window keeps drawing.
 bool Monitor::postCmd(int mode)
 {
-    return settle(mode, instance()->m_hid.sendCmd(commandFor(mode)));
+    Monitor *worker = instance();
+    const QString reply = worker->m_hid.sendCmd(commandFor(mode));
+    worker->m_updateUnanswered = mode == Codes::UpgradeMode && !reply.contains(QLatin1String("Command"));
+    worker->m_updateReply = reply;
+    return settle(mode, reply);
+}
+
+// Nothing is sent again: a second "update" to a switch on its way into
+// upgrade mode could meet it half-way.
+bool Monitor::upgradeModeEntered()
+{
+    Monitor *worker = instance();
+    if (!worker->m_updateUnanswered)
+        return false;
+    worker->m_updateUnanswered = false;
+    qDebug() << "No answer to update in time: waiting on for the switch";
+    return settle(Codes::UpgradeMode, worker->m_updateReply + worker->m_hid.awaitReply());
 }
 
 bool Monitor::settle(int mode, const QString &reply)

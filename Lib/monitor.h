@@ -87,6 +87,10 @@ public:
     Q_INVOKABLE void disconnectDevice();
     Q_INVOKABLE void uninstallHook();
     Q_INVOKABLE bool postCmd(int mode);
+    // After an "update" (upgrade mode) that got no answer in its deadline:
+    // the switch may be slow to acknowledge although it obeyed. Reads on
+    // for its acknowledgement; a refusal, or no earlier silence, gives false.
+    Q_INVOKABLE bool upgradeModeEntered();
     Q_INVOKABLE QVariantMap getSetting();
     Q_INVOKABLE void restoreSound();
     Q_INVOKABLE void restartHotkey(int flag);
@@ -164,6 +168,8 @@ private:
     QStringList m_portNames;
     QString m_openError;
     bool m_reading = false; // a status read waits for its answer
+    bool m_updateUnanswered = false; // the last "update" had no answer at all
+    QString m_updateReply;           // what of that answer came in time
     HotkeyState m_keys; // keyname, hotkey state, hotkey, match index, busy, connected
     QMap<QString, QVariant> m_keyTable;
     // This instance installed its hooks and has not removed them yet.

@@ -164,17 +164,15 @@ Item {
     }
 
     // Silent USB removal on or off: the sound scheme, the model's INI group
-    // and the worker.
+    // and the worker. A value the INI did not take is said.
     function applySilent(on) {
-        if (on) {
+        if (on)
             regedit.setMuteReg(".", "")
-            io.setIni(dev_model, "silent", "1")
-            monitor.setFunction("silent", 1)
-        } else {
+        else
             regedit.emitRestore()
-            io.setIni(dev_model, "silent", "0")
-            monitor.setFunction("silent", 0)
-        }
+        if (!io.setIni(dev_model, "silent", on ? "1" : "0"))
+            main.settingNotSaved()
+        monitor.setFunction("silent", on ? 1 : 0)
     }
 
     function applysetting() {

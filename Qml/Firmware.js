@@ -24,6 +24,24 @@ function queryUrl(base, isOverride) {
     return base.replace(/\/+$/, "") + queryPath
 }
 
+// The largest answer read: an offer is a few hundred bytes, and a service
+// that sends megabytes must not fill the memory or the log.
+var answerLimit = 65536
+
+// Whether the answer, as far as it has come, is larger than `answerLimit`:
+// by the length it announces or by what has arrived.
+function answerTooLarge(request) {
+    var announced = parseInt(request.getResponseHeader("Content-Length"), 10)
+    return (!isNaN(announced) && announced > answerLimit) || request.responseText.length > answerLimit
+}
+
+// What the log keeps of an answer: its first line, at most 200 characters.
+function firstLine(body) {
+    var text = String(body === undefined || body === null ? "" : body)
+    var end = text.search(/[\r\n]/)
+    return text.substring(0, Math.min(end < 0 ? text.length : end, 200))
+}
+
 // "V1.0.9" and "v1.0.9" are the same version: lower case, first "v" removed.
 function plainVersion(version) {
     return String(version === undefined || version === null ? "" : version).toLowerCase().replace("v", "")

@@ -7,6 +7,6 @@ Text {
     font.family: notosans.name
     Accessible.role: Accessible.StaticText
     // Line breaks become spaces: a reader speaks the name as one line.
-    Accessible.name: (textFormat === Text.RichText || /<[a-z][^>]*>/i.test(text)
+    Accessible.name: (textFormat === Text.RichText || (textFormat !== Text.PlainText && /<[a-z][^>]*>/i.test(text))
                       ? text.replace(/<br\s*\/?>/gi, " ").replace(/<[^>]*>/g, "") : text).replace(/\s*[\r\n]+\s*/g, " ")
 }

@@ -7,8 +7,10 @@ Item {
     id: launcher
     visible: false
     property var session
-    // The tool file the upgrade page checked, in the temporary folder.
+    // The tool file the upgrade page checked, in the temporary folder, and
+    // what it was then (ProcessInfo.fileIdentity).
     property string toolName: ""
+    property string toolIdentity: ""
 
     Timer {
         id: open_timer
@@ -17,18 +19,24 @@ Item {
         onTriggered: launcher.openTool()
     }
 
-    function start(checkedName) {
+    function start(checkedName, identity) {
+        // A tool that was waiting to start gives way, and goes.
+        if (open_timer.running && toolName !== checkedName)
+            process.removeTemporary("/" + toolName)
         toolName = checkedName
+        toolIdentity = identity
         session.upgradeStarted()
         open_timer.start()
     }
 
     // The tool lies in the temporary folder under the name the upgrade page
-    // checked. When it does not start, the switch is left in upgrade mode:
+    // checked, and starts only while it is the file checked (a file changed
+    // or replaced since starts nothing). When it does not start, the switch
+    // is left in upgrade mode:
     // say how to leave it, and offer to start the tool again.
     function openTool() {
         var name = toolName
-        if (name !== "" && process.openProcess("/" + name))
+        if (name !== "" && process.openCheckedProcess("/" + name, toolIdentity))
             return
         console.log("the upgrade tool did not start:", name)
         main.showConfirm({ title: qsTranslate("main", "Error"),

@@ -54,7 +54,9 @@ Rectangle {
         x: 45
         anchors.top: offer_close.bottom
         anchors.topMargin: 6
-        text: qsTranslate("upgrade_info", "Offered version: @").replace("@", main.new_ver)
+        // The server's text as it stands: no markup, no replacement patterns.
+        text: qsTranslate("upgrade_info", "Offered version: @").replace("@", function () { return main.new_ver })
+        textFormat: Text.PlainText
         font.pixelSize: 14
         font.bold: true
         color: Theme.offerText

@@ -134,6 +134,8 @@ Window {
     function showConfirm(info, loader) { dialog_Qml.showConfirm(info, loader) }
     function showAlert(info, loader) { dialog_Qml.showAlert(info, loader) }
     function showNotice(title, message, loader, detail) { dialog_Qml.showNotice(title, message, loader, detail) }
+    // A change the settings file did not take (a full or read-only home).
+    function settingNotSaved() { showNotice(qsTr("Error"), qsTr("The change could not be saved: the home folder is full or read-only.")) }
 
     // --- functions the pages call ---------------------------------------------
 
@@ -200,7 +202,7 @@ Window {
     }
 
     // The upgrade page has put the switch into upgrade mode.
-    function startUpgradeTimer(checkedName) { upgrade_launcher.start(checkedName) }
+    function startUpgradeTimer(checkedName, identity) { upgrade_launcher.start(checkedName, identity) }
     function openUpgrade() { upgrade_launcher.openTool() }
 
     function cardClicked(index) {

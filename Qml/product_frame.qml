@@ -63,8 +63,20 @@ Rectangle {
         var request = new XMLHttpRequest()
         query = request
         request.onreadystatechange = function () {
-            if (request.readyState !== XMLHttpRequest.DONE || query !== request)
+            if (query !== request)
                 return
+            // An oversized answer is cut off as soon as it shows.
+            if (request.readyState !== XMLHttpRequest.DONE) {
+                if (request.readyState >= XMLHttpRequest.HEADERS_RECEIVED && Firmware.answerTooLarge(request)) {
+                    query = null
+                    query_timer.stop()
+                    // Not from inside the request's own report: it reads on
+                    // after this handler returns.
+                    Qt.callLater(function () { request.abort() })
+                    refuseLarge()
+                }
+                return
+            }
             query = null
             query_timer.stop()
             firmwareAnswered(request.status, request.responseText)
@@ -76,14 +88,23 @@ Rectangle {
         query_timer.restart()
     }
 
+    function refuseLarge() {
+        console.log("error: the firmware answer is larger than 64 kB: refused")
+        setChecking(Codes.CheckFailed, "answer")
+    }
+
     function firmwareAnswered(status, body) {
+        if (String(body).length > Firmware.answerLimit) {
+            refuseLarge()
+            return
+        }
         // Status 0: no answer at all (no network, no such host, refused).
         if (status !== 200) {
             console.log("error: " + status)
             setChecking(Codes.CheckFailed, status === 0 ? "network" : "server")
             return
         }
-        console.log("ok", body)
+        console.log("ok", Firmware.firstLine(body))
         var offer = Firmware.parseOffer(body)
         if (offer === null) {
             console.log("error: the firmware answer holds no offer")

@@ -50,7 +50,8 @@ Rectangle {
 
     function changeLanguage() {
         var index = language_box.currentIndex
-        io.setIni("System", "language", String(index))
+        if (!io.setIni("System", "language", String(index)))
+            main.settingNotSaved()
         main.language = index
         lang.changeLang(index)
     }

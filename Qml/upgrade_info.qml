@@ -41,9 +41,18 @@ Item {
         fail(qsTr("Fail to download file. Please check your internet connection and try again later."), dialog_loader)
     }
 
+    // A downloaded tool that will not be started goes at once: refused by
+    // the check, or left behind by an upgrade that did not begin.
+    function discardTool() {
+        if (name !== "" && process.removeTemporary("/" + name))
+            console.log("removed the unused download", name)
+    }
+
     // The switch left while the tool was being fetched: its frame and this
     // page go with it, and the window says why the download ended.
     Component.onDestruction: {
+        if (timer.running)
+            discardTool()
         if (downloading && !main.dev_status) {
             console.log("the switch left during the download: download ended")
             main.showNotice(qsTr("Error"), qsTr("The switch was disconnected, so the download has ended."),
@@ -72,7 +81,6 @@ Item {
         update_download.url = main.upgrade_url
         update_download.destination = toolUrl()
         update_download.start()
-        timeout_timer.start()
     }
 
     function stopDownload() {
@@ -87,58 +95,65 @@ Item {
     }
 
     function doupgarde() {
+        // Taken before the check: a file changed after it no longer matches.
+        var identity = process.fileIdentity("/" + name)
         var info = process.getFileInfo(Maintenance.localPath(toolUrl(), windows))
         console.log("fileName", info.ProductName)
-        if (info.ProductName !== "Firmware Upgrade Utility") {
+        if (identity === "" || info.ProductName !== "Firmware Upgrade Utility") {
             console.log("Isn't upgrade file")
+            discardTool()
             fail(qsTr("Firmware upgrade file open failed."), dialog_Qml)
             return
         }
-        if (!monitor.postCmd(Codes.UpgradeMode)) {
+        if (!monitor.postCmd(Codes.UpgradeMode) && !monitor.upgradeModeEntered()) {
             console.log("Can't into upgrade mode")
+            discardTool()
             fail(qsTr("Set upgrade mode failed, please check the device connection."), dialog_loader)
             return
         }
         // The main window starts the tool; its timer outlives this page. It
         // starts exactly the file checked here, never a name taken again from
-        // a later offer.
+        // a later offer, and only while it is still the file checked.
         downloading = false
-        main.startUpgradeTimer(name)
+        main.startUpgradeTimer(name, identity)
         closeUI()
     }
 
     Download {
         id: update_download
+        objectName: "update_download"
         followRedirects: true
         overwrite: true
         running: false
+        // Every redirect is held to the rule of the offered address.
+        plainLoopback: firmware_url !== ""
+        requireLength: true
+        stallTimeout: main.timeout
         onStarted: console.log("Started download")
         onRedirected: console.log("Redirected", redirectUrl)
-        // A failure the server or the network reported is shown at once,
-        // not only when the stall time-out runs out.
+        // A failure is shown at once: the server's, the network's, a stall,
+        // an answer without its length, or the temporary folder's, which is
+        // no network failure.
         onError: {
             console.log("error:", errorString)
             if (upgrade_rec.stopping)
                 return
-            timeout_timer.stop()
-            upgrade_rec.errorDialog()
+            if (errorCode === 2)
+                upgrade_rec.fail(qsTr("The upgrade tool could not be saved: the temporary folder is full or read-only."),
+                                 dialog_loader)
+            else if (errorString === "No length given")
+                upgrade_rec.fail(qsTr("Firmware upgrade file open failed."), dialog_loader)
+            else
+                upgrade_rec.errorDialog()
         }
         onProgressChanged: {
             if (progress > 0) {
-                timeout_timer.restart()
                 progress_bar.value = progress * 100
                 console.log("progress:", progress)
-            } else if (!(progress >= 0)) {
-                // A server that gives no length: the fraction means nothing.
-                // The stall time-out then reports the failure. A first 0, before
-                // any byte arrived, is the start itself and stops nothing.
-                console.log("progress:", progress, "no length, download stopped")
-                upgrade_rec.stopDownload()
             }
         }
         onFinished: {
             console.log("download success, start upgrade")
-            timeout_timer.stop()
             timer.start()
         }
     }
@@ -148,13 +163,6 @@ Item {
         interval: 1000
         repeat: false
         onTriggered: upgrade_rec.doupgarde()
-    }
-
-    Timer {
-        id: timeout_timer
-        interval: main.timeout
-        repeat: false
-        onTriggered: upgrade_rec.errorDialog()
     }
 
     Mask { z: 0 }
@@ -213,6 +221,7 @@ Item {
             anchors.top: progress_close.bottom
             anchors.topMargin: 14
             text: main.dev_model + "_" + main.new_ver
+            textFormat: Text.PlainText // the server's text, never markup
             font.pixelSize: 14
             color: Theme.offerText
         }

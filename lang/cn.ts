@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>固件升级</translation>
     </message>
@@ -373,7 +373,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切换器仍报告固件版本 @：固件未更改。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>无法保存此更改：主文件夹已满或为只读。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>退出</translation>
@@ -384,12 +389,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>无法打开固件升级文件。</translation>
     </message>
@@ -409,7 +415,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
     </message>
@@ -658,7 +664,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>已是最新版本！</translation>
     </message>
@@ -816,18 +822,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>开机自动启动</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>无法设置开机自动启动，请重试。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -941,18 +947,19 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>无法打开固件升级文件。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>无法进入升级模式，请检查设备的连接。</translation>
     </message>
@@ -963,18 +970,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新版固件</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>提供的版本：@</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>下载前请仔细阅读以下内容。</translation>
     </message>
@@ -1019,12 +1026,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>无法下载文件。请检查网络连接，稍后重试。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>切换器已断开连接，下载已结束。</translation>
     </message>
@@ -1034,13 +1041,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请重新连接切换器，然后再次检查新固件。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>无法保存升级工具：临时文件夹已满或为只读。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下载</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>下载进度</translation>
     </message>

@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>韌體升級</translation>
     </message>
@@ -373,7 +373,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>無法儲存此變更：主資料夾已滿或為唯讀。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>結束</translation>
@@ -384,12 +389,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
@@ -409,7 +415,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -658,7 +664,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>已是最新版本！</translation>
     </message>
@@ -816,18 +822,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>開機時啟動</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>無法設定開機時啟動，請再試一次。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -941,18 +947,19 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>無法開啟韌體升級檔案。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>無法進入升級模式，請檢查裝置的連接。</translation>
     </message>
@@ -963,18 +970,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新版韌體</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>提供的版本：@</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>下載前請仔細閱讀以下內容。</translation>
     </message>
@@ -1019,12 +1026,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>無法下載檔案。請檢查網際網路連線，稍後再試一次。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>切換器已中斷連接，下載已結束。</translation>
     </message>
@@ -1034,13 +1041,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請重新連接切換器，然後再次檢查新韌體。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>無法儲存升級工具：暫存資料夾已滿或為唯讀。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下載</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>下載進度</translation>
     </message>

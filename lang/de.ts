@@ -347,7 +347,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware-Update</translation>
     </message>
@@ -373,7 +373,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>Die Änderung konnte nicht gespeichert werden: Der Home-Ordner ist voll oder schreibgeschützt.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Beenden</translation>
@@ -384,12 +389,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
@@ -409,7 +415,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -658,7 +664,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>Version ist aktuell!</translation>
     </message>
@@ -816,18 +822,18 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Beim Systemstart starten</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Autostart konnte nicht eingerichtet werden, bitte erneut versuchen.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
@@ -941,18 +947,19 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>Update-Modus konnte nicht aktiviert werden. Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
@@ -963,18 +970,18 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Neue Firmware-Version</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>Angebotene Version: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Bitte lesen Sie vor dem Herunterladen die folgenden Hinweise sorgfältig.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Herunterladen</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Datei konnte nicht heruntergeladen werden. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>Der Switch wurde getrennt, daher wurde der Download beendet.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen Sie den Switch wieder an und suchen Sie erneut nach der neuen Firmware.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>Das Update-Programm konnte nicht gespeichert werden: Der temporäre Ordner ist voll oder schreibgeschützt.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Wird heruntergeladen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>Download-Fortschritt</translation>
     </message>

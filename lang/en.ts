@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware Upgrade</translation>
     </message>
@@ -373,7 +373,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>The switch still reports firmware version @: the firmware is unchanged.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>The change could not be saved: the home folder is full or read-only.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quit</translation>
@@ -384,12 +389,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
@@ -409,7 +415,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
     </message>
@@ -658,7 +664,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>Version is up to date!</translation>
     </message>
@@ -816,18 +822,18 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Launch at Startup</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Failed to launch at startup, please try again.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
@@ -941,18 +947,19 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Firmware upgrade file open failed.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>Set upgrade mode failed, please check the device connection.</translation>
     </message>
@@ -963,18 +970,18 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>New Firmware Version</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>Offered version: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Please read the following carefully before downloading.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Fail to download file. Please check your internet connection and try again later.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>The switch was disconnected, so the download has ended.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Connect the switch again and check for the new firmware again.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>The upgrade tool could not be saved: the temporary folder is full or read-only.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Downloading</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>Download progress</translation>
     </message>

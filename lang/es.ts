@@ -347,7 +347,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -358,7 +358,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>Actualización de firmware</translation>
     </message>
@@ -373,7 +373,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>No se pudo guardar el cambio: la carpeta personal está llena o es de solo lectura.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Salir</translation>
@@ -384,12 +389,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
     </message>
@@ -409,7 +415,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -658,7 +664,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>¡Versión actualizada!</translation>
     </message>
@@ -816,18 +822,18 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Iniciar con el sistema</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>No se pudo activar el inicio automático. Inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -941,18 +947,19 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>No se pudo activar el modo de actualización. Compruebe la conexión con el dispositivo.</translation>
     </message>
@@ -963,18 +970,18 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Nueva versión del firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>Versión ofrecida: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Lea atentamente lo siguiente antes de descargar.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Descargar</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>No se pudo descargar el archivo. Compruebe su conexión a Internet e inténtelo más tarde.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>El conmutador se desconectó, así que la descarga ha terminado.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Vuelva a conectar el conmutador y busque de nuevo el firmware nuevo.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>No se pudo guardar la herramienta de actualización: la carpeta temporal está llena o es de solo lectura.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Descargando</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>Progreso de la descarga</translation>
     </message>

@@ -347,7 +347,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>Mise à jour du firmware</translation>
     </message>
@@ -373,7 +373,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>La modification n&apos;a pas pu être enregistrée : le dossier personnel est plein ou en lecture seule.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Quitter</translation>
@@ -384,12 +389,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
@@ -409,7 +415,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -658,7 +664,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>Version à jour !</translation>
     </message>
@@ -816,18 +822,18 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Lancer au démarrage</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Impossible d’activer le lancement au démarrage, réessayez.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -941,18 +947,19 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>Impossible de passer en mode mise à jour. Vérifiez la connexion à l’appareil.</translation>
     </message>
@@ -963,18 +970,18 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Nouvelle version du firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>Version proposée : @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Lisez attentivement ce qui suit avant de télécharger.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Échec du téléchargement. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>Le commutateur a été débranché : le téléchargement est arrêté.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Rebranchez le commutateur et recherchez à nouveau le nouveau firmware.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>L&apos;outil de mise à jour n&apos;a pas pu être enregistré : le dossier temporaire est plein ou en lecture seule.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Téléchargement</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>Progression du téléchargement</translation>
     </message>

@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>ファームウェアの更新</translation>
     </message>
@@ -373,7 +373,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スイッチのファームウェアのバージョンは @ のままです。ファームウェアは変更されていません。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>変更を保存できませんでした：ホームフォルダーがいっぱいか、読み取り専用です。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>終了</translation>
@@ -384,12 +389,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@ を終了しますか？</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
@@ -409,7 +415,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>このデスクトップには通知領域がありません。ホットキーが使えるように、@ は最小化したまま動作を続けます。</translation>
     </message>
@@ -658,7 +664,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>最新バージョンです！</translation>
     </message>
@@ -816,18 +822,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>ログイン時に起動</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>ログイン時の起動を設定できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>戻る</translation>
     </message>
@@ -941,18 +947,19 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>アップグレードモードに切り替えられませんでした。デバイスの接続を確認してください。</translation>
     </message>
@@ -963,18 +970,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新しいファームウェア</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>提供されるバージョン: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>ダウンロードする前に、以下をよくお読みください。</translation>
     </message>
@@ -1019,12 +1026,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>ファイルをダウンロードできませんでした。インターネット接続を確認し、しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>スイッチが切断されたため、ダウンロードを終了しました。</translation>
     </message>
@@ -1034,13 +1041,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スイッチをもう一度接続し、新しいファームウェアを再確認してください。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>アップグレードツールを保存できませんでした：一時フォルダーがいっぱいか、読み取り専用です。</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>ダウンロード中</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>ダウンロードの進行状況</translation>
     </message>

@@ -347,7 +347,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -358,7 +358,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>펌웨어 업그레이드</translation>
     </message>
@@ -373,7 +373,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>스위치의 펌웨어 버전이 여전히 @입니다. 펌웨어가 변경되지 않았습니다.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>변경 사항을 저장할 수 없습니다: 홈 폴더가 가득 찼거나 읽기 전용입니다.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>종료</translation>
@@ -384,12 +389,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@을(를) 종료하시겠습니까?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>펌웨어 업그레이드 파일을 열 수 없습니다.</translation>
     </message>
@@ -409,7 +415,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>이 데스크톱에는 아이콘을 표시할 트레이가 없습니다. 단축키가 계속 작동하도록 @이(가) 최소화된 채로 계속 실행됩니다.</translation>
     </message>
@@ -658,7 +664,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>최신 버전입니다!</translation>
     </message>
@@ -816,18 +822,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>로그인 시 실행</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>로그인 시 실행을 설정하지 못했습니다. 다시 시도하세요.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>뒤로</translation>
     </message>
@@ -941,18 +947,19 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>펌웨어 업그레이드 파일을 열 수 없습니다.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>업그레이드 모드로 전환하지 못했습니다. 장치 연결을 확인하세요.</translation>
     </message>
@@ -963,18 +970,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>새 펌웨어 버전</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>제공되는 버전: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>다운로드하기 전에 다음 내용을 자세히 읽어 주세요.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>파일을 다운로드하지 못했습니다. 인터넷 연결을 확인하고 나중에 다시 시도하세요.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>스위치 연결이 끊어져 다운로드가 종료되었습니다.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>스위치를 다시 연결하고 새 펌웨어를 다시 확인하세요.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>업그레이드 도구를 저장할 수 없습니다: 임시 폴더가 가득 찼거나 읽기 전용입니다.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>다운로드 중</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>다운로드 진행률</translation>
     </message>

@@ -347,7 +347,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+187"/>
+        <location filename="../Qml/main.qml" line="+189"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -358,7 +358,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+52"/>
         <source>Firmware Upgrade</source>
         <translation>Atualização de firmware</translation>
     </message>
@@ -373,7 +373,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-2"/>
+        <location filename="../Qml/main.qml" line="-52"/>
+        <source>The change could not be saved: the home folder is full or read-only.</source>
+        <translation>Não foi possível salvar a alteração: a pasta pessoal está cheia ou é somente leitura.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location filename="../Qml/TrayControl.qml" line="+41"/>
         <source>Quit</source>
         <translation>Sair</translation>
@@ -384,12 +389,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
+        <location line="-51"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+1"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
@@ -409,7 +415,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+183"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -658,7 +664,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_frame</name>
     <message>
-        <location filename="../Qml/product_frame.qml" line="+99"/>
+        <location filename="../Qml/product_frame.qml" line="+120"/>
         <source>Version is up to date!</source>
         <translation>Versão atualizada!</translation>
     </message>
@@ -816,18 +822,18 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
-        <location line="+69"/>
+        <location line="+70"/>
         <location line="+13"/>
         <source>Launch at Startup</source>
         <translation>Iniciar com o sistema</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-83"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Não foi possível ativar a inicialização automática. Tente novamente.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -941,18 +947,19 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <name>upgrade_info</name>
     <message>
         <location filename="../Qml/upgrade_info.qml" line="+36"/>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <location line="+28"/>
+        <location line="+17"/>
+        <location line="+30"/>
+        <location line="+40"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-34"/>
         <source>Set upgrade mode failed, please check the device connection.</source>
         <translation>Não foi possível ativar o modo de atualização. Verifique a conexão com o dispositivo.</translation>
     </message>
@@ -963,18 +970,18 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Nova versão do firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+96"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeOffer.qml" line="+16"/>
+        <location filename="../Qml/UpgradeOffer.qml" line="+17"/>
         <source>Offered version: @</source>
         <translation>Versão oferecida: @</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Please read the following carefully before downloading.</source>
         <translation>Leia com atenção o texto abaixo antes de baixar.</translation>
     </message>
@@ -1019,12 +1026,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Baixar</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-166"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Falha ao baixar o arquivo. Verifique sua conexão com a Internet e tente novamente mais tarde.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>The switch was disconnected, so the download has ended.</source>
         <translation>O switch foi desconectado, então o download foi encerrado.</translation>
     </message>
@@ -1034,13 +1041,18 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Conecte o switch novamente e verifique o novo firmware outra vez.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+83"/>
+        <source>The upgrade tool could not be saved: the temporary folder is full or read-only.</source>
+        <translation>Não foi possível salvar a ferramenta de atualização: a pasta temporária está cheia ou é somente leitura.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Baixando</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Download progress</source>
         <translation>Progresso do download</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -40,13 +41,26 @@ QString overwriteRefusal(const QString &path)
 
 } // namespace
 
-QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed)
+QString transportRefusal(const QUrl &url, bool plainLoopback)
+{
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("https") && !url.host().isEmpty())
+        return QString();
+    if (scheme != QLatin1String("http") || url.host().isEmpty())
+        return QStringLiteral("not a web address");
+    const QString host = url.host().toLower();
+    const bool loopback = host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+    if (!loopback)
+        return QStringLiteral("plain http to another host");
+    return plainLoopback ? QString() : QStringLiteral("plain http");
+}
+
+QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed,
+                        bool plainLoopback)
 {
     const QString notAllowed = QStringLiteral("Re-directs not allowed");
-    const QString scheme = to.scheme().toLower();
-    const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
-    const bool downgrade = from.scheme().toLower() == QLatin1String("https") && scheme == QLatin1String("http");
-    if (!followRedirects || !web || downgrade)
+    const bool downgrade = from.scheme().toLower() == QLatin1String("https") && to.scheme().toLower() == QLatin1String("http");
+    if (!followRedirects || downgrade || !transportRefusal(to, plainLoopback).isEmpty())
         return notAllowed;
     if (redirectsFollowed >= QuickDownload::maxRedirects)
         return QStringLiteral("Too many re-directs");
@@ -78,6 +92,8 @@ QNetworkAccessManager *QuickDownloadMaster::networkAccessManager()
 QuickDownload::QuickDownload(QObject *parent)
     : QObject(parent)
 {
+    m_stallTimer.setSingleShot(true);
+    connect(&m_stallTimer, &QTimer::timeout, this, &QuickDownload::onStalled);
 }
 
 QuickDownload::~QuickDownload()
@@ -141,6 +157,31 @@ void QuickDownload::setOverwrite(bool overwrite)
     emit overwriteChanged();
 }
 
+void QuickDownload::setPlainLoopback(bool plainLoopback)
+{
+    if (m_plainLoopback == plainLoopback)
+        return;
+    m_plainLoopback = plainLoopback;
+    emit plainLoopbackChanged();
+}
+
+void QuickDownload::setRequireLength(bool requireLength)
+{
+    if (m_requireLength == requireLength)
+        return;
+    m_requireLength = requireLength;
+    emit requireLengthChanged();
+}
+
+void QuickDownload::setStallTimeout(int stallTimeout)
+{
+    stallTimeout = qMax(0, stallTimeout);
+    if (m_stallTimeout == stallTimeout)
+        return;
+    m_stallTimeout = stallTimeout;
+    emit stallTimeoutChanged();
+}
+
 void QuickDownload::componentComplete()
 {
     m_componentComplete = true;
@@ -202,6 +243,11 @@ void QuickDownload::begin(const QUrl &url, int redirectsFollowed)
     connect(m_reply, &QNetworkReply::readyRead, this, &QuickDownload::onReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &QuickDownload::onDownloadProgress);
     connect(m_reply, &QNetworkReply::finished, this, &QuickDownload::onFinished);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &QuickDownload::onMetaDataChanged);
+    // Each request of a redirect chain has the whole limit to begin.
+    m_stallMark = 0;
+    if (m_stallTimeout > 0)
+        m_stallTimer.start(m_stallTimeout);
 
     setProgress(0.0);
     if (!m_running) {
@@ -230,8 +276,50 @@ void QuickDownload::onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal)
 {
     if (!m_running || !m_reply || isRedirect(m_reply))
         return;
+    // Only bytes count against the stall limit, not every report: a server
+    // that sends one byte a second keeps reporting and never gets anywhere.
+    if (m_stallTimer.isActive() && bytesReceived >= m_stallMark + stallBytes) {
+        m_stallMark = bytesReceived;
+        m_stallTimer.start(m_stallTimeout);
+    }
     emit update(kiloBytes(bytesReceived), kiloBytes(bytesTotal));
     setProgress(fraction(bytesReceived, bytesTotal));
+}
+
+bool QuickDownload::lengthMissing() const
+{
+    if (!m_requireLength || !m_reply || isRedirect(m_reply) || m_reply->error() != QNetworkReply::NoError)
+        return false;
+    // An error page is reported as the error it is.
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 200 && status < 300 && !m_reply->header(QNetworkRequest::ContentLengthHeader).isValid();
+}
+
+// The head has come: an answer without its length is refused before any of
+// its body is kept.
+void QuickDownload::onMetaDataChanged()
+{
+    if (!lengthMissing())
+        return;
+    qDebug() << "Download refused, no length given:" << m_url;
+    abandon(QStringLiteral("No length given"));
+}
+
+void QuickDownload::onStalled()
+{
+    qDebug() << "Download stalled:" << m_url;
+    abandon(QStringLiteral("Download stalled"));
+}
+
+// The request is let go of before it is aborted: its own report of the
+// abort must not take the place of the reason given here.
+void QuickDownload::abandon(const QString &errorString)
+{
+    if (QNetworkReply *reply = m_reply) {
+        releaseReply();
+        reply->abort();
+    }
+    fail(ErrorNetwork, errorString);
 }
 
 void QuickDownload::onFinished()
@@ -248,6 +336,8 @@ void QuickDownload::onFinished()
         fail(ErrorNetwork, m_reply->errorString());
     else if (!target.isEmpty())
         followRedirect(m_url.resolved(target));
+    else if (lengthMissing())
+        onMetaDataChanged();
     else
         commit();
 }
@@ -258,12 +348,13 @@ void QuickDownload::followRedirect(const QUrl &target)
     emit redirected(target);
     if (m_reply != reply)
         return; // a handler stopped or restarted the download
-    const QString refusal = redirectRefusal(m_url, target, m_followRedirects, m_redirectsFollowed);
+    const QString refusal = redirectRefusal(m_url, target, m_followRedirects, m_redirectsFollowed, m_plainLoopback);
     if (refusal.isEmpty()) {
         begin(target, m_redirectsFollowed + 1);
         return;
     }
-    qDebug() << "Re-direct not followed:" << target;
+    const QString why = transportRefusal(target, m_plainLoopback);
+    qDebug().noquote() << "Re-direct not followed:" << target.toDisplayString() << (why.isEmpty() ? refusal : why);
     fail(ErrorNetwork, refusal);
 }
 
@@ -305,6 +396,7 @@ void QuickDownload::setProgress(double progress)
 
 void QuickDownload::releaseReply()
 {
+    m_stallTimer.stop();
     if (!m_reply)
         return;
     m_reply->disconnect(this);

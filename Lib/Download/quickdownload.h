@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QQmlParserStatus>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 class PendingFile;
@@ -47,6 +48,14 @@ class QuickDownload : public QObject, public QQmlParserStatus
     Q_PROPERTY(QUrl destination READ destination WRITE setDestination NOTIFY destinationChanged)
     Q_PROPERTY(bool followRedirects READ followRedirects WRITE setFollowRedirects NOTIFY followRedirectsChanged)
     Q_PROPERTY(bool overwrite READ overwrite WRITE setOverwrite NOTIFY overwriteChanged)
+    // Redirects may land on plain http only at a loopback host, and only
+    // with this set (a test service or the demo); otherwise only on https.
+    Q_PROPERTY(bool plainLoopback READ plainLoopback WRITE setPlainLoopback NOTIFY plainLoopbackChanged)
+    // An answer that gives no Content-Length fails before its body is kept.
+    Q_PROPERTY(bool requireLength READ requireLength WRITE setRequireLength NOTIFY requireLengthChanged)
+    // Milliseconds in which at least `stallBytes` must arrive (0: no limit);
+    // a server that trickles a byte at a time stalls as one that sends nothing.
+    Q_PROPERTY(int stallTimeout READ stallTimeout WRITE setStallTimeout NOTIFY stallTimeoutChanged)
 
 public:
     enum Error { ErrorUnknown = 0, ErrorUrl = 1, ErrorDestination = 2, ErrorNetwork = 3 };
@@ -54,6 +63,8 @@ public:
 
     // Consecutive redirects followed before a download is given up.
     static constexpr int maxRedirects = 20;
+    // What counts as progress for the stall limit.
+    static constexpr qint64 stallBytes = 1000;
 
     explicit QuickDownload(QObject *parent = nullptr);
     ~QuickDownload() override;
@@ -69,6 +80,12 @@ public:
     void setFollowRedirects(bool followRedirects);
     bool overwrite() const { return m_overwrite; }
     void setOverwrite(bool overwrite);
+    bool plainLoopback() const { return m_plainLoopback; }
+    void setPlainLoopback(bool plainLoopback);
+    bool requireLength() const { return m_requireLength; }
+    void setRequireLength(bool requireLength);
+    int stallTimeout() const { return m_stallTimeout; }
+    void setStallTimeout(int stallTimeout);
 
     void classBegin() override {}
     void componentComplete() override;
@@ -81,6 +98,9 @@ signals:
     void destinationChanged();
     void followRedirectsChanged();
     void overwriteChanged();
+    void plainLoopbackChanged();
+    void requireLengthChanged();
+    void stallTimeoutChanged();
     void started();
     void finished();
     void redirected(QUrl redirectUrl);
@@ -97,16 +117,20 @@ private slots:
     void onReadyRead();
     void onFinished();
     void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+    void onMetaDataChanged();
+    void onStalled();
 
 private:
     void begin(const QUrl &url, int redirectsFollowed);
     void followRedirect(const QUrl &target);
     void commit();
     void fail(int errorCode, const QString &errorString);
+    void abandon(const QString &errorString);
     void setProgress(double progress);
     void releaseReply();
     void discardSaveFile();
     QString destinationPath() const;
+    bool lengthMissing() const;
 
     QUrl m_url;
     bool m_running = false;
@@ -118,10 +142,23 @@ private:
     PendingFile *m_saveFile = nullptr;
     bool m_componentComplete = false;
     int m_redirectsFollowed = 0; // in the chain that led to the current request
+    bool m_plainLoopback = false;
+    bool m_requireLength = false;
+    int m_stallTimeout = 0;
+    QTimer m_stallTimer;
+    qint64 m_stallMark = 0; // bytes received when the stall timer last restarted
 };
+
+// Why `url` may not be fetched, or an empty text when it may: https to any
+// host; plain http only to a loopback host and only with `plainLoopback`.
+// The download's redirects and every request of the interface's network
+// access follow this one rule.
+QString transportRefusal(const QUrl &url, bool plainLoopback);
 
 // Why a redirect from `from` to `to` may not be followed, or an empty text
 // when it may. A secure download never continues in plain text, and only
 // web addresses are fetched, so a server cannot point the download at a
-// local file or another scheme; a chain longer than `QuickDownload::maxRedirects` ends.
-QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed);
+// local file or another scheme, nor at a plain http host `transportRefusal`
+// refuses; a chain longer than `QuickDownload::maxRedirects` ends.
+QString redirectRefusal(const QUrl &from, const QUrl &to, bool followRedirects, int redirectsFollowed,
+                        bool plainLoopback);

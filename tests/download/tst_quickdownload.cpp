@@ -1,9 +1,12 @@
-// The download component against a real HTTP server on 127.0.0.1:
-// what it reports, when the destination file appears (never over a file that
-// appeared meanwhile), and which redirects it follows.
+// The download component against the virtual switch's firmware service on
+// 127.0.0.1 (tools/kvm-sim): what it reports, when the destination file
+// appears (never over a file that appeared meanwhile), which redirects it
+// and the interface's network access follow, and the answers it refuses.
 
+#include "Download/GuardedNetworkAccess.h"
 #include "Download/quickdownload.h"
-#include "LocalHttpServer.h"
+#include "FirmwareService.h"
+#include "SimSwitch.h"
 #include "TestFixture.h"
 
 #include <QDir>
@@ -16,7 +19,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-
 namespace {
 
 QByteArray pattern(int size) { return QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(size / 26 + 1).left(size); }
@@ -62,8 +64,22 @@ class DownloadTest : public QObject
 private:
     QQmlEngine m_engine;
     QTemporaryDir m_dir;
-    LocalHttpServer m_server;
+    QTemporaryDir m_files; // what the services serve
+    // The offered files by model: "MODEL_1.exe" asks for MODEL's.
+    QHash<QString, SwitchSpec> m_specs;
+    std::unique_ptr<FirmwareService> m_service;
 
+    SpecByModel specOf()
+    {
+        return [this](const QString &model) { return m_specs.contains(model) ? &m_specs[model] : nullptr; };
+    }
+    void offer(const QString &model, const QString &faults = QString())
+    {
+        SwitchSpec spec;
+        spec.model = model;
+        QVERIFY(applySpec(faults, spec, nullptr));
+        m_specs.insert(model, spec);
+    }
     std::unique_ptr<Watched> watch(const QString &file, const QByteArray &declaration = "Download {}")
     {
         QQmlComponent component(&m_engine);
@@ -72,7 +88,11 @@ private:
         watched->d->setDestination(target(file));
         return watched;
     }
-    QUrl url(const char *pathAndQuery) const { return m_server.url(QString::fromLatin1(pathAndQuery)); }
+    QUrl url(const QString &model, const FirmwareService &service) const
+    {
+        return QUrl(service.baseUrl() + "/portline/files/" + model + "_1.exe");
+    }
+    QUrl url(const QString &model) const { return url(model, *m_service); }
     QUrl target(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
     QByteArray contents(const QString &name) const { return fixture::readAll(m_dir.filePath(name)); }
     // No destination appears early and no temporary file is left behind.
@@ -82,7 +102,12 @@ private slots:
     void initTestCase()
     {
         qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
-        QVERIFY(m_dir.isValid() && m_server.start());
+        QVERIFY(m_dir.isValid() && m_files.isValid());
+        QVERIFY(fixture::writeAll(m_files.filePath("tool.exe"), pattern(300500)));
+        QVERIFY(fixture::writeAll(m_files.filePath("empty.exe"), QByteArray()));
+        m_service = std::make_unique<FirmwareService>(specOf(), m_files.filePath("tool.exe"));
+        QString error;
+        QVERIFY2(m_service->listen(0, &error), qPrintable(error));
     }
 
     void cleanup()
@@ -94,18 +119,20 @@ private slots:
     // Larger than the component's read buffer; kilobytes of 1000 bytes, rounded down.
     void bodiesAreCommittedOnce()
     {
-        m_server.route("/firmware.exe", LocalHttpServer::ok(pattern(300500)));
+        offer("A");
         auto known = watch("firmware.exe");
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^download url QUrl\\(\"file://.*/firmware.exe\"\\)$")));
-        QVERIFY(known->run(url("/firmware.exe")));
+        QVERIFY(known->run(url("A")));
         QCOMPARE(known->events, (QStringList{"started", kFinished}));
         QCOMPARE(known->updates.last(), QStringLiteral("300 300"));
         QCOMPARE(contents("firmware.exe"), pattern(300500));
 
         // A total of 0 must not be divided by.
-        m_server.route("/empty", LocalHttpServer::ok(QByteArray()));
+        FirmwareService emptyFiles(specOf(), m_files.filePath("empty.exe"));
+        QString error;
+        QVERIFY2(emptyFiles.listen(0, &error), qPrintable(error));
         auto empty = watch("empty.bin");
-        QVERIFY(empty->run(url("/empty")));
+        QVERIFY(empty->run(url("A", emptyFiles)));
         QCOMPARE(empty->events, (QStringList{"started", kFinished}));
         for (double value : empty->progress)
             QVERIFY(std::isfinite(value) && (value < 0 || value == 1.0));
@@ -113,86 +140,137 @@ private slots:
         QCOMPARE(files(), (QStringList{"empty.bin", "firmware.exe"}));
     }
 
+    // Every hop is held to the rule of the first address: https anywhere,
+    // plain http only to a loopback host and only where allowed.
     void redirectsAreReportedAndFollowedOnlyWhenAllowed()
     {
-        m_server.route("/tool.exe", LocalHttpServer::ok(pattern(5000)));
-        m_server.route("/moved", LocalHttpServer::redirect("/again", 301));
-        m_server.route("/again", LocalHttpServer::redirect("tool.exe?v=2", 307));
-        m_server.route("/loop", LocalHttpServer::redirect("/loop"));
-        m_server.route("/local", LocalHttpServer::redirect("file:///etc/hostname"));
-        const QString toAgain = "to " + url("/again").toString(), toTool = "to " + url("/tool.exe?v=2").toString();
+        offer("T");
+        offer("N", "redirect=T_1.exe?v=2");
+        offer("M", "redirect=/portline/files/N_1.exe");
+        offer("L", "redirect=/portline/files/L_1.exe");
+        offer("F", "redirect=file:///etc/hostname");
+        offer("H", "redirect=http://files.vemo.example.com/portline/files/T_1.exe");
+        const QUrl toolUrl(m_service->baseUrl() + "/portline/files/T_1.exe?v=2");
+        const QString toN = "to " + url("N").toString(), toTool = "to " + toolUrl.toString();
+        const QString refused = QStringLiteral("3 Re-directs not allowed");
 
         auto refusing = watch("tool.exe");
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
-        QVERIFY(refusing->run(url("/moved")));
-        QCOMPARE(refusing->events, (QStringList{"started", toAgain, "3 Re-directs not allowed"}));
+        QVERIFY(refusing->run(url("M")));
+        QCOMPARE(refusing->events, (QStringList{"started", toN, refused}));
+        // Plain http, even to this machine, only where the owner allows it.
+        auto secureOnly = watch("tool.exe", "Download { followRedirects: true }");
+        QVERIFY(secureOnly->run(url("M")));
+        QCOMPARE(secureOnly->events, (QStringList{"started", toN, refused}));
         QCOMPARE(files(), QStringList());
 
         // Allowed: a chain of relative locations ends at the file; the
         // redirect pages' own bodies are no progress (nor update, sent with
         // it), so it only rises.
-        auto following = watch("tool.exe", "Download { followRedirects: true }");
-        QVERIFY(following->run(url("/moved")));
-        QCOMPARE(following->events, (QStringList{"started", toAgain, "started", toTool, "started", kFinished}));
-        QCOMPARE(following->d->url(), url("/tool.exe?v=2"));
-        QCOMPARE(contents("tool.exe"), pattern(5000));
+        auto following = watch("tool.exe", "Download { followRedirects: true; plainLoopback: true }");
+        QVERIFY(following->run(url("M")));
+        QCOMPARE(following->events, (QStringList{"started", toN, "started", toTool, "started", kFinished}));
+        QCOMPARE(following->d->url(), toolUrl);
+        QCOMPARE(contents("tool.exe"), pattern(300500));
         QVERIFY(!following->progress.isEmpty() && following->progress.constFirst() > 0
                 && std::is_sorted(following->progress.cbegin(), following->progress.cend()));
 
         // A loop ends after a bounded number of requests; a web server
-        // cannot hand over a local file.
+        // cannot hand over a local file, nor send the download on to
+        // another host in plain text.
         QFile::remove(m_dir.filePath("tool.exe"));
-        const int before = m_server.requests();
-        QVERIFY(following->run(url("/loop")));
+        QVERIFY(following->run(url("L")));
         QCOMPARE(following->events.last(), QStringLiteral("3 Too many re-directs"));
-        QCOMPARE(m_server.requests() - before, QuickDownload::maxRedirects + 1);
-        QVERIFY(following->run(url("/local")));
-        QCOMPARE(following->events.last(), QStringLiteral("3 Re-directs not allowed"));
+        QCOMPARE(following->events.count("started"), 3 + QuickDownload::maxRedirects + 1);
+        for (const char *model : {"F", "H"}) {
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Re-direct not followed")));
+            QVERIFY(following->run(url(model)));
+            QCOMPARE(following->events.last(), refused);
+        }
         QCOMPARE(files(), QStringList());
-    }
 
-    // A connection cut or refused fails through the reply's error, as a stop
-    // does (stopAndDestructionLeaveNoFile).
+        // The interface's own requests (the firmware query's XMLHttpRequest
+        // follows redirects itself, hop by hop): the same rule for each.
+        QQmlEngine engine;
+        GuardedNetworkAccessFactory guarded(true);
+        engine.setNetworkAccessManagerFactory(&guarded);
+        QQmlComponent fetcher(&engine);
+        fetcher.setData("import QtQml 2.15\n"
+                        "QtObject { property string answer: \"\"\n"
+                        "  function fetch(url) { answer = \"\"; var r = new XMLHttpRequest(); r.open(\"GET\", url)\n"
+                        "    r.onreadystatechange = function() { if (r.readyState === XMLHttpRequest.DONE)\n"
+                        "      answer = r.status + \" \" + r.responseText.length } ; r.send() } }",
+                        QUrl());
+        std::unique_ptr<QObject> xhr(fetcher.create());
+        QVERIFY2(xhr, qPrintable(fetcher.errorString()));
+        const auto fetch = [&](const QUrl &address) {
+            QMetaObject::invokeMethod(xhr.get(), "fetch", Q_ARG(QVariant, address.toString()));
+            return QTest::qWaitFor([&] { return !xhr->property("answer").toString().isEmpty(); }, 10000)
+                       ? xhr->property("answer").toString() : QStringLiteral("no answer");
+        };
+        QCOMPARE(fetch(url("M")), QStringLiteral("200 300500"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Network request refused \\(plain http to another host\\)")));
+        QCOMPARE(fetch(url("H")), QStringLiteral("0 0"));
+        GuardedNetworkAccessFactory secure(false);
+        QQmlEngine secureEngine;
+        secureEngine.setNetworkAccessManagerFactory(&secure);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Network request refused \\(plain http\\)")));
+        QCOMPARE(secureEngine.networkAccessManager()->get(QNetworkRequest(url("T")))->error(), QNetworkReply::ProtocolUnknownError);
+    }
+    // A server error, an answer without its length where one is required
+    // and a trickle that never gets anywhere fail as a stop does
+    // (stopAndDestructionLeaveNoFile): nothing is left.
     void failuresAndRefusedInputsLeaveNoFile()
     {
-        LocalHttpServer::Response failing = LocalHttpServer::ok("internal trouble");
-        failing.status = 500;
-        failing.reason = "Internal Server Error";
-        m_server.route("/fail", failing);
+        offer("E", "offer-file=error");
         auto download = watch("out.bin");
-        QVERIFY(download->run(url("/fail")));
+        QVERIFY(download->run(url("E")));
         QVERIFY2(download->events.size() == 2 && download->events.last().startsWith("3 ")
-                     && download->events.last().contains("Internal Server Error"), qPrintable(download->events.join('\n')));
+                     && download->events.last().contains("Server Error"), qPrintable(download->events.join('\n')));
+        QCOMPARE(files(), QStringList());
+
+        offer("U", "offer-file=nolength");
+        auto unmeasured = watch("out.bin", "Download { requireLength: true }");
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Download refused, no length given")));
+        QVERIFY(unmeasured->run(url("U")));
+        QCOMPARE(unmeasured->events, (QStringList{"started", "3 No length given"}));
+        QCOMPARE(files(), QStringList());
+
+        // Ten bytes a second keep the progress moving, never 1000 bytes in
+        // the limit's time.
+        offer("P", "offer-file=drip");
+        auto drip = watch("out.bin", "Download { stallTimeout: 1500 }");
+        QElapsedTimer clock;
+        clock.start();
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Download stalled")));
+        QVERIFY(drip->run(url("P")));
+        QCOMPARE(drip->events, (QStringList{"started", "3 Download stalled"}));
+        QVERIFY2(clock.elapsed() < 5000 && drip->progress.size() > 2, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(files(), QStringList());
 
         // Inputs are checked before any request.
         QVERIFY(fixture::writeAll(m_dir.filePath("out.bin"), QByteArray()));
-        m_server.route("/good", LocalHttpServer::ok("new"));
-        const int before = m_server.requests();
+        offer("G");
         auto checked = watch("out.bin");
         QuickDownload &d = *checked->d;
         d.setDestination(QUrl());
         d.start(QUrl());
-        d.start(url("/good"));
+        d.start(url("G"));
         d.setDestination(target("out.bin"));
-        d.start(url("/good"));
+        d.start(url("G"));
         d.setDestination(target("no-such-folder/x.bin"));
         d.start();
         QCOMPARE(checked->events.mid(0, 3), (QStringList{"1 Url is empty", "2 Destination is empty",
                                                          "2 Overwriting not allowed for destination file \"" + m_dir.filePath("out.bin") + '"'}));
         QVERIFY(checked->events.size() == 4 && checked->events.last().startsWith("2 ")); // no folder to write into
-        QCOMPARE(m_server.requests() - before, 0);
         d.setDestination(target("out.bin"));
         d.setOverwrite(true);
         QVERIFY(checked->run());
-        QCOMPARE(contents("out.bin"), QByteArray("new"));
+        QCOMPARE(contents("out.bin"), pattern(300500));
 
-        // A file made at the destination while the body comes is the user's: it stays.
-        LocalHttpServer::Response slow = LocalHttpServer::ok(pattern(5000));
-        slow.pauseMs = 500;
-        m_server.route("/slow", slow);
+        // A file made at the destination while the body comes (in pieces
+        // over a second) is the user's: it stays.
         auto late = watch("late.bin");
-        late->d->start(url("/slow"));
+        late->d->start(url("G"));
         QVERIFY(fixture::writeAll(m_dir.filePath("late.bin"), "the user's own file"));
         QTRY_COMPARE_WITH_TIMEOUT(late->ends(), 1, 10000);
         QVERIFY2(late->events.size() == 2 && late->events.last().startsWith("2 Overwriting not allowed"), qPrintable(late->events.join('\n')));
@@ -202,15 +280,14 @@ private slots:
 
     void stopAndDestructionLeaveNoFile()
     {
-        LocalHttpServer::Response stalled = LocalHttpServer::ok(pattern(100000));
-        stalled.sendOnly = 30000;
-        stalled.pauseMs = 200;
-        m_server.route("/stall", stalled);
+        offer("S");
+        const auto midway = [](const Watched &w) {
+            return std::any_of(w.progress.cbegin(), w.progress.cend(), [](double p) { return p > 0 && p < 1; });
+        };
         auto download = watch("stalled.bin");
         QSignalSpy runningChanged(download->d.get(), &QuickDownload::runningChanged);
-        download->d->start(url("/stall"));
-        QTRY_VERIFY_WITH_TIMEOUT(download->progress.contains(0.3), 10000);
-        QCOMPARE(download->updates.last(), QStringLiteral("30 100"));
+        download->d->start(url("S"));
+        QTRY_VERIFY_WITH_TIMEOUT(midway(*download), 10000);
         QCOMPARE(files(), QStringList()); // the destination appears only when complete
 
         download->d->stop();
@@ -220,9 +297,10 @@ private slots:
         QCOMPARE(download->events, (QStringList{"started", "3 Operation canceled"}));
         QCOMPARE(files(), QStringList());
 
+        download->progress.clear();
         download->d->start();
-        QTRY_VERIFY_WITH_TIMEOUT(download->progress.count(0.3) == 2, 10000);
-        download->d.reset(); // destroyed while the body stalls
+        QTRY_VERIFY_WITH_TIMEOUT(midway(*download), 10000);
+        download->d.reset(); // destroyed while the body comes
         QTest::qWait(200);
         QCOMPARE(files(), QStringList());
     }

@@ -754,6 +754,17 @@ def flow_device(program_exe, sim_exe):
     muted(sounds)
     assert program.checked("USB Silent Removal")
 
+    # A change config.ini cannot take (here a folder in its place) is said.
+    ini = os.path.join(DATA, "config.ini")
+    os.rename(ini, ini + ".away")
+    os.mkdir(ini)
+    program.press("USB Silent Removal", role="check")
+    program.alert("The change could not be saved: the home folder is full or read-only.")
+    os.rmdir(ini)
+    os.rename(ini + ".away", ini)
+    program.press("USB Silent Removal", role="check")
+    wait_for("silent = 1", lambda: config()["QV5830"].get("silent") == "1")
+
     # Home and back in the same connection: no second query.
     program.press("Home")
     program.gone("button", "Device")
@@ -781,6 +792,17 @@ def flow_device(program_exe, sim_exe):
     program.gone("button", "Device")
     connected_cards(program, {"QV5830": True}, timeout=3.0)
     hand_over(program, switch, "shift+alt+s")
+
+    # A switch that leaves 0.3 s after it connected: its page closes within 3 s.
+    switch.ctl("set", "1", "port=1")
+    switch.ctl("plug", "2")
+    connected_cards(program, {"QV5830": True, "QV5840": False})
+    program.press("QV5840")
+    pressed = time.monotonic()
+    program.find("button", "Device")
+    time.sleep(max(0.0, pressed + 0.3 - time.monotonic()))
+    switch.ctl("unplug", "2")
+    program.gone("button", "Device", timeout=3.0)
 
 
 def press_keys(*keys):
@@ -977,6 +999,13 @@ def flow_maintenance(program_exe, sim_exe):
         program.find("text", "New Firmware Version")
         program.find("text", "Offered version: " + new)
 
+    # The server's texts are shown as they stand, never as markup.
+    switch.ctl("set", "1", "offer=" + new + "<b>x</b>")
+    program.press("Check")
+    program.find("text", "Offered version: " + new + "<b>x</b>")
+    program.press("Close", last=True)
+    switch.ctl("set", "1", "offer=" + new)
+
     for answer, stored in (("Remind me later", "1"), ("Skip this version", "0"), ("Close", "1")):
         offer()
         if answer == "Remind me later":
@@ -1014,9 +1043,24 @@ def flow_maintenance(program_exe, sim_exe):
     assert "update" not in switch.commands(1), switch.commands(1)
     switch.ctl("set", "1", "offer-file=tool", "refuse-update=1")
     download("Set upgrade mode failed, please check the device connection.")
+    # A tool without its length is refused at once; one that drips stalls
+    # (after the shortened time-out) however often a byte comes.
     switch.ctl("set", "1", "refuse-update=0", "offer-file=nolength")
+    download("Firmware upgrade file open failed.")
+    switch.ctl("set", "1", "offer-file=drip")
     download(stall)
     switch.ctl("set", "1", "offer-file=tool")
+    tool_files = [n for n in os.listdir(os.environ["TMPDIR"]) if n.startswith(model + "_")]
+    assert not tool_files, tool_files
+
+    # A 20 MB answer is refused, and the log keeps none of it.
+    log = os.path.join(DATA, "log.txt")
+    before = os.path.getsize(log)
+    switch.ctl("set", "1", "offer-size=20000000")
+    program.press("Check")
+    program.find("text", "Failed: the firmware service's answer could not be read.")
+    assert os.path.getsize(log) - before < 20000, os.path.getsize(log) - before
+    switch.ctl("set", "1", "offer-size=0")
 
     def progress():
         wait_for("some progress", lambda: [t for t in program.elements("text")

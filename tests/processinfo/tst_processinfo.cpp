@@ -159,6 +159,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(temp() + "/report.txt"), 10000);
         QCOMPARE(QString::fromLocal8Bit(readAll(temp() + "/report.txt")).split('\n'),
                  (QStringList{QDir(temp()).canonicalPath(), "/dev/null", "/dev/null", ""}));
+
+        // The checked tool starts only while it is the file checked: one put
+        // in its place since (a file the check refused) starts nothing.
+        const QString checked = process.fileIdentity(QStringLiteral("/tool.sh"));
+        QVERIFY(!checked.isEmpty() && process.fileIdentity(QStringLiteral("link.sh")).isEmpty());
+        QVERIFY(writeFile(temp() + "/tool.sh", "#!/bin/sh\ntouch started.txt\n"));
+        MessageCapture::take();
+        QVERIFY(!process.openCheckedProcess(QStringLiteral("/tool.sh"), checked));
+        QVERIFY(!process.openCheckedProcess(QStringLiteral("/tool.sh"), QString()));
+        QCOMPARE(MessageCapture::take().filter("The upgrade tool changed after its check, not started").size(), 2);
+        // A download that will not be started goes; nothing outside the folder does.
+        QVERIFY(!process.removeTemporary(QStringLiteral("../escape.sh")) && QFile::exists(parent + "/escape.sh"));
+        QVERIFY(process.removeTemporary(QStringLiteral("/tool.sh")) && !QFile::exists(temp() + "/tool.sh"));
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(temp() + "/started.txt"));
     }
 };
 

@@ -4,6 +4,8 @@
 // firmware queries go to the firmware service of a real kvm-sim, whose
 // switches each stand for one kind of answer.
 
+#include "Download/GuardedNetworkAccess.h"
+#include "Download/quickdownload.h"
 #include "QmlRegistration.h"
 #include "TestFixture.h"
 
@@ -23,9 +25,13 @@ public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         const QString firmwareUrl = startFirmwareService();
+        // As the program's: plain http to this machine only, on every hop.
+        engine->setNetworkAccessManagerFactory(&m_network);
         const QString stubs = QStringLiteral(PORTVIEW_QML_STUBS);
         engine->addImportPath(stubs);
         registerInterfaceModule();
+        // The real download, so the upgrade page loads.
+        qmlRegisterType<QuickDownload>("com.vemo.quickdownload", 1, 0, "Download");
         QQmlComponent component(engine, QUrl::fromLocalFile(stubs + QStringLiteral("/Services.qml")));
         QObject *services = component.create();
         if (!services)
@@ -60,7 +66,9 @@ private:
                            QStringLiteral("--switch"), QStringLiteral("model=OLDER,pid=3,offer=v1.0.8"),
                            QStringLiteral("--switch"), QStringLiteral("model=SLOW,pid=4,offer=v1.0.10,offer-delay=5000"),
                            QStringLiteral("--switch"), QStringLiteral("model=BROKEN,pid=5,offer=v1.0.10,offer-status=500"),
-                           QStringLiteral("--switch"), QStringLiteral("model=GARBLED,pid=6,offer-body=garbage")});
+                           QStringLiteral("--switch"), QStringLiteral("model=GARBLED,pid=6,offer-body=garbage"),
+                           QStringLiteral("--switch"), QStringLiteral("model=MOVED,pid=7,redirect=http://fw.vemo.example.com/x"),
+                           QStringLiteral("--switch"), QStringLiteral("model=HUGE,pid=8,offer=v1.0.8,offer-size=20000000")});
         QByteArray lines;
         while (lines.count('\n') < 2 && m_simulator.waitForReadyRead(10000))
             lines += m_simulator.readAll();
@@ -71,6 +79,7 @@ private:
     }
 
     QProcess m_simulator;
+    GuardedNetworkAccessFactory m_network{true};
     std::unique_ptr<InterfaceServices> m_services;
 };
 

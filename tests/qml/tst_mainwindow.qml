@@ -189,6 +189,8 @@ TestCase {
             { tag: "time-out", model: "SLOW", outcome: "none", ischecking: 2, fault: "network" },
             { tag: "status 500", model: "BROKEN", outcome: "none", ischecking: 2, fault: "server" },
             { tag: "not JSON", model: "GARBLED", outcome: "none", ischecking: 2, fault: "answer" },
+            { tag: "moved to plain http elsewhere", model: "MOVED", outcome: "none", ischecking: 2, fault: "network" },
+            { tag: "20 MB", model: "HUGE", outcome: "none", ischecking: 2, fault: "answer" },
         ]
     }
 
@@ -207,5 +209,17 @@ TestCase {
         if (data.outcome === "current")
             compare(window.alert_dialog_info.title, "Version is up to date!")
         compare(window.new_ver, data.outcome === "none" ? "" : "v1.0.8")
+    }
+
+    // A temporary folder that takes no file is said as such, not as a
+    // network failure (the download reports it as error 2).
+    function test_aToolThatCannotBeSaved() {
+        var frame = openFrame("QV5830", "V1.0.9")
+        frame.firmwareAnswered(200, '{"result":{"fwVersion":"V1.0.10","firmwareFileUrl":"https://fw.example.com/f/QV5830_V1.0.10.exe"}}')
+        var download = findChild(frame, "update_download")
+        verify(download !== null, "no upgrade page")
+        download.error(2, "No space left on device")
+        compare(window.alert_dialog_info.msg, "The upgrade tool could not be saved: the temporary folder is full or read-only.")
+        compare(findChild(frame, "upgrade_loader").visible, false)
     }
 }

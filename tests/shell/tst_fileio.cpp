@@ -157,10 +157,12 @@ private slots:
             const rlimit limited {static_cast<rlim_t>(before.size() + 8), saved.rlim_max};
             QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
             const auto restore = qScopeGuard([&saved] { setrlimit(RLIMIT_FSIZE, &saved); });
+            // The caller learns that the change is not kept.
             QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
-            io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1"));
+            QVERIFY(!io.setIni(QStringLiteral("System"), QStringLiteral("autorun"), QStringLiteral("1")));
             QTest::ignoreMessage(QtDebugMsg, "Unable to write config.ini.");
-            io.setIni(QStringLiteral("Big"), QStringLiteral("payload"), QString(256 * 1024, QLatin1Char('x')));
+            QVERIFY(!io.setIni(QStringLiteral("Big"), QStringLiteral("payload"), QString(256 * 1024, QLatin1Char('x'))));
+            QVERIFY(io.setIni(QStringLiteral("System"), QStringLiteral("language"), QStringLiteral("3"))); // unchanged: kept
             io.setText(QString(64 * 1024, QLatin1Char('y')));
             io.write();
         }

@@ -69,6 +69,17 @@ private slots:
         QCOMPARE(monitor.property("res").toInt(), 0);
         QVERIFY(worker->isConnected());
 
+        // A switch slow to acknowledge "update" is followed until it does,
+        // without a second command; a refusal stays a refusal.
+        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("silent=0"), QStringLiteral("delay=800")}));
+        QVERIFY(!monitor.postCmd(Codes::UpgradeMode));
+        QTest::ignoreMessage(QtDebugMsg, "No answer to update in time: waiting on for the switch");
+        QVERIFY(monitor.upgradeModeEntered());
+        QCOMPARE(monitor.property("res").toInt(), int(Codes::UpgradeMode));
+        QVERIFY(!monitor.upgradeModeEntered()); // once per command
+        QVERIFY(sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("delay=0"), QStringLiteral("refuse-update=1")}));
+        QVERIFY(!monitor.postCmd(Codes::UpgradeMode) && !monitor.upgradeModeEntered());
+
         monitor.disconnectDevice();
         QVERIFY(!worker->isConnected() && worker->vid().isEmpty() && !monitor.postCmd(0)); // nothing open
         QCOMPARE(commandsOf(sim).size(), 7);

@@ -27,6 +27,7 @@ QByteArray reason(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 302: return "Found";
     case 400: return "Bad Request";
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
@@ -39,6 +40,13 @@ FirmwareAnswer plainAnswer(int status, const QByteArray &body)
     FirmwareAnswer answer;
     answer.status = status;
     answer.body = body;
+    return answer;
+}
+
+FirmwareAnswer redirectAnswer(const QString &location)
+{
+    FirmwareAnswer answer = plainAnswer(302, "<a href=\"" + location.toUtf8() + "\">moved</a>");
+    answer.location = location.toUtf8();
     return answer;
 }
 
@@ -104,8 +112,10 @@ FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel
         unknown.model = model;
         return unknown;
     }
-    FirmwareAnswer answer;
+    FirmwareAnswer answer = spec->redirect.isEmpty() ? FirmwareAnswer() : redirectAnswer(spec->redirect);
     answer.model = model;
+    if (!spec->redirect.isEmpty())
+        return answer;
     answer.status = spec->offerStatus;
     answer.delayMs = spec->offerDelayMs;
     if (spec->offerGarbage) {
@@ -118,6 +128,9 @@ FirmwareAnswer answerFirmwareQuery(const HttpRequest &request, const SpecByModel
                                                                       : spec->offerUrl;
     const QJsonObject result{{QStringLiteral("fwVersion"), version}, {QStringLiteral("firmwareFileUrl"), url}};
     answer.body = QJsonDocument(QJsonObject{{QStringLiteral("result"), result}}).toJson(QJsonDocument::Compact);
+    // Blank lines keep the answer valid JSON at any size.
+    if (spec->offerSize > answer.body.size())
+        answer.body += QByteArray(spec->offerSize - answer.body.size(), '\n');
     return answer;
 }
 
@@ -132,6 +145,10 @@ FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &
     answer.model = spec ? spec->model : QString();
     answer.contentType = "application/octet-stream";
     answer.pieces = kFilePieces;
+    if (spec && !spec->redirect.isEmpty())
+        return redirectAnswer(spec->redirect);
+    if (kind == QLatin1String("error"))
+        return plainAnswer(500, R"({"error":"the file store failed"})");
     if (kind == QLatin1String("other")) {
         answer.body = QByteArray("This is a firmware release note, not the upgrade tool.\n").repeated(200);
         return answer;
@@ -141,6 +158,9 @@ FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &
         return plainAnswer(404, R"({"error":"no upgrade tool to serve"})");
     answer.body = tool.readAll();
     answer.withLength = kind != QLatin1String("nolength");
+    // A byte at a time: never silent long, never anywhere near the end.
+    if (kind == QLatin1String("drip"))
+        answer.pieces = qMax(1, answer.body.size());
     return answer;
 }
 
@@ -207,6 +227,8 @@ void FirmwareService::reply(QTcpSocket *socket, const FirmwareAnswer &answer)
     head += "Content-Type: " + answer.contentType + "\r\nConnection: close\r\n";
     if (answer.withLength)
         head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+    if (!answer.location.isEmpty())
+        head += "Location: " + answer.location + "\r\n";
     socket->write(head + "\r\n");
     sendPieces(socket, answer.body, answer.pieces);
 }

@@ -35,6 +35,7 @@ struct FirmwareAnswer
     QByteArray contentType = "application/json";
     bool withLength = true; // false: no Content-Length, the end of the body is the close
     int pieces = 1;         // the body is sent in this many pieces, kPieceGapMs apart
+    QByteArray location;    // the Location header, when set
 };
 
 // Looks a simulated switch up by its model name; null when none has it.

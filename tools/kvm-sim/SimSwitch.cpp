@@ -35,7 +35,7 @@ const struct { const char *key; QString SwitchSpec::*field; } kTextKeys[] = {
     {"model", &SwitchSpec::model}, {"fw", &SwitchSpec::fw},         {"name1", &SwitchSpec::name1},
     {"name2", &SwitchSpec::name2}, {"port1", &SwitchSpec::port1},   {"port2", &SwitchSpec::port2},
     {"extra", &SwitchSpec::extra}, {"path", &SwitchSpec::path},     {"offer", &SwitchSpec::offer},
-    {"offer-url", &SwitchSpec::offerUrl},
+    {"offer-url", &SwitchSpec::offerUrl}, {"redirect", &SwitchSpec::redirect},
 };
 const struct { const char *key; bool SwitchSpec::*field; } kFlagKeys[] = {
     {"echo", &SwitchSpec::echo},   {"silent", &SwitchSpec::silent},          {"failsend", &SwitchSpec::failsend},
@@ -44,6 +44,7 @@ const struct { const char *key; bool SwitchSpec::*field; } kFlagKeys[] = {
 const struct { const char *key; int SwitchSpec::*field; } kCountKeys[] = {
     {"failread", &SwitchSpec::failread}, {"delay", &SwitchSpec::delayMs},
     {"offer-delay", &SwitchSpec::offerDelayMs}, {"vanish-after", &SwitchSpec::vanishAfter},
+    {"offer-size", &SwitchSpec::offerSize},
 };
 
 bool applyTableKey(const QString &key, const QString &value, SwitchSpec &spec, bool *ok)
@@ -95,7 +96,7 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
         ok = value == QLatin1String("garbage") || value == QLatin1String("json");
         spec.offerGarbage = value == QLatin1String("garbage");
     } else if (key == QLatin1String("offer-file")) {
-        ok = value == QLatin1String("tool") || value == QLatin1String("other") || value == QLatin1String("nolength");
+        ok = QStringList{"tool", "other", "nolength", "drip", "error"}.contains(value);
         spec.offerFile = value;
     } else if (key == QLatin1String("refuse-open")) {
         // Lifted with "refuse-open=none" (or an empty value).

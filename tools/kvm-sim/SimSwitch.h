@@ -40,8 +40,16 @@ struct SwitchSpec
     QString offerUrl;
     // What the service sends as the offered file: "tool" (the upgrade tool),
     // "other" (a file that is not the tool), "nolength" (the tool without a
-    // Content-Length, so the receiver cannot tell its progress).
+    // Content-Length, so the receiver cannot tell its progress), "drip" (the
+    // tool one byte every 100 ms), "error" (status 500).
     QString offerFile = QStringLiteral("tool");
+    // The model's query and offered file are answered with a 302 to this
+    // location (another host or scheme, a relative path, itself); empty: no
+    // redirect.
+    QString redirect;
+    // The query's answer is filled up to this many bytes with blank lines
+    // after the offer (0: not filled), as an oversized answer would be.
+    int offerSize = 0;
     bool refuseUpdate = false; // answer "update" (upgrade mode) as an unknown command
     int vanishAfter = 0; // unplugs itself once the N-th piece of a reply is read (0: never)
     // The host may not open it: "permission" (no access to its node) or

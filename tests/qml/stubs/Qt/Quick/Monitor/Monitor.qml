@@ -13,6 +13,7 @@ QtObject {
     function isValidHotkey(hotkey) { return hotkey.indexOf(" + ") > 0 }
     function setFunction(name, value) { stubs.record("function " + name + " " + value) }
     function getSetting() { return { version: "V1.0.3", curport: "1", Name1: "Desk", smode: "normal" } }
+    function upgradeModeEntered() { return false }
     function postCmd(mode) {
         stubs.record("post " + mode)
         return stubs.postAccepted

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>当前端口</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>当前</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>固件升级</translation>
     </message>
@@ -374,7 +387,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -409,7 +422,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
     </message>
@@ -420,7 +433,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>偏好设置</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>选择设备</translation>
     </message>
@@ -445,7 +458,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>重新搜索</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>已连接</translation>
     </message>
@@ -458,6 +476,51 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 端口 USB-C 双屏 KVM 切换器&lt;br&gt;两个 DisplayPort 4K 60 Hz 输出，USB-C PD 充电</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>仍无法打开此切换器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>无法打开此切换器。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>您的用户账户无权使用它：缺少授予访问权限的 udev 规则。请用此命令安装，然后重试：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>您的用户账户无法访问它。请向此电脑的管理员申请访问权限，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>另一个程序正在使用它。请关闭该程序，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>请拔下后重新插入，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>安装 udev 规则的命令</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>端口 @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>错误</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>无法打开固件升级文件。</translation>
@@ -963,7 +1026,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新版固件</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>关闭</translation>
@@ -1019,7 +1082,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>无法下载文件。请检查网络连接，稍后重试。</translation>
     </message>
@@ -1034,7 +1097,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请重新连接切换器，然后再次检查新固件。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下载</translation>

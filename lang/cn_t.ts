@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>作用中的連接埠</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>作用中</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>韌體升級</translation>
     </message>
@@ -374,7 +387,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
@@ -409,7 +422,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -420,7 +433,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>偏好設定</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>選擇裝置</translation>
     </message>
@@ -445,7 +458,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>重新搜尋</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>已連接</translation>
     </message>
@@ -458,6 +476,51 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 埠 USB-C 雙螢幕 KVM 切換器&lt;br&gt;兩個 DisplayPort 4K 60 Hz 輸出，USB-C PD 充電</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>仍無法開啟此切換器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>無法開啟此切換器。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>您的使用者帳戶無權使用它：缺少授予存取權的 udev 規則。請以此命令安裝，然後再試一次：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>您的使用者帳戶無法存取它。請向此電腦的管理員要求存取權，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>另一個程式正在使用它。請關閉該程式，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>請拔除後重新插入，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>安裝 udev 規則的命令</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>連接埠 @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>錯誤</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>無法開啟韌體升級檔案。</translation>
@@ -963,7 +1026,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新版韌體</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>關閉</translation>
@@ -1019,7 +1082,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>無法下載檔案。請檢查網際網路連線，稍後再試一次。</translation>
     </message>
@@ -1034,7 +1097,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請重新連接切換器，然後再次檢查新韌體。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>正在下載</translation>

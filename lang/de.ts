@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>Aktiver Anschluss</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware-Update</translation>
     </message>
@@ -374,7 +387,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -409,7 +422,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -420,7 +433,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Gerät auswählen</translation>
     </message>
@@ -445,7 +458,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
@@ -458,6 +476,51 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2-Port-USB-C-KVM-Switch für zwei Monitore&lt;br&gt;Zwei DisplayPort-Ausgänge 4K 60 Hz, Laden über USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Dieser Umschalter lässt sich noch immer nicht öffnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Dieser Umschalter lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Ihr Benutzer darf ihn nicht verwenden: Die udev-Regel, die den Zugriff erlaubt, fehlt. Installieren Sie sie mit diesem Befehl und versuchen Sie es dann erneut:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Ihr Benutzer hat keinen Zugriff darauf. Bitten Sie den Administrator dieses Computers um Zugriff und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Ein anderes Programm verwendet ihn. Schließen Sie dieses Programm und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Ziehen Sie ihn ab, schließen Sie ihn wieder an und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Befehl, der die udev-Regel installiert</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Anschluss @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Fehler</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Die Firmware-Update-Datei konnte nicht geöffnet werden.</translation>
@@ -963,7 +1026,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Neue Firmware-Version</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Schließen</translation>
@@ -1019,7 +1082,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Herunterladen</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Datei konnte nicht heruntergeladen werden. Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen Sie den Switch wieder an und suchen Sie erneut nach der neuen Firmware.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Wird heruntergeladen</translation>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>Active Port</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>Firmware Upgrade</translation>
     </message>
@@ -374,7 +387,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
@@ -409,7 +422,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
     </message>
@@ -420,7 +433,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Preferences</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Select Devices</translation>
     </message>
@@ -445,7 +458,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please check the connection to the device.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>Search again</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>Connected</translation>
     </message>
@@ -458,6 +476,51 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>This switch still cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>This switch cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Your user has no access to it. Ask the administrator of this computer for access, then try again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Another program is using it. Close that program, then try again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Unplug it and plug it in again, then try again.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Command that installs the udev rule</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Port @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Firmware upgrade file open failed.</translation>
@@ -963,7 +1026,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>New Firmware Version</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Close</translation>
@@ -1019,7 +1082,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Download</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Fail to download file. Please check your internet connection and try again later.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Connect the switch again and check for the new firmware again.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Downloading</translation>

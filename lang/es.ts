@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>Puerto activo</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>Actualización de firmware</translation>
     </message>
@@ -374,7 +387,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -409,7 +422,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -420,7 +433,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Seleccionar dispositivo</translation>
     </message>
@@ -445,7 +458,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>Buscar de nuevo</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -458,6 +476,51 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Conmutador KVM USB-C de 2 puertos y doble pantalla&lt;br&gt;Dos salidas DisplayPort 4K 60 Hz, carga USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Este conmutador sigue sin poder abrirse.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Este conmutador no puede abrirse.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Su usuario no puede usarlo: falta la regla udev que da acceso. Instálela con este comando y vuelva a intentarlo:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Su usuario no tiene acceso. Pida acceso al administrador de este ordenador y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Otro programa lo está usando. Cierre ese programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Desconéctelo, vuelva a conectarlo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Comando que instala la regla udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Puerto @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>No se pudo abrir el archivo de actualización del firmware.</translation>
@@ -963,7 +1026,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Nueva versión del firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Cerrar</translation>
@@ -1019,7 +1082,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Descargar</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>No se pudo descargar el archivo. Compruebe su conexión a Internet e inténtelo más tarde.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Vuelva a conectar el conmutador y busque de nuevo el firmware nuevo.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Descargando</translation>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>Port actif</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>Mise à jour du firmware</translation>
     </message>
@@ -374,7 +387,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -409,7 +422,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -420,7 +433,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Choisir un appareil</translation>
     </message>
@@ -445,7 +458,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>Rechercher à nouveau</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>Connecté</translation>
     </message>
@@ -458,6 +476,51 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Commutateur KVM USB-C 2 ports double écran&lt;br&gt;Deux sorties DisplayPort 4K 60 Hz, recharge USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Ce commutateur ne peut toujours pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Ce commutateur ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Votre utilisateur ne peut pas l’utiliser : la règle udev qui en donne l’accès manque. Installez-la avec cette commande, puis réessayez :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Votre utilisateur n’y a pas accès. Demandez l’accès à l’administrateur de cet ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Un autre programme l’utilise. Fermez ce programme, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Débranchez-le, rebranchez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Commande qui installe la règle udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Port @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Impossible d’ouvrir le fichier de mise à jour du firmware.</translation>
@@ -963,7 +1026,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Nouvelle version du firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fermer</translation>
@@ -1019,7 +1082,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Échec du téléchargement. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Rebranchez le commutateur et recherchez à nouveau le nouveau firmware.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Téléchargement</translation>

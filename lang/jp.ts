@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>アクティブなポート</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>アクティブ</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>ファームウェアの更新</translation>
     </message>
@@ -374,7 +387,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
@@ -409,7 +422,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>このデスクトップには通知領域がありません。ホットキーが使えるように、@ は最小化したまま動作を続けます。</translation>
     </message>
@@ -420,7 +433,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>環境設定</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>デバイスの選択</translation>
     </message>
@@ -445,7 +458,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>再検索</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>接続済み</translation>
     </message>
@@ -458,6 +476,51 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 ポート USB-C デュアルディスプレイ KVM 切替器&lt;br&gt;DisplayPort 4K 60 Hz 出力 ×2、USB-C PD 充電</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>この切替器はまだ開けません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>この切替器を開けません。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>このユーザーには使用権限がありません。アクセスを許可する udev ルールがありません。次のコマンドでインストールしてから、再試行してください：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>このユーザーにはアクセス権がありません。このコンピューターの管理者にアクセス権を依頼してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>別のプログラムが使用中です。そのプログラムを終了してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>抜いて差し直してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>udev ルールをインストールするコマンド</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>ポート @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>ファームウェア更新ファイルを開けませんでした。</translation>
@@ -963,7 +1026,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>新しいファームウェア</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>閉じる</translation>
@@ -1019,7 +1082,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>ダウンロード</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>ファイルをダウンロードできませんでした。インターネット接続を確認し、しばらくしてからもう一度お試しください。</translation>
     </message>
@@ -1034,7 +1097,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スイッチをもう一度接続し、新しいファームウェアを再確認してください。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>ダウンロード中</translation>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>활성 포트</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>활성</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>취소</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>펌웨어 업그레이드</translation>
     </message>
@@ -374,7 +387,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
@@ -409,7 +422,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>이 데스크톱에는 아이콘을 표시할 트레이가 없습니다. 단축키가 계속 작동하도록 @이(가) 최소화된 채로 계속 실행됩니다.</translation>
     </message>
@@ -420,7 +433,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>환경설정</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>장치 선택</translation>
     </message>
@@ -445,7 +458,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>장치 연결을 확인하세요.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>다시 검색</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>연결됨</translation>
     </message>
@@ -458,6 +476,51 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2포트 USB-C 듀얼 디스플레이 KVM 스위치&lt;br&gt;DisplayPort 4K 60 Hz 출력 2개, USB-C PD 충전</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>이 스위치를 여전히 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>이 스위치를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>사용자에게 사용 권한이 없습니다. 접근을 허용하는 udev 규칙이 없습니다. 이 명령으로 설치한 다음 다시 시도하세요:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>사용자에게 접근 권한이 없습니다. 이 컴퓨터의 관리자에게 접근 권한을 요청한 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>다른 프로그램이 사용 중입니다. 그 프로그램을 닫은 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>뽑았다가 다시 꽂은 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>udev 규칙을 설치하는 명령</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>포트 @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>오류</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>펌웨어 업그레이드 파일을 열 수 없습니다.</translation>
@@ -963,7 +1026,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>새 펌웨어 버전</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>닫기</translation>
@@ -1019,7 +1082,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>다운로드</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>파일을 다운로드하지 못했습니다. 인터넷 연결을 확인하고 나중에 다시 시도하세요.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>스위치를 다시 연결하고 새 펌웨어를 다시 확인하세요.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>다운로드 중</translation>

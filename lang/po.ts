@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <source>Active Port</source>
+        <translation>Porta ativa</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Ativa</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -358,7 +371,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../Qml/UpgradeLauncher.qml" line="+42"/>
+        <location filename="../Qml/UpgradeLauncher.qml" line="+44"/>
         <source>Firmware Upgrade</source>
         <translation>Atualização de firmware</translation>
     </message>
@@ -374,7 +387,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location filename="../Qml/main.qml" line="-2"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
@@ -409,7 +422,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+132"/>
+        <location filename="../Qml/main.qml" line="+136"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -420,7 +433,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Preferências</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Selecionar dispositivo</translation>
     </message>
@@ -445,7 +458,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+13"/>
+        <source>Search again</source>
+        <translation>Procurar novamente</translation>
+    </message>
+    <message>
+        <location line="+105"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -458,6 +476,51 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Switch KVM USB-C de 2 portas para dois monitores&lt;br&gt;Duas saídas DisplayPort 4K 60 Hz, carregamento USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Este comutador ainda não pode ser aberto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Este comutador não pode ser aberto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Seu usuário não pode usá-lo: falta a regra udev que dá acesso. Instale-a com este comando e tente novamente:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Seu usuário não tem acesso a ele. Peça acesso ao administrador deste computador e tente novamente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Outro programa o está usando. Feche esse programa e tente novamente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Desconecte-o, conecte-o novamente e tente de novo.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Comando que instala a regra udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Porta @</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1009,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Erro</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location line="+28"/>
         <source>Firmware upgrade file open failed.</source>
         <translation>Não foi possível abrir o arquivo de atualização do firmware.</translation>
@@ -963,7 +1026,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Nova versão do firmware</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="+98"/>
+        <location filename="../Qml/upgrade_info.qml" line="+100"/>
         <location filename="../Qml/UpgradeOffer.qml" line="+7"/>
         <source>Close</source>
         <translation>Fechar</translation>
@@ -1019,7 +1082,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Baixar</translation>
     </message>
     <message>
-        <location filename="../Qml/upgrade_info.qml" line="-155"/>
+        <location filename="../Qml/upgrade_info.qml" line="-158"/>
         <source>Fail to download file. Please check your internet connection and try again later.</source>
         <translation>Falha ao baixar o arquivo. Verifique sua conexão com a Internet e tente novamente mais tarde.</translation>
     </message>
@@ -1034,7 +1097,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Conecte o switch novamente e verifique o novo firmware outra vez.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+134"/>
         <location line="+8"/>
         <source>Downloading</source>
         <translation>Baixando</translation>

@@ -5,14 +5,20 @@ import "Ports.js" as Ports
 // Which port's computer has the switch's keyboard, mouse and screens: both
 // ports, under the names the switch reports for them, the active one
 // filled. It follows the worker's last status read. The device page puts
-// it beside its first heading, where it takes no row of its own.
+// it beside its first heading, where it takes no row of its own: within
+// `room`, the caption goes first when the chips would be cut short (long
+// translations, long port names), then the names are elided.
 Row {
     id: port_row
     property int active: monitor.activePort
     property var names: monitor.portNames
+    property real room: 360
+    readonly property real chipText: (room - (caption.visible ? caption.width + spacing : 0) - spacing) / 2 - 24
 
     spacing: 8
     StaticText {
+        id: caption
+        visible: (port_row.room - implicitWidth - 2 * port_row.spacing) / 2 - 24 >= 110
         anchors.verticalCenter: parent.verticalCenter
         text: qsTr("Active Port")
         font.pixelSize: 13
@@ -32,7 +38,7 @@ Row {
             StaticText {
                 id: label
                 anchors.centerIn: parent
-                width: Math.min(implicitWidth, 160)
+                width: Math.min(implicitWidth, port_row.chipText)
                 elide: Text.ElideRight
                 text: Ports.label(parent.port, port_row.names)
                 font.pixelSize: 14

@@ -68,7 +68,7 @@ Column {
     }
     TextButton {
         anchors.horizontalCenter: parent.horizontalCenter
-        width: 130
+        width: Math.max(130, implicitContentWidth + 40)
         height: 29
         text: qsTranslate("main", "Try again")
         onClicked: problem.retry()

@@ -173,8 +173,8 @@ Rectangle {
                     anchors.top: parent.top
                     anchors.topMargin: 16
                     anchors.horizontalCenter: parent.horizontalCenter
-                    width: card.refused ? 120 : 280
-                    height: card.refused ? 90 : 210
+                    width: card.refused ? 96 : 280
+                    height: card.refused ? 72 : 210
                     opacity: card.refused ? 0.45 : 1
                     source: "../Images/QV5830.png"
                     Accessible.ignored: true

@@ -606,9 +606,11 @@ def shoot(program, name):
 
 
 def flow_brand(program_exe, sim_exe):
-    """The sister brand: its theme, guide, no video row, no user manual, row 2 a web page."""
+    """The sister brand: its theme (a card that cannot be opened too), guide, no video row, no user
+    manual, row 2 a web page."""
     opened = stub_browser()
-    _, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
+    _, program = start(program_exe, sim_exe, QV5830, ("switch", "model=QV5840,pid=0002,refuse-open=busy"),
+                       cards={"QV5830": True, "QV5840": False})
     check_theme(program, "#000000", logo_bar="#272727")
     shoot(program, "hollin_home")
     program.press("QV5830")
@@ -774,6 +776,7 @@ def flow_device(program_exe, sim_exe):
     # The switch that cannot be opened: a click on its card tries it again
     # and stays on the home page; "Try again" tells a new reason, and
     # connects it, as a click on its card would, once it opens.
+    subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)  # no hover on the shot
     shoot(program, "refused")
     program.press("QV5840")
     wait_for("still not opened", lambda: program.cards()["QV5840"].startswith("This switch still cannot be opened."))

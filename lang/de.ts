@@ -4,7 +4,7 @@
 <context>
     <name>ActivePortRow</name>
     <message>
-        <location filename="../Qml/ActivePortRow.qml" line="+17"/>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
         <source>Active Port</source>
         <translation>Aktiver Anschluss</translation>
     </message>

@@ -63,6 +63,37 @@ Item {
         onTriggered: session.getDevSetting()
     }
 
+    // "Try again" on a card whose switch could not be opened: opened now,
+    // it connects as a click on its card would.
+    function retryOpen(index) {
+        if (index >= 0 && index < hid_dev_model.count)
+            hidusb.retryOpen(hid_dev_model.get(index).dev_path)
+    }
+
+    Connections {
+        target: session.hidusb
+        function onOpenChecked(path, openError) {
+            for (var i = 0; i < hid_dev_model.count; ++i) {
+                if (hid_dev_model.get(i).dev_path !== path)
+                    continue
+                var record = session.hidusb.devlist.filter(function (d) { return d.path === path })[0]
+                // A failed connection has given the card its own reason.
+                if (openError === "" && session.connectDevice(i))
+                    return
+                console.log("still not opened:", path, openError)
+                if (openError !== "")
+                    session.refuse(i, openError, record && record.openCommand ? record.openCommand : "")
+                hid_dev_model.setProperty(i, "failed_tries", hid_dev_model.get(i).failed_tries + 1)
+                return
+            }
+        }
+    }
+
+    function refuse(index, code, command) {
+        hid_dev_model.setProperty(index, "open_error", code)
+        hid_dev_model.setProperty(index, "open_command", command)
+    }
+
     Connections {
         target: detect_event
         function onDevChanged() {
@@ -109,10 +140,16 @@ Item {
         dev_model = device.modelname
         dev_status = monitor.connectDevice(device.path)
         if (!dev_status) {
+            // The switch connected before is closed now: its mark goes too.
+            if (selectDevIndex !== -1 && selectDevIndex < hid_dev_model.count)
+                hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.NotConnected)
+            selectDevIndex = -1
             hid_dev_model.setProperty(index, "status_img", Codes.NotConnected)
+            refuse(index, monitor.openError || "other", monitor.openCommand)
             status_img = "../Images/offline.png"
             return false
         }
+        refuse(index, "", "")
         if (selectDevIndex !== -1 && selectDevIndex < hid_dev_model.count)
             hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.NotConnected)
         selectDevIndex = index
@@ -231,7 +268,8 @@ Item {
                       "upgrade_name", "upgrade_date", "upgrade_new", "upgrade_fix", "official_ver"]
         for (var i = 0; i < devsInfo.length; ++i) {
             var d = devsInfo[i]
-            var card = { selected: 1, vid_pid: d.vid + "/" + d.pid, dev_path: d.path, status_img: Codes.NotConnected }
+            var card = { selected: 1, vid_pid: d.vid + "/" + d.pid, dev_path: d.path, status_img: Codes.NotConnected,
+                         open_error: d.openError || "", open_command: d.openCommand || "", failed_tries: 0 }
             for (var k = 0; k < copied.length; ++k)
                 card[copied[k]] = d[copied[k]] === undefined ? "" : d[copied[k]]
             hid_dev_model.append(card)

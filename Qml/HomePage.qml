@@ -10,6 +10,15 @@ Rectangle {
     property var session
     signal cardClicked(int index)
 
+    // A card whose switch cannot be opened tries it again instead of
+    // opening the device page, which could do nothing with it.
+    function pressCard(index) {
+        if (session.cards.get(index).open_error !== "")
+            session.retryOpen(index)
+        else
+            cardClicked(index)
+    }
+
     color: Theme.bgcolor === "" ? "white" : Theme.bgcolor
 
     function focusCard(index) {
@@ -66,6 +75,17 @@ Rectangle {
         font.bold: true
         color: home.textColour
     }
+    // A switch that arrives is found by itself; this is for one whose
+    // arrival the system did not report (a hub, a node given access later).
+    TextButton {
+        visible: no_device.visible
+        anchors.top: no_device.bottom
+        anchors.topMargin: 24
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.max(150, implicitContentWidth + 40)
+        text: qsTranslate("main", "Search again")
+        onClicked: home.session.searchDevice()
+    }
 
     Flickable {
         id: dev_flick
@@ -109,6 +129,7 @@ Rectangle {
             height: 350
             Rectangle {
                 id: card
+                readonly property bool refused: model.open_error !== ""
                 anchors.fill: parent
                 anchors.margins: 3
                 radius: 10
@@ -117,15 +138,15 @@ Rectangle {
                 color: Theme.brand.card
                 Accessible.role: Accessible.Button
                 Accessible.name: model.modelname
-                Accessible.description: model.status_img === Codes.Connected ? "Connected" : ""
-                Accessible.onPressAction: home.cardClicked(index)
+                Accessible.description: refused ? problem.reason : model.status_img === Codes.Connected ? "Connected" : ""
+                Accessible.onPressAction: home.pressCard(index)
                 Accessible.focusable: true
                 // Tab reaches each card, the arrow keys move along the row,
                 // Space and Enter open it; the row scrolls to the focused card.
                 activeFocusOnTab: true
-                Keys.onSpacePressed: home.cardClicked(index)
-                Keys.onReturnPressed: home.cardClicked(index)
-                Keys.onEnterPressed: home.cardClicked(index)
+                Keys.onSpacePressed: home.pressCard(index)
+                Keys.onReturnPressed: home.pressCard(index)
+                Keys.onEnterPressed: home.pressCard(index)
                 Keys.onLeftPressed: home.focusCard(index - 1)
                 Keys.onRightPressed: home.focusCard(index + 1)
                 onActiveFocusChanged: {
@@ -138,14 +159,23 @@ Rectangle {
                         dev_flick.contentX = left + parent.width - dev_flick.width
                 }
                 FocusRing { radius: 12 }
+                // Under the card's own controls (the command, "Try again").
+                MouseArea {
+                    id: card_mouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: home.pressCard(index)
+                }
 
                 Image {
                     id: product
                     anchors.top: parent.top
                     anchors.topMargin: 16
                     anchors.horizontalCenter: parent.horizontalCenter
-                    width: 280
-                    height: 210
+                    width: card.refused ? 96 : 280
+                    height: card.refused ? 72 : 210
+                    opacity: card.refused ? 0.45 : 1
                     source: "../Images/QV5830.png"
                     Accessible.ignored: true
                 }
@@ -170,7 +200,21 @@ Rectangle {
                     font.bold: true
                     color: Theme.brand.cardText
                 }
+                CardOpenProblem {
+                    id: problem
+                    visible: card.refused
+                    anchors.top: card_name.bottom
+                    anchors.topMargin: 6
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.margins: 12
+                    code: model.open_error
+                    command: model.open_command
+                    failedTries: model.failed_tries
+                    onRetry: home.session.retryOpen(index)
+                }
                 StaticText {
+                    visible: !card.refused
                     anchors.top: card_name.bottom
                     anchors.topMargin: 4
                     anchors.left: parent.left
@@ -183,13 +227,6 @@ Rectangle {
                     font.pixelSize: 12
                     font.bold: true
                     color: Theme.brand.cardText
-                }
-                MouseArea {
-                    id: card_mouse
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: home.cardClicked(index)
                 }
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import vemo.trayicon 1.0
+import "Ports.js" as Ports
 
 // The tray icon with its menu. It asks the window for what a person picked
 // (`requested` with "" to show the window, "about" or "quit"). Built once
@@ -7,6 +8,12 @@ import vemo.trayicon 1.0
 Loader {
     id: tray_control
     property string title
+    // The connected switch's model, "" when none is: the tooltip names it
+    // and its active port (from the window's `monitor`).
+    property string model
+    readonly property string portText: Ports.label(monitor.activePort, monitor.portNames)
+    readonly property string toolTip: model === "" ? title
+                                                   : title + "\n" + model + (portText !== "" ? ": " + portText : "")
     signal requested(string ui)
     // No tray can bring the window back, so hiding minimised it instead:
     // said once a run, not at every close.
@@ -18,7 +25,7 @@ Loader {
         SystemTray {
             visible: true
             icon: "../kvm.ico"
-            toolTip: tray_control.title
+            toolTip: tray_control.toolTip
             onTrigger: tray_control.requested("")
             onKeptRunning: {
                 if (!tray_control.toldKeptRunning) {

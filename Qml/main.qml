@@ -208,6 +208,9 @@ Window {
     function cardClicked(index) {
         if (session.cards.get(index).status_img === Codes.NotConnected)
             connectDevice(index)
+        // It could not be opened: its card says why instead.
+        if (session.cards.get(index).open_error !== "")
+            return
         if (dev_status || isDEBUG !== 0)
             gotoNextUI()
     }
@@ -320,6 +323,7 @@ Window {
     TrayControl {
         id: tray_loader
         title: main.company + " Portview"
+        model: session.dev_status ? session.dev_model : ""
         onRequested: main.showWindow(ui)
         onKeptRunning: main.showNotice(title, qsTr("No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.").replace("@", title))
     }

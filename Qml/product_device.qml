@@ -148,7 +148,6 @@ Rectangle {
             Qt.callLater(device_page.firmwareCheckWanted)
         }
     }
-
     Flickable {
         id: scroller
         width: 614
@@ -158,6 +157,7 @@ Rectangle {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar { policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff; Accessible.name: qsTranslate("product_frame", "Device") }
+        ActivePortRow { x: sections.x + sections.width - width; y: sections.y }
 
         Column {
             id: sections

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>当前端口</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>当前</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>为设备充电时，建议使用通过受限电源（LPS）认证、功率 65 瓦以上的 USB-C PD 电源适配器。基本 USB 功能和视频输出的系统供电至少需要 5V、3A。</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>请确认每台设备都已安装 @ Portview，并已正确连接到 @ KVM。</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>将另一台 USB-C 信号源设备连接到本机的 USB-C 接口（信号源 2）。</translation>
     </message>
@@ -229,7 +242,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>跳过</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>连接到切换器的电脑</translation>
     </message>
@@ -239,12 +252,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>可在 [支持] -&gt; [快速入门指南] 中找到</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -262,7 +275,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -288,25 +301,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>不支持此按键。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>与系统快捷键冲突。</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>请输入组合键。</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>编辑快捷键</translation>
     </message>
@@ -322,7 +335,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>设备切换</translation>
     </message>
@@ -332,7 +345,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未设置</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -347,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -373,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切换器仍报告固件版本 @：固件未更改。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>无法保存此更改：主文件夹已满或为只读。</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -389,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>错误</translation>
@@ -415,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
     </message>
@@ -426,7 +439,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>偏好设置</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>选择设备</translation>
     </message>
@@ -451,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>已连接</translation>
     </message>
@@ -464,6 +477,56 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 端口 USB-C 双屏 KVM 切换器&lt;br&gt;两个 DisplayPort 4K 60 Hz 输出，USB-C PD 充电</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>重新搜索</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>仍无法打开此切换器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>无法打开此切换器。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>您的用户账户无权使用它：缺少授予访问权限的 udev 规则。请用此命令安装，然后重试：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>您的用户账户无法访问它。请向此电脑的管理员申请访问权限，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>另一个程序正在使用它。请关闭该程序，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>请拔下后重新插入，然后重试。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>安装 udev 规则的命令</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>端口 @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>常见问题</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>搜索</translation>
@@ -674,12 +739,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>当前固件已是最新版本。</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>设备</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>维护</translation>
     </message>
@@ -700,12 +766,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>备份</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>将设备设置备份到本地。</translation>
     </message>
@@ -782,12 +848,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>固件版本</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>正在检查</translation>
     </message>
@@ -823,12 +889,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>开机自动启动</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>无法设置开机自动启动，请重试。</translation>
     </message>
@@ -843,18 +909,20 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>开机时自动运行 @。</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>关于我们</translation>
     </message>
@@ -938,7 +1006,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>导出</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>支持</translation>
     </message>
@@ -986,12 +1055,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下载前请仔细阅读以下内容。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>许可条款</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;固件许可协议&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下文授予的权利外，保留所有权利。&lt;/p&gt;&lt;p&gt;任何拥有此类切换器的人均可免费下载本固件及其升级工具、将固件安装到该切换器上，并为此目的保留两者的副本。&lt;/p&gt;&lt;p&gt;本固件和工具按&lt;b&gt;“原样”&lt;/b&gt;提供，不提供任何明示或暗示的保证，包括适用于特定用途的保证。在任何情况下，作者均不对因使用本固件和工具而产生的任何索赔、损害或其他责任负责。&lt;/p&gt;&lt;p&gt;&lt;b&gt;开始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具报告完成之前，请保持切换器连接电源和本电脑。&lt;/li&gt;&lt;li&gt;写入固件期间请勿切换端口。&lt;/li&gt;&lt;li&gt;您的设置会保留；可在“维护”页面备份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;选择“下载”即表示您接受这些条款。&lt;/p&gt;</translation>
     </message>

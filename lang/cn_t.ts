@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>作用中的連接埠</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>作用中</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>為裝置充電時，建議使用通過受限電源（LPS）認證、功率 65 瓦以上的 USB-C PD 電源變壓器。基本 USB 功能與影像輸出的系統電源需求至少為 5V、3A。</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>請確認每台裝置都已安裝 @ Portview，並已正確連接到 @ KVM。</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>將另一台 USB-C 來源裝置連接到本機的 USB-C 連接埠（來源 2）。</translation>
     </message>
@@ -229,7 +242,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>略過</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>連接到切換器的電腦</translation>
     </message>
@@ -239,12 +252,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>可在 [支援] -&gt; [快速入門指南] 中找到</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>
@@ -262,7 +275,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -288,25 +301,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>不支援此按鍵。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>與系統快速鍵衝突。</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>請輸入組合鍵。</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>編輯快速鍵</translation>
     </message>
@@ -322,7 +335,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>裝置切換</translation>
     </message>
@@ -332,7 +345,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未設定</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -347,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -373,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>無法儲存此變更：主資料夾已滿或為唯讀。</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
@@ -389,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -415,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -426,7 +439,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>偏好設定</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>選擇裝置</translation>
     </message>
@@ -451,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>已連接</translation>
     </message>
@@ -464,6 +477,56 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 埠 USB-C 雙螢幕 KVM 切換器&lt;br&gt;兩個 DisplayPort 4K 60 Hz 輸出，USB-C PD 充電</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>重新搜尋</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>仍無法開啟此切換器。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>無法開啟此切換器。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>您的使用者帳戶無權使用它：缺少授予存取權的 udev 規則。請以此命令安裝，然後再試一次：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>您的使用者帳戶無法存取它。請向此電腦的管理員要求存取權，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>另一個程式正在使用它。請關閉該程式，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>請拔除後重新插入，然後再試一次。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>安裝 udev 規則的命令</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>連接埠 @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>常見問題</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>搜尋</translation>
@@ -674,12 +739,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>目前的韌體已是最新版本。</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>裝置</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>維護</translation>
     </message>
@@ -700,12 +766,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>備份</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>將裝置設定備份到本機。</translation>
     </message>
@@ -782,12 +848,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關於</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>韌體版本</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>正在檢查</translation>
     </message>
@@ -823,12 +889,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>開機時啟動</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>無法設定開機時啟動，請再試一次。</translation>
     </message>
@@ -843,18 +909,20 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>開機時自動執行 @。</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>關於我們</translation>
     </message>
@@ -938,7 +1006,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>匯出</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>支援</translation>
     </message>
@@ -986,12 +1055,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>下載前請仔細閱讀以下內容。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>授權條款</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;韌體授權條款&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @。除下列授權外，保留一切權利。&lt;/p&gt;&lt;p&gt;凡擁有此類切換器者，均可免費下載本韌體及其升級工具、將韌體安裝於該切換器，並為此目的保留兩者的副本。&lt;/p&gt;&lt;p&gt;本韌體與工具係&lt;b&gt;依現狀&lt;/b&gt;提供，不提供任何明示或默示的保證，包括適用於特定用途的保證。作者對於因使用本韌體與工具而產生的任何索賠、損害或其他責任，概不負責。&lt;/p&gt;&lt;p&gt;&lt;b&gt;開始之前&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;在工具回報完成之前，請保持切換器連接電源與本電腦。&lt;/li&gt;&lt;li&gt;寫入韌體期間請勿切換連接埠。&lt;/li&gt;&lt;li&gt;您的設定會保留；可在「維護」頁面備份一份副本。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;選擇「下載」即表示您接受這些條款。&lt;/p&gt;</translation>
     </message>

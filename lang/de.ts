@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>Aktiver Anschluss</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Zum Laden von Geräten wird ein als Limited Power Source (LPS) zertifiziertes USB-C-PD-Netzteil mit mehr als 65 Watt empfohlen. Für die grundlegenden USB-Funktionen und die Videoausgabe benötigt das System mindestens 5 V, 3 A.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>Stellen Sie sicher, dass @ Portview auf jedem Gerät installiert und jedes Gerät richtig mit dem @ KVM verbunden ist.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Schließen Sie ein weiteres USB-C-Quellgerät an den USB-C-Anschluss (Quelle 2) des Geräts an.</translation>
     </message>
@@ -229,7 +242,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Überspringen</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>Mit dem Switch verbundene Computer</translation>
     </message>
@@ -239,12 +252,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Zu finden unter [Support] -&gt; [Schnellstartanleitung]</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
@@ -262,7 +275,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>Minimieren</translation>
     </message>
@@ -288,25 +301,25 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Taste wird nicht unterstützt.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>Konflikt mit einem System-Tastenkürzel.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>Bitte eine Tastenkombination eingeben.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>Tastenkürzel bearbeiten</translation>
     </message>
@@ -322,7 +335,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>Gerät umschalten</translation>
     </message>
@@ -332,7 +345,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Nicht festgelegt</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -347,7 +360,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,13 +386,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Die Änderung konnte nicht gespeichert werden: Der Home-Ordner ist voll oder schreibgeschützt.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -389,7 +402,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -415,7 +428,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -426,7 +439,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Gerät auswählen</translation>
     </message>
@@ -451,7 +464,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
@@ -464,6 +477,56 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2-Port-USB-C-KVM-Switch für zwei Monitore&lt;br&gt;Zwei DisplayPort-Ausgänge 4K 60 Hz, Laden über USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Dieser Umschalter lässt sich noch immer nicht öffnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Dieser Umschalter lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Ihr Benutzer darf ihn nicht verwenden: Die udev-Regel, die den Zugriff erlaubt, fehlt. Installieren Sie sie mit diesem Befehl und versuchen Sie es dann erneut:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Ihr Benutzer hat keinen Zugriff darauf. Bitten Sie den Administrator dieses Computers um Zugriff und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Ein anderes Programm verwendet ihn. Schließen Sie dieses Programm und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Ziehen Sie ihn ab, schließen Sie ihn wieder an und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Befehl, der die udev-Regel installiert</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Anschluss @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>FAQ</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>Suchen</translation>
@@ -674,12 +739,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Die Firmware ist auf dem neuesten Stand.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>Gerät</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>Wartung</translation>
     </message>
@@ -700,12 +766,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>Sichern</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Lokale Kopie der Geräteeinstellungen anlegen.</translation>
     </message>
@@ -782,12 +848,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>Firmware-Version</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>Wird geprüft</translation>
     </message>
@@ -823,12 +889,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Beim Systemstart starten</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Autostart konnte nicht eingerichtet werden, bitte erneut versuchen.</translation>
     </message>
@@ -843,18 +909,20 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>@ beim Systemstart automatisch starten.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>Über uns</translation>
     </message>
@@ -938,7 +1006,8 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>Support</translation>
     </message>
@@ -986,12 +1055,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte lesen Sie vor dem Herunterladen die folgenden Hinweise sorgfältig.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>Lizenzbedingungen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Firmware-Lizenz&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Alle Rechte vorbehalten, soweit unten nicht anders eingeräumt.&lt;/p&gt;&lt;p&gt;Jeder, der einen Switch dieser Art besitzt, darf diese Firmware und ihr Update-Tool kostenlos herunterladen, die Firmware auf diesem Switch installieren und zu diesem Zweck Kopien von beiden aufbewahren.&lt;/p&gt;&lt;p&gt;Firmware und Tool werden &lt;b&gt;ohne Mängelgewähr&lt;/b&gt; bereitgestellt, ohne ausdrückliche oder stillschweigende Gewährleistung jeglicher Art, einschließlich der Eignung für einen bestimmten Zweck. Die Autoren haften in keinem Fall für Ansprüche, Schäden oder sonstige Verpflichtungen, die sich aus ihrer Nutzung ergeben.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Bevor Sie beginnen&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Lassen Sie den Switch mit dem Strom und diesem Computer verbunden, bis das Tool den Abschluss meldet.&lt;/li&gt;&lt;li&gt;Schalten Sie keine Ports um, während die Firmware geschrieben wird.&lt;/li&gt;&lt;li&gt;Ihre Einstellungen bleiben erhalten; eine Sicherung auf der Seite „Wartung“ bewahrt eine Kopie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Mit „Herunterladen“ akzeptieren Sie diese Bedingungen.&lt;/p&gt;</translation>
     </message>

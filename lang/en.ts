@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>Active Port</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>For device charging, a Limited Power Source (LPS) certified USB-C PD Power Adapter over 65 watts is recommended. The system power requirement for basic USB functions and video output should be at least 5V, 3A.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>Make sure each device has installed @ Portview and connected to @ KVM correctly.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Connect another USB-C source device to the unit’s USB-C port (source 2).</translation>
     </message>
@@ -229,7 +242,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Skip</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>Computers connected to the switch</translation>
     </message>
@@ -239,12 +252,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Can be found at [Support] -&gt; [Quick Start Guide]</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>Note</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
@@ -262,7 +275,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>Minimize</translation>
     </message>
@@ -288,25 +301,25 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Not support key.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflict to system hotkey.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>Please enter combination key.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>Hotkey Edit</translation>
     </message>
@@ -322,7 +335,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>Device Switch</translation>
     </message>
@@ -332,7 +345,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Not set</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -347,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>The switch still reports firmware version @: the firmware is unchanged.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>The change could not be saved: the home folder is full or read-only.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
@@ -389,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -415,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
     </message>
@@ -426,7 +439,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Preferences</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Select Devices</translation>
     </message>
@@ -451,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please check the connection to the device.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>Connected</translation>
     </message>
@@ -464,6 +477,56 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>Search again</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>This switch still cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>This switch cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Your user has no access to it. Ask the administrator of this computer for access, then try again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Another program is using it. Close that program, then try again.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Unplug it and plug it in again, then try again.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Command that installs the udev rule</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Port @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>FAQ</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>Search</translation>
@@ -674,12 +739,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Current firmware is the latest version.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>Device</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>Maintenance</translation>
     </message>
@@ -700,12 +766,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Make a local copy of your device settings.</translation>
     </message>
@@ -782,12 +848,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>About</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>Firmware Version</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>Checking</translation>
     </message>
@@ -823,12 +889,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Launch at Startup</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Failed to launch at startup, please try again.</translation>
     </message>
@@ -843,18 +909,20 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>Run @ automatically at startup.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>About Us</translation>
     </message>
@@ -938,7 +1006,8 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Export</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>Support</translation>
     </message>
@@ -986,12 +1055,13 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please read the following carefully before downloading.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>Licence terms</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</translation>
     </message>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>Puerto activo</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Para cargar dispositivos se recomienda un adaptador de corriente USB-C PD de más de 65 vatios con certificación Limited Power Source (LPS). El sistema necesita al menos 5 V, 3 A para las funciones USB básicas y la salida de vídeo.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>Asegúrese de que @ Portview esté instalado en cada dispositivo y de que cada uno esté bien conectado al KVM de @.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Conecte otro dispositivo fuente USB-C al puerto USB-C (fuente 2) de la unidad.</translation>
     </message>
@@ -229,7 +242,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Omitir</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>Ordenadores conectados al conmutador</translation>
     </message>
@@ -239,12 +252,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Disponible en [Soporte] -&gt; [Guía de inicio rápido]</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>Nota</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -262,7 +275,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
@@ -288,25 +301,25 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Tecla no admitida.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>Entra en conflicto con un atajo del sistema.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>Introduzca una combinación de teclas.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>Editar atajo de teclado</translation>
     </message>
@@ -322,7 +335,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>Cambiar de dispositivo</translation>
     </message>
@@ -332,7 +345,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Sin asignar</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -347,7 +360,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -373,13 +386,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>No se pudo guardar el cambio: la carpeta personal está llena o es de solo lectura.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -389,7 +402,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -415,7 +428,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -426,7 +439,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Seleccionar dispositivo</translation>
     </message>
@@ -451,7 +464,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -464,6 +477,56 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Conmutador KVM USB-C de 2 puertos y doble pantalla&lt;br&gt;Dos salidas DisplayPort 4K 60 Hz, carga USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>Buscar de nuevo</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Este conmutador sigue sin poder abrirse.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Este conmutador no puede abrirse.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Su usuario no puede usarlo: falta la regla udev que da acceso. Instálela con este comando y vuelva a intentarlo:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Su usuario no tiene acceso. Pida acceso al administrador de este ordenador y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Otro programa lo está usando. Cierre ese programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Desconéctelo, vuelva a conectarlo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Comando que instala la regla udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Puerto @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>Preguntas frecuentes</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>Buscar</translation>
@@ -674,12 +739,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El firmware actual es la última versión.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>Dispositivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>Mantenimiento</translation>
     </message>
@@ -700,12 +766,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>Copia de seguridad</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Guarde una copia local de la configuración del dispositivo.</translation>
     </message>
@@ -782,12 +848,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>Versión del firmware</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>Comprobando</translation>
     </message>
@@ -823,12 +889,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Iniciar con el sistema</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>No se pudo activar el inicio automático. Inténtelo de nuevo.</translation>
     </message>
@@ -843,18 +909,20 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Versión</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>Iniciar @ automáticamente con el sistema.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>Quiénes somos</translation>
     </message>
@@ -938,7 +1006,8 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>Soporte</translation>
     </message>
@@ -986,12 +1055,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Lea atentamente lo siguiente antes de descargar.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>Términos de la licencia</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licencia del firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Todos los derechos reservados, salvo los que se conceden a continuación.&lt;/p&gt;&lt;p&gt;Se concede a cualquier propietario de un conmutador de este tipo, de forma gratuita, permiso para descargar este firmware y su herramienta de actualización, instalar el firmware en dicho conmutador y conservar copias de ambos con ese fin.&lt;/p&gt;&lt;p&gt;El firmware y la herramienta se proporcionan &lt;b&gt;tal cual&lt;/b&gt;, sin garantía de ningún tipo, expresa o implícita, incluida la idoneidad para un fin determinado. En ningún caso los autores serán responsables de reclamaciones, daños u otras responsabilidades derivadas de su uso.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Antes de empezar&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Mantenga el conmutador conectado a la corriente y a este ordenador hasta que la herramienta indique que ha terminado.&lt;/li&gt;&lt;li&gt;No cambie de puerto mientras se escribe el firmware.&lt;/li&gt;&lt;li&gt;Su configuración se conserva; una copia de seguridad en la página Mantenimiento guarda una copia.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Al elegir «Descargar» acepta estas condiciones.&lt;/p&gt;</translation>
     </message>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>Port actif</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Pour la recharge, un adaptateur secteur USB-C PD certifié Limited Power Source (LPS) de plus de 65 watts est recommandé. Les fonctions USB de base et la sortie vidéo nécessitent une alimentation d’au moins 5 V, 3 A.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>Vérifiez que @ Portview est installé sur chaque appareil et que chacun est correctement connecté au KVM @.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Connectez un autre appareil source USB-C au port USB-C (source 2) de l’appareil.</translation>
     </message>
@@ -229,7 +242,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Passer</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>Ordinateurs connectés au commutateur</translation>
     </message>
@@ -239,12 +252,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Disponible dans [Assistance] -&gt; [Guide de démarrage rapide]</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>Remarque</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -262,7 +275,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>Réduire</translation>
     </message>
@@ -288,25 +301,25 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Touche non prise en charge.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflit avec un raccourci système.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>Saisissez une combinaison de touches.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>Modifier le raccourci</translation>
     </message>
@@ -322,7 +335,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>Changer d’appareil</translation>
     </message>
@@ -332,7 +345,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Non défini</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -347,7 +360,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,13 +386,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>La modification n&apos;a pas pu être enregistrée : le dossier personnel est plein ou en lecture seule.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -389,7 +402,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -415,7 +428,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -426,7 +439,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Choisir un appareil</translation>
     </message>
@@ -451,7 +464,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>Connecté</translation>
     </message>
@@ -464,6 +477,56 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Commutateur KVM USB-C 2 ports double écran&lt;br&gt;Deux sorties DisplayPort 4K 60 Hz, recharge USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>Rechercher à nouveau</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Ce commutateur ne peut toujours pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Ce commutateur ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Votre utilisateur ne peut pas l’utiliser : la règle udev qui en donne l’accès manque. Installez-la avec cette commande, puis réessayez :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Votre utilisateur n’y a pas accès. Demandez l’accès à l’administrateur de cet ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Un autre programme l’utilise. Fermez ce programme, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Débranchez-le, rebranchez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Commande qui installe la règle udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Port @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>FAQ</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>Rechercher</translation>
@@ -674,12 +739,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le firmware actuel est la dernière version.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>Appareil</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>Maintenance</translation>
     </message>
@@ -700,12 +766,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>Sauvegarder</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Enregistrez une copie locale des paramètres de l’appareil.</translation>
     </message>
@@ -782,12 +848,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>Version du firmware</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>Vérification</translation>
     </message>
@@ -823,12 +889,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Lancer au démarrage</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Impossible d’activer le lancement au démarrage, réessayez.</translation>
     </message>
@@ -843,18 +909,20 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Version</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>Lancer @ automatiquement au démarrage.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>À propos de nous</translation>
     </message>
@@ -938,7 +1006,8 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Exporter</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>Assistance</translation>
     </message>
@@ -986,12 +1055,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Lisez attentivement ce qui suit avant de télécharger.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>Conditions de licence</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licence du firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Tous droits réservés, sauf ceux accordés ci-dessous.&lt;/p&gt;&lt;p&gt;Toute personne possédant un commutateur de ce type est autorisée, gratuitement, à télécharger ce firmware et son outil de mise à jour, à installer le firmware sur ce commutateur et à conserver des copies des deux à cette fin.&lt;/p&gt;&lt;p&gt;Le firmware et l’outil sont fournis &lt;b&gt;en l’état&lt;/b&gt;, sans garantie d’aucune sorte, expresse ou implicite, y compris d’adéquation à un usage particulier. Les auteurs ne sauraient en aucun cas être tenus responsables de toute réclamation, de tout dommage ou de toute autre responsabilité découlant de leur utilisation.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Avant de commencer&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Laissez le commutateur branché sur le secteur et connecté à cet ordinateur jusqu’à ce que l’outil indique qu’il a terminé.&lt;/li&gt;&lt;li&gt;Ne changez pas de port pendant l’écriture du firmware.&lt;/li&gt;&lt;li&gt;Vos paramètres sont conservés ; une sauvegarde depuis la page Maintenance en garde une copie.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;En choisissant « Télécharger », vous acceptez ces conditions.&lt;/p&gt;</translation>
     </message>

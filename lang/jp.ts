@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>アクティブなポート</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>アクティブ</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>デバイスの充電には、Limited Power Source（LPS）認証を取得した 65W 超の USB-C PD 電源アダプターを推奨します。基本的な USB 機能と映像出力には、最低 5V・3A の電源が必要です。</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>各デバイスに @ Portview がインストールされ、@ KVM に正しく接続されていることを確認してください。</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>もう 1 台の USB-C ソースデバイスを本機の USB-C ポート（ソース 2）に接続します。</translation>
     </message>
@@ -229,7 +242,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スキップ</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>切替器に接続したパソコン</translation>
     </message>
@@ -239,12 +252,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>[サポート] -&gt; [クイックスタートガイド] で確認できます</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>注意</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>戻る</translation>
     </message>
@@ -262,7 +275,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -288,25 +301,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>このキーは使用できません。</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>システムのホットキーと競合しています。</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>キーの組み合わせを入力してください。</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>ホットキーの編集</translation>
     </message>
@@ -322,7 +335,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>デバイス切替</translation>
     </message>
@@ -332,7 +345,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>未設定</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -347,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>スイッチのファームウェアのバージョンは @ のままです。ファームウェアは変更されていません。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>変更を保存できませんでした：ホームフォルダーがいっぱいか、読み取り専用です。</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>終了</translation>
     </message>
@@ -389,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@ を終了しますか？</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>エラー</translation>
@@ -415,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>このデスクトップには通知領域がありません。ホットキーが使えるように、@ は最小化したまま動作を続けます。</translation>
     </message>
@@ -426,7 +439,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>環境設定</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>デバイスの選択</translation>
     </message>
@@ -451,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>デバイスの接続を確認してください。</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>接続済み</translation>
     </message>
@@ -464,6 +477,56 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2 ポート USB-C デュアルディスプレイ KVM 切替器&lt;br&gt;DisplayPort 4K 60 Hz 出力 ×2、USB-C PD 充電</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>再検索</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>この切替器はまだ開けません。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>この切替器を開けません。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>このユーザーには使用権限がありません。アクセスを許可する udev ルールがありません。次のコマンドでインストールしてから、再試行してください：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>このユーザーにはアクセス権がありません。このコンピューターの管理者にアクセス権を依頼してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>別のプログラムが使用中です。そのプログラムを終了してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>抜いて差し直してから、再試行してください。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>udev ルールをインストールするコマンド</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>ポート @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>よくある質問</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>検索</translation>
@@ -674,12 +739,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>現在のファームウェアは最新バージョンです。</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>デバイス</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>メンテナンス</translation>
     </message>
@@ -700,12 +766,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>バックアップ</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>デバイスの設定をローカルにバックアップします。</translation>
     </message>
@@ -782,12 +848,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>情報</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>ファームウェアのバージョン</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>確認中</translation>
     </message>
@@ -823,12 +889,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>ログイン時に起動</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>ログイン時の起動を設定できませんでした。もう一度お試しください。</translation>
     </message>
@@ -843,18 +909,20 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>バージョン</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>ログイン時に @ を自動的に起動します。</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>言語</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>会社情報</translation>
     </message>
@@ -938,7 +1006,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>エクスポート</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>サポート</translation>
     </message>
@@ -986,12 +1055,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>ダウンロードする前に、以下をよくお読みください。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>使用許諾条件</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;ファームウェア使用許諾&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. 以下で許諾するものを除き、すべての権利を留保します。&lt;/p&gt;&lt;p&gt;この種類の切替器を所有するすべての方に、本ファームウェアとそのアップグレードツールを無償でダウンロードし、ファームウェアをその切替器にインストールし、その目的のために両者のコピーを保管することを許諾します。&lt;/p&gt;&lt;p&gt;本ファームウェアおよびツールは&lt;b&gt;現状のまま&lt;/b&gt;提供され、特定目的への適合性を含め、明示または黙示を問わずいかなる保証もありません。作者は、その使用から生じるいかなる請求、損害、その他の責任についても一切責任を負いません。&lt;/p&gt;&lt;p&gt;&lt;b&gt;始める前に&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;ツールが完了を知らせるまで、切替器を電源とこのパソコンに接続したままにしてください。&lt;/li&gt;&lt;li&gt;ファームウェアの書き込み中はポートを切り替えないでください。&lt;/li&gt;&lt;li&gt;設定はそのまま残ります。「メンテナンス」ページでバックアップを取ればコピーを保存できます。&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;「ダウンロード」を選択すると、これらの条件に同意したものとみなされます。&lt;/p&gt;</translation>
     </message>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>활성 포트</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>활성</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>장치 충전에는 LPS(Limited Power Source) 인증을 받은 65W 초과 USB-C PD 전원 어댑터를 권장합니다. 기본 USB 기능과 영상 출력에는 최소 5V, 3A의 전원이 필요합니다.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>각 장치에 @ Portview가 설치되어 있고 @ KVM에 올바르게 연결되어 있는지 확인하세요.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>다른 USB-C 소스 장치를 본체의 USB-C 포트(소스 2)에 연결합니다.</translation>
     </message>
@@ -229,7 +242,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>건너뛰기</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>스위치에 연결된 컴퓨터</translation>
     </message>
@@ -239,12 +252,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>[지원] -&gt; [빠른 시작 가이드]에서 확인할 수 있습니다</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>참고</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>뒤로</translation>
     </message>
@@ -262,7 +275,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>최소화</translation>
     </message>
@@ -288,25 +301,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>지원되지 않는 키입니다.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>시스템 단축키와 충돌합니다.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>조합 키를 입력하세요.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>단축키 편집</translation>
     </message>
@@ -322,7 +335,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>장치 전환</translation>
     </message>
@@ -332,7 +345,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>설정 안 됨</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -347,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
@@ -373,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>스위치의 펌웨어 버전이 여전히 @입니다. 펌웨어가 변경되지 않았습니다.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>변경 사항을 저장할 수 없습니다: 홈 폴더가 가득 찼거나 읽기 전용입니다.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>종료</translation>
     </message>
@@ -389,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>@을(를) 종료하시겠습니까?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>오류</translation>
@@ -415,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>닫기</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>이 데스크톱에는 아이콘을 표시할 트레이가 없습니다. 단축키가 계속 작동하도록 @이(가) 최소화된 채로 계속 실행됩니다.</translation>
     </message>
@@ -426,7 +439,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>환경설정</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>장치 선택</translation>
     </message>
@@ -451,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>장치 연결을 확인하세요.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>연결됨</translation>
     </message>
@@ -464,6 +477,56 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>2포트 USB-C 듀얼 디스플레이 KVM 스위치&lt;br&gt;DisplayPort 4K 60 Hz 출력 2개, USB-C PD 충전</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>다시 검색</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>이 스위치를 여전히 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>이 스위치를 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>사용자에게 사용 권한이 없습니다. 접근을 허용하는 udev 규칙이 없습니다. 이 명령으로 설치한 다음 다시 시도하세요:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>사용자에게 접근 권한이 없습니다. 이 컴퓨터의 관리자에게 접근 권한을 요청한 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>다른 프로그램이 사용 중입니다. 그 프로그램을 닫은 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>뽑았다가 다시 꽂은 다음 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>udev 규칙을 설치하는 명령</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>포트 @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>자주 묻는 질문</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>검색</translation>
@@ -674,12 +739,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>현재 펌웨어가 최신 버전입니다.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>장치</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>유지 관리</translation>
     </message>
@@ -700,12 +766,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>백업</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>장치 설정을 로컬에 백업합니다.</translation>
     </message>
@@ -782,12 +848,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>정보</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>펌웨어 버전</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>확인 중</translation>
     </message>
@@ -823,12 +889,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>로그인 시 실행</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>로그인 시 실행을 설정하지 못했습니다. 다시 시도하세요.</translation>
     </message>
@@ -843,18 +909,20 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>버전</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>로그인할 때 @을(를) 자동으로 실행합니다.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>언어</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>회사 소개</translation>
     </message>
@@ -938,7 +1006,8 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>내보내기</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>지원</translation>
     </message>
@@ -986,12 +1055,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>다운로드하기 전에 다음 내용을 자세히 읽어 주세요.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>라이선스 조항</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;펌웨어 라이선스&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. 아래에서 허가한 경우를 제외한 모든 권리를 보유합니다.&lt;/p&gt;&lt;p&gt;이 종류의 스위치를 소유한 누구에게나 이 펌웨어와 업그레이드 도구를 무료로 다운로드하고, 펌웨어를 해당 스위치에 설치하며, 이 목적을 위해 두 가지의 사본을 보관할 수 있도록 허가합니다.&lt;/p&gt;&lt;p&gt;펌웨어와 도구는 &lt;b&gt;있는 그대로&lt;/b&gt; 제공되며, 특정 목적에의 적합성을 포함하여 명시적이든 묵시적이든 어떠한 보증도 하지 않습니다. 저작자는 어떠한 경우에도 그 사용으로 인해 발생하는 청구, 손해 또는 기타 책임을 지지 않습니다.&lt;/p&gt;&lt;p&gt;&lt;b&gt;시작하기 전에&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;도구가 완료를 알릴 때까지 스위치를 전원과 이 컴퓨터에 연결해 두세요.&lt;/li&gt;&lt;li&gt;펌웨어를 쓰는 동안에는 포트를 전환하지 마세요.&lt;/li&gt;&lt;li&gt;설정은 그대로 유지되며, [유지 관리] 페이지에서 백업하면 사본을 보관할 수 있습니다.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;[다운로드]를 선택하면 이 약관에 동의하는 것으로 간주됩니다.&lt;/p&gt;</translation>
     </message>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>ActivePortRow</name>
+    <message>
+        <location filename="../Qml/ActivePortRow.qml" line="+23"/>
+        <source>Active Port</source>
+        <translation>Porta ativa</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Active</source>
+        <translation>Ativa</translation>
+    </message>
+</context>
+<context>
     <name>CardScrollBar</name>
     <message>
         <location filename="../Qml/CardScrollBar.qml" line="+15"/>
@@ -189,12 +202,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Para carregar dispositivos, recomenda-se um adaptador de energia USB-C PD acima de 65 watts com certificação Limited Power Source (LPS). O sistema precisa de pelo menos 5 V, 3 A para as funções USB básicas e a saída de vídeo.</translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+126"/>
         <source>Make sure each device has installed @ Portview and connected to @ KVM correctly.</source>
         <translation>Verifique se o @ Portview está instalado em cada dispositivo e se cada um está conectado corretamente ao KVM @.</translation>
     </message>
     <message>
-        <location line="-127"/>
+        <location line="-133"/>
         <source>Connect another USB-C source device to the unit’s USB-C port (source 2).</source>
         <translation>Conecte outro dispositivo de origem USB-C à porta USB-C (fonte 2) do aparelho.</translation>
     </message>
@@ -229,7 +242,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Pular</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+93"/>
         <source>Computers connected to the switch</source>
         <translation>Computadores conectados ao switch</translation>
     </message>
@@ -239,12 +252,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Disponível em [Suporte] -&gt; [Guia de início rápido]</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>Note</source>
         <translation>Observação</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -262,7 +275,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>HeadControl</name>
     <message>
-        <location filename="../Qml/HeadControl.qml" line="+133"/>
+        <location filename="../Qml/HeadControl.qml" line="+136"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
@@ -288,25 +301,25 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>keys_control</name>
     <message>
-        <location filename="../Qml/keys_control.qml" line="+63"/>
+        <location filename="../Qml/keys_control.qml" line="+65"/>
         <source>Not support key.</source>
         <translation>Tecla não suportada.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>Conflict to system hotkey.</source>
         <translation>Conflito com um atalho do sistema.</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+10"/>
+        <location line="-22"/>
+        <location line="+18"/>
         <source>Please enter combination key.</source>
         <translation>Digite uma combinação de teclas.</translation>
     </message>
     <message>
-        <location line="-77"/>
-        <location line="+120"/>
+        <location line="-85"/>
+        <location line="+128"/>
         <source>Hotkey Edit</source>
         <translation>Editar atalho</translation>
     </message>
@@ -322,7 +335,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+33"/>
+        <location line="+37"/>
         <source>Device Switch</source>
         <translation>Alternar dispositivo</translation>
     </message>
@@ -332,7 +345,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Não definido</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+49"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -347,7 +360,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+189"/>
+        <location filename="../Qml/main.qml" line="+193"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,13 +386,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-52"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Não foi possível salvar a alteração: a pasta pessoal está cheia ou é somente leitura.</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location filename="../Qml/TrayControl.qml" line="+41"/>
+        <location line="+53"/>
+        <location filename="../Qml/TrayControl.qml" line="+48"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
@@ -389,7 +402,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erro</translation>
@@ -415,7 +428,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+183"/>
+        <location filename="../Qml/main.qml" line="+190"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -426,7 +439,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Preferências</translation>
     </message>
     <message>
-        <location filename="../Qml/HomePage.qml" line="+28"/>
+        <location filename="../Qml/HomePage.qml" line="+37"/>
         <source>Select Devices</source>
         <translation>Selecionar dispositivo</translation>
     </message>
@@ -451,7 +464,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+118"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -464,6 +477,56 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <location line="+1"/>
         <source>2-Port USB-C Dual-Display KVM Switch&lt;br&gt;Two DisplayPort 4K 60 Hz outputs, USB-C PD charging</source>
         <translation>Switch KVM USB-C de 2 portas para dois monitores&lt;br&gt;Duas saídas DisplayPort 4K 60 Hz, carregamento USB-C PD</translation>
+    </message>
+    <message>
+        <location filename="../Qml/HomePage.qml" line="-105"/>
+        <source>Search again</source>
+        <translation>Procurar novamente</translation>
+    </message>
+    <message>
+        <location filename="../Qml/CardOpenProblem.qml" line="+19"/>
+        <source>This switch still cannot be opened.</source>
+        <translation>Este comutador ainda não pode ser aberto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This switch cannot be opened.</source>
+        <translation>Este comutador não pode ser aberto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Your user may not use it: the udev rule that gives access is missing. Install it with this command, then try again:</source>
+        <translation>Seu usuário não pode usá-lo: falta a regra udev que dá acesso. Instale-a com este comando e tente novamente:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your user has no access to it. Ask the administrator of this computer for access, then try again.</source>
+        <translation>Seu usuário não tem acesso a ele. Peça acesso ao administrador deste computador e tente novamente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program is using it. Close that program, then try again.</source>
+        <translation>Outro programa o está usando. Feche esse programa e tente novamente.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unplug it and plug it in again, then try again.</source>
+        <translation>Desconecte-o, conecte-o novamente e tente de novo.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Command that installs the udev rule</source>
+        <translation>Comando que instala a regra udev</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try again</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <location filename="../Qml/Ports.js" line="+10"/>
+        <source>Port @</source>
+        <translation>Porta @</translation>
     </message>
 </context>
 <context>
@@ -646,11 +709,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location line="+76"/>
+        <location line="+11"/>
         <source>FAQ</source>
         <translation>Perguntas frequentes</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="-50"/>
         <location line="+8"/>
         <source>Search</source>
         <translation>Pesquisar</translation>
@@ -674,12 +739,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O firmware atual é a versão mais recente.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../Qml/product_device.qml" line="-153"/>
+        <location filename="../Qml/product_frame.qml" line="+20"/>
         <source>Device</source>
         <translation>Dispositivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../Qml/product_frame.qml" line="+1"/>
         <source>Maintenance</source>
         <translation>Manutenção</translation>
     </message>
@@ -700,12 +766,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
         <location line="+42"/>
-        <location line="+135"/>
+        <location line="+140"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-183"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Salve uma cópia local das configurações do dispositivo.</translation>
     </message>
@@ -782,12 +848,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Sobre</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Firmware Version</source>
         <translation>Versão do firmware</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Checking</source>
         <translation>Verificando</translation>
     </message>
@@ -823,12 +889,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_setting.qml" line="+44"/>
         <location line="+70"/>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Iniciar com o sistema</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-87"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Não foi possível ativar a inicialização automática. Tente novamente.</translation>
     </message>
@@ -843,18 +909,20 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Versão</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Run @ automatically at startup.</source>
         <translation>Iniciar o @ automaticamente com o sistema.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+8"/>
+        <location line="+28"/>
+        <location line="+16"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+39"/>
         <source>About Us</source>
         <translation>Quem somos</translation>
     </message>
@@ -938,7 +1006,8 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+41"/>
+        <location line="+11"/>
         <source>Support</source>
         <translation>Suporte</translation>
     </message>
@@ -986,12 +1055,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Leia com atenção o texto abaixo antes de baixar.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
+        <location line="+3"/>
         <source>Licence terms</source>
         <translation>Termos da licença</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>&lt;p&gt;&lt;b&gt;Firmware Licence&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. All rights reserved except as granted below.&lt;/p&gt;&lt;p&gt;Permission is granted, free of charge, to anyone who owns a switch of this kind to download this firmware and its upgrade tool, to install the firmware on that switch and to keep copies of both for that purpose.&lt;/p&gt;&lt;p&gt;The firmware and the tool are provided &lt;b&gt;as is&lt;/b&gt;, without warranty of any kind, express or implied, including fitness for a particular purpose. In no event shall the authors be liable for any claim, damages or other liability arising from their use.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Before you start&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Keep the switch connected to power and to this computer until the tool reports that it has finished.&lt;/li&gt;&lt;li&gt;Do not switch ports while the firmware is written.&lt;/li&gt;&lt;li&gt;Your settings stay in place; a backup on the Maintenance page keeps a copy.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;By choosing &quot;Download&quot; you accept these terms.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Licença do firmware&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Copyright © @. Todos os direitos reservados, exceto os concedidos abaixo.&lt;/p&gt;&lt;p&gt;Qualquer pessoa que possua um switch deste tipo tem permissão, gratuitamente, para baixar este firmware e sua ferramenta de atualização, instalar o firmware nesse switch e manter cópias de ambos para essa finalidade.&lt;/p&gt;&lt;p&gt;O firmware e a ferramenta são fornecidos &lt;b&gt;no estado em que se encontram&lt;/b&gt;, sem garantia de qualquer tipo, expressa ou implícita, inclusive de adequação a uma finalidade específica. Em nenhuma hipótese os autores serão responsáveis por qualquer reclamação, dano ou outra responsabilidade decorrente do seu uso.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Antes de começar&lt;/b&gt;&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Mantenha o switch ligado à energia e conectado a este computador até que a ferramenta informe que terminou.&lt;/li&gt;&lt;li&gt;Não troque de porta enquanto o firmware estiver sendo gravado.&lt;/li&gt;&lt;li&gt;Suas configurações são mantidas; um backup na página Manutenção guarda uma cópia.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Ao escolher “Baixar”, você aceita estes termos.&lt;/p&gt;</translation>
     </message>

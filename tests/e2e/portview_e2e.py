@@ -166,6 +166,13 @@ class Tray:
         dbus_call(self.bus, self.service, self.menu_path, "com.canonical.dbusmenu", "Event",
                   GLib.Variant("(isvu)", (entry, "clicked", GLib.Variant("i", 0), 0)))
 
+    def tooltip(self):
+        """The icon's tooltip as the host reads it: (title, text)."""
+        self.menu()
+        _, _, title, text = dbus_call(self.bus, self.service, "/StatusNotifierItem", "org.freedesktop.DBus.Properties",
+                                      "Get", GLib.Variant("(ss)", ("org.kde.StatusNotifierItem", "ToolTip")), "(v)")[0]
+        return title, text
+
     def activate(self):
         """One click on the icon, as a StatusNotifier host reports it."""
         self.menu()
@@ -603,9 +610,11 @@ def shoot(program, name):
 
 
 def flow_brand(program_exe, sim_exe):
-    """The sister brand: its theme, guide, no video row, no user manual, row 2 a web page."""
+    """The sister brand: its theme (a card that cannot be opened too), guide, no video row, no user
+    manual, row 2 a web page."""
     opened = stub_browser()
-    _, program = start(program_exe, sim_exe, QV5830, cards={"QV5830": True})
+    _, program = start(program_exe, sim_exe, QV5830, ("switch", "model=QV5840,pid=0002,refuse-open=busy"),
+                       cards={"QV5830": True, "QV5840": False})
     check_theme(program, "#000000", logo_bar="#272727")
     shoot(program, "hollin_home")
     # The focus ring in this theme's colour, on a card reached with Tab.
@@ -698,12 +707,28 @@ def flow_support(program_exe, sim_exe):
     assert not program.elements("text", "Switch Hotkey"), "the guide opened the frame on \"Device\""
 
 
+def active_port(program, label, model):
+    """The Device page and the tray's tooltip name `label` as the active port of `model`."""
+    wait_for(f"{label} active", lambda: [t for t in program.elements("text", label) if t.description == "Active"])
+    assert [t.description for t in program.elements("text") if t.name.startswith("Port ")].count("Active") == 1
+    tooltip = f"Vemo Portview\n{model}: {label}"
+    wait_for(f"the tooltip {tooltip!r}", lambda: tooltip in Tray().tooltip())
+
+
 def flow_device(program_exe, sim_exe):
-    """The guide once, the Device page's rows, the firmware check once per connection, Reset, unplugging."""
+    """The guide once, the Device page's rows and active port, the firmware check once per connection,
+    a switch that cannot be opened until "Try again", Reset, unplugging, the port after a hand-over."""
     sounds = system_sounds()
     write_config(QV5830=dict(autocheck="1"), QV5840=known("Ctrl + Alt + K", autocheck="1"))
     switch, program = start(program_exe, sim_exe, ("switch", "model=QV5830,pid=0001,fw=V1.0.9,offer=V1.0.9"),
-                            QV5840, firmware=True, cards={"QV5830": True, "QV5840": False})
+                            ("switch", "model=QV5840,pid=0002,refuse-open=permission,name2=Laptop"),
+                            firmware=True, cards={"QV5830": True, "QV5840": False})
+    # The second switch is there but may not be opened: its card says why,
+    # with the command that installs the udev rule.
+    assert program.cards()["QV5840"].startswith("This switch cannot be opened. Your user may not use it: "
+                                                "the udev rule"), program.cards()
+    command = program.find("field", "Command that installs the udev rule").description
+    assert "70-vemo-portview.rules" in command and "udevadm trigger" in command, command
 
     # The first card click opens the guide, this once; "Skip" leads on.
     program.press("QV5830")
@@ -718,6 +743,7 @@ def flow_device(program_exe, sim_exe):
     titles = [t for t in program.elements("text", "QV5830") if program.extents(t)[1] - frame_y in range(32, 80)]
     assert titles, "the model name is not in the title strip"
     wait_for("the automatic firmware check", lambda: switch.firmware_queries() == ["QV5830"])
+    active_port(program, "Port 1 (PC1)", "QV5830")
     shoot(program, "device")
 
     # Video Fitwell asks before it turns on; turning it off sends at once.
@@ -773,9 +799,28 @@ def flow_device(program_exe, sim_exe):
     assert switch.firmware_queries() == ["QV5830"], switch.firmware_queries()
     program.press("Home")
 
+    # The switch that cannot be opened: a click on its card tries it again
+    # and stays on the home page; "Try again" tells a new reason, and
+    # connects it, as a click on its card would, once it opens.
+    subprocess.run(["xdotool", "mousemove", "0", "0"], check=True)  # no hover on the shot
+    shoot(program, "refused")
+    program.press("QV5840")
+    wait_for("still not opened", lambda: program.cards()["QV5840"].startswith("This switch still cannot be opened."))
+    assert not program.elements("button", "Device"), "a switch that cannot be opened opened the device page"
+    switch.ctl("set", "2", "refuse-open=busy")
+    program.press("Try again")
+    wait_for("the busy reason", lambda: "Another program is using it." in program.cards()["QV5840"])
+    assert not program.elements("field", "Command that installs the udev rule"), "a command for a busy switch"
+    switch.ctl("set", "2", "refuse-open=none")
+    program.press("Try again")
+    connected_cards(program, {"QV5830": False, "QV5840": True})
+    assert switch.state(2)["present"] and "read" in switch.commands(2), switch.commands(2)
+
     # The second switch: its own connection, its own check, its own hotkey.
     program.press("QV5840")
     program.find("button", "Device")
+    active_port(program, "Port 1 (PC1)", "QV5840")
+    program.find("text", "Port 2 (Laptop)")
     program.finds("Ctrl", "Alt", "K")
     wait_for("the second switch's check", lambda: switch.firmware_queries() == ["QV5830", "QV5840"])
     program.press("Reset")
@@ -792,6 +837,16 @@ def flow_device(program_exe, sim_exe):
     program.gone("button", "Device")
     connected_cards(program, {"QV5830": True}, timeout=3.0)
     hand_over(program, switch, "shift+alt+s")
+    wait_for("the tooltip without a switch", lambda: Tray().tooltip()[0] == "Vemo Portview")
+    shoot(program, "search_again")
+    program.press("Search again")
+    program.find("text", "No device detected Please check the connection to the device.")
+    # This computer on port 2 instead: the switch comes back there.
+    switch.ctl("set", "1", "host=2")
+    connected_cards(program, {"QV5830": True})
+    program.press("QV5830")
+    program.find("button", "Device")
+    active_port(program, "Port 2 (PC2)", "QV5830")
 
     # A switch that leaves 0.3 s after it connected: its page closes within 3 s.
     switch.ctl("set", "1", "port=1")

@@ -4,6 +4,10 @@ import QtQuick 2.15
 QtObject {
     property int devstatus: 0
     property bool hotkeyUnavailable: false
+    property int activePort: 0
+    property var portNames: []
+    property string openError: ""
+    property string openCommand: ""
     function connectDevice(path) {
         stubs.record("connect " + path)
         return stubs.connectable.indexOf(path) >= 0

@@ -5,6 +5,8 @@ import QtQuick 2.15
 QtObject {
     property var devlist: []
     signal hidFinished()
+    signal openChecked(string path, string openError)
+    function retryOpen(path) { stubs.record("retry " + path) }
     function loadDeviceRes() {}
     function enumerate(network) {
         stubs.record("enumerate")

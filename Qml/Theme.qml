@@ -33,6 +33,9 @@ QtObject {
         // Dialogs and the hotkey editor's card.
         popup:            ["#ffffff", "#1d1d1d"],
         popupText:        ["black", "#d4d4d4"],
+        // Errors and warnings, on the page, a dialog or the hotkey editor:
+        // a red that keeps 4.5:1 on both the light and the dark grounds.
+        errorText:        ["#d00000", "#ff5c5c"],
         messageOpacity:   [0.72, 1],
         quietButton:      ["#f2f2f2", "#b5b5b5"],
         quietButtonText:  ["#6e6e6e", "#3c3c3c"],
@@ -103,6 +106,8 @@ QtObject {
     readonly property color guideFinish: "#85c12f"
     // The upgrade page is a white card in both themes.
     readonly property color offerText: "#292929"
+    // The offer's notes (Port 1 only, a Windows tool), on its white card.
+    readonly property color offerWarning: "#d00000"
     readonly property color offerLink: "#0074d4"
     readonly property color offerTerms: "#fafafa"
     readonly property color offerTermsBorder: "#bdbdbd"

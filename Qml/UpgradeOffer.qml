@@ -150,7 +150,7 @@ Rectangle {
         anchors.topMargin: 8
         text: qsTranslate("upgrade_info", "Note: Only supports firmware updates for computers on Port 1.")
         font.pixelSize: 13
-        color: "red"
+        color: Theme.offerWarning
     }
     // The maker's upgrade tool runs on Windows only: said before anything
     // is fetched.
@@ -164,7 +164,7 @@ Rectangle {
                           + "Windows computer on the switch's Port 1.")
         wrapMode: Text.WordWrap
         font.pixelSize: 13
-        color: "red"
+        color: Theme.offerWarning
     }
     Row {
         anchors.bottom: parent.bottom

@@ -18,7 +18,7 @@ FocusScope {
     // Later: the editor goes away with its loader, not inside its own key event.
     Keys.onEscapePressed: Qt.callLater(keys_item.closePage)
     readonly property int maxKeys: 5
-    readonly property color errorColour: "red"
+    readonly property color errorColour: Theme.brand.errorText
     readonly property color doneColour: Theme.hotkeyDone
 
     // A new hotkey was stored: the page that opened the editor shows it.
@@ -247,7 +247,7 @@ FocusScope {
             anchors.topMargin: 8
             anchors.left: border_bg.left
             font.pixelSize: 14
-            color: "red"
+            color: keys_item.errorColour
         }
 
         Row {

@@ -179,7 +179,7 @@ Rectangle {
                         : maintenance_page.checkFault === "answer" ? qsTr("Failed: the firmware service's answer could not be read.")
                                                             : qsTr("Failed, please confirm the network connection.")
                     font.pixelSize: 13
-                    color: maintenance_page.ischecking === Codes.CheckFailed ? "red" : main.contentcolor
+                    color: maintenance_page.ischecking === Codes.CheckFailed ? Theme.brand.errorText : main.contentcolor
                     opacity: maintenance_page.ischecking === Codes.CheckFailed ? 1 : 0.72
                 }
             }

@@ -17,7 +17,8 @@ PAIRS = [("titlecolor", "bgcolor", False), ("contentcolor", "bgcolor", False),
          ("buttonText", "btncolor", False), ("white", "guideButton", False),
          ("offerQuietText", "offerQuiet", False), ("offerText", "offerTerms", False),
          ("offerLink", "white", False), ("offerDownloadText", "offerDownload", False),
-         ("btncolor", "guideStrip", False), ("focusRing", "bgcolor", True)]
+         ("btncolor", "guideStrip", False), ("focusRing", "bgcolor", True),
+         ("errorText", "bgcolor", False), ("errorText", "popup", False), ("offerWarning", "white", False)]
 NAMED = {"white": "#ffffff", "black": "#000000", "red": "#ff0000"}
 
 

@@ -140,13 +140,18 @@ Item {
         dev_model = device.modelname
         dev_status = monitor.connectDevice(device.path)
         if (!dev_status) {
-            // The switch connected before is closed now: its mark goes too.
-            if (selectDevIndex !== -1 && selectDevIndex < hid_dev_model.count)
-                hid_dev_model.setProperty(selectDevIndex, "status_img", Codes.NotConnected)
+            var previous = selectDevIndex
             selectDevIndex = -1
             hid_dev_model.setProperty(index, "status_img", Codes.NotConnected)
             refuse(index, monitor.openError || "other", monitor.openCommand)
-            status_img = "../Images/offline.png"
+            // The switch connected before was closed for this one: it is
+            // opened again, or its hotkey would stay dead until a click.
+            if (previous !== -1 && previous !== index && previous < hid_dev_model.count) {
+                hid_dev_model.setProperty(previous, "status_img", Codes.NotConnected)
+                connectDevice(previous)
+            }
+            if (selectDevIndex === -1)
+                status_img = "../Images/offline.png"
             return false
         }
         refuse(index, "", "")

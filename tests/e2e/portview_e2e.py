@@ -814,7 +814,15 @@ def flow_device(program_exe, sim_exe):
     switch.ctl("set", "2", "refuse-open=none")
     program.press("Try again")
     connected_cards(program, {"QV5830": False, "QV5840": True})
-    assert switch.state(2)["present"] and "read" in switch.commands(2), switch.commands(2)
+    assert switch.state(2)["present"], switch.state(2)
+    wait_for("the status read", lambda: "read" in switch.commands(2))
+    # A card that looked fine but cannot be opened when clicked says why,
+    # and the switch connected before stays connected: its hotkey works on.
+    switch.ctl("set", "1", "refuse-open=busy")
+    program.press("QV5830")
+    wait_for("the busy reason", lambda: "Another program is using it." in program.cards()["QV5830"])
+    connected_cards(program, {"QV5830": False, "QV5840": True})
+    switch.ctl("set", "1", "refuse-open=none")
 
     # The second switch: its own connection, its own check, its own hotkey.
     program.press("QV5840")
@@ -849,7 +857,8 @@ def flow_device(program_exe, sim_exe):
     active_port(program, "Port 2 (PC2)", "QV5830")
 
     # A switch that leaves 0.3 s after it connected: its page closes within 3 s.
-    switch.ctl("set", "1", "port=1")
+    program.press("Home")
+    program.gone("button", "Device")
     switch.ctl("plug", "2")
     connected_cards(program, {"QV5830": True, "QV5840": False})
     program.press("QV5840")

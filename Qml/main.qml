@@ -208,6 +208,14 @@ Window {
 
     onCompanyChanged: Theme.company = company
 
+    // Hidden to the tray, the window keeps only what it shows: the
+    // preferences page goes unless it is the page showing (built again when
+    // next opened); the rest of the release is HiddenFootprint's.
+    onVisibleChanged: {
+        if (!visible && !load_setting.visible)
+            load_setting.source = ""
+    }
+
     Component.onCompleted: {
         company = com.getCompanyName()
         console.log("Screen size", Screen.width, Screen.height)

@@ -4,6 +4,7 @@
 #include "QLogger.h"
 #include "QSingleApplication.h"
 #include "QmlRegistration.h"
+#include "HiddenFootprint.h"
 #include "fileio.h"
 #include "UpgradeEventFilter.h"
 #include "WindowFront.h"
@@ -82,6 +83,9 @@ int main(int argc, char *argv[])
         services->io.loadIni(QStringLiteral("System"), QString()).value(QStringLiteral("language")).toInt());
 
     engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));
+    std::optional<HiddenFootprint> footprint;
+    if (auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first()))
+        footprint.emplace(&engine, window);
     QObject::connect(&app, &QSingleApplication::activeAP, &app, [&engine] { bringMainWindowToFront(engine); });
 
     const int result = app.exec();

@@ -3,10 +3,10 @@
 # compile the same list.
 set(PORTVIEW_PLATFORM_HEADERS
   autostart.h deviceaccess.h devicenotify.h filemove.h fileversion.h inikeys.h keyboardhook.h lineend.h
-  processes.h raisewindow.h readablefile.h registry.h singleinstance.h sound.h globalshortcut.h)
+  processes.h raisewindow.h readablefile.h registry.h singleinstance.h sound.h globalshortcut.h memorytrim.h)
 # One implementation of each facility per system.
 set(PORTVIEW_PLATFORM_FACILITIES autostart deviceaccess devicenotify filemove fileversion inikeys keyboardhook
-  lineend processes raisewindow registry singleinstance sound)
+  lineend processes raisewindow registry singleinstance sound memorytrim)
 list(TRANSFORM PORTVIEW_PLATFORM_FACILITIES REPLACE "(.+)" "win/\\1.cpp" OUTPUT_VARIABLE PORTVIEW_PLATFORM_WIN_SOURCES)
 list(TRANSFORM PORTVIEW_PLATFORM_FACILITIES REPLACE "(.+)" "linux/\\1.cpp" OUTPUT_VARIABLE PORTVIEW_PLATFORM_LINUX_SOURCES)
 list(APPEND PORTVIEW_PLATFORM_LINUX_SOURCES

@@ -108,6 +108,7 @@ Item {
     }
 
     function searchDevice() {
+        auto_connect.stop()
         searching = true
         noDevice = false
         listed = false
@@ -279,9 +280,17 @@ Item {
                 card[copied[k]] = d[copied[k]] === undefined ? "" : d[copied[k]]
             hid_dev_model.append(card)
         }
-        // The remembered switch first; when it is gone (unplugged, handed to
-        // the other computer) or does not open, the first that opens, so the
-        // hotkey keeps working with the switch that is still here.
+        searching = false
+        listed = true
+        // The cards are drawn before the automatic connection talks to the
+        // switch; its answer marks the connected card a frame later.
+        auto_connect.restart()
+    }
+
+    // The remembered switch first; when it is gone (unplugged, handed to the
+    // other computer) or does not open, the first that opens, so the hotkey
+    // keeps working with the switch that is still here.
+    function connectAutomatically() {
         var remembered = -1
         for (var j = 0; j < hid_dev_model.count; ++j) {
             if (usb_path !== "" && hid_dev_model.get(j).dev_path === usb_path)
@@ -293,8 +302,14 @@ Item {
                     break
             }
         }
-        searching = false
-        listed = true
+    }
+
+    // Longer than the window's wait for its next frame (5 ms), so the cards'
+    // frame comes first. A new search stops it: its own list connects.
+    Timer {
+        id: auto_connect
+        interval: 15
+        onTriggered: session.connectAutomatically()
     }
 
     function deviceStatusChanged() {

@@ -217,6 +217,14 @@ Window {
 
     onCompanyChanged: Theme.company = company
 
+    // Hidden to the tray, the window keeps only what it shows: the
+    // preferences page goes unless it is the page showing (built again when
+    // next opened); the rest of the release is HiddenFootprint's.
+    onVisibleChanged: {
+        if (!visible && !load_setting.visible)
+            load_setting.source = ""
+    }
+
     Component.onCompleted: {
         company = com.getCompanyName()
         console.log("Screen size", Screen.width, Screen.height)
@@ -328,13 +336,21 @@ Window {
         onKeptRunning: main.showNotice(title, qsTr("No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.").replace("@", title))
     }
 
-    // The tray comes right after the first frame, or at once when the window
-    // starts hidden and draws none.
+    // The tray comes right after the first frame that shows the search's
+    // outcome (the cards), or at once when the window starts hidden and draws
+    // none: its registration with the desktop waits on other processes, and
+    // the cards do not wait for it. A search that never ends holds it back
+    // for a few seconds at most.
     Connections {
         target: main
-        enabled: !tray_loader.active
+        enabled: !tray_loader.active && !session.searching
         function onFrameSwapped() {
             tray_loader.active = true
         }
+    }
+    Timer {
+        interval: 3000
+        running: !tray_loader.active
+        onTriggered: tray_loader.active = true
     }
 }

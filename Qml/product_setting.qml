@@ -5,7 +5,8 @@ import "Links.js" as Links
 
 // The preferences page: the program's version, start at log-on, the
 // interface language and who makes the program. The main window keeps it in
-// `load_setting` for the whole run and shows or hides it.
+// `load_setting` once opened and shows or hides it; hidden to the tray while
+// another page shows, the window lets it go.
 Rectangle {
     id: setting
     readonly property bool maker: Theme.maker

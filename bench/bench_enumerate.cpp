@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 
 #include <algorithm>
@@ -31,9 +33,14 @@ int main(int argc, char *argv[])
     discovery.loadDeviceRes();
     std::vector<double> times;
     for (int i = 0; i < 50; ++i) {
+        // Discovery runs on the HID thread: one pass ends with hidFinished.
+        QEventLoop pass;
+        QObject::connect(&discovery, &hidEnumerate::hidFinished, &pass, &QEventLoop::quit);
         QElapsedTimer clock;
         clock.start();
+        QTimer::singleShot(10000, &pass, &QEventLoop::quit); // a pass that never ends fails below
         discovery.enumerate(0);
+        pass.exec();
         times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         if (discovery.devlist().size() != 2)
             return 1;

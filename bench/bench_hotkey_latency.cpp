@@ -57,7 +57,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
-    const KeyCode f8 = XKeysymToKeycode(display, XK_F8);
+    // The default hotkey: a single key is not a hotkey the switch takes.
+    const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
+    const KeyCode alt = XKeysymToKeycode(display, XK_Alt_L);
+    const KeyCode last = XKeysymToKeycode(display, XK_s);
     VirtualSwitch sim;
     if (!sim.start())
         return 1;
@@ -71,13 +74,17 @@ int main(int argc, char *argv[])
         sim.control({QStringLiteral("set"), QStringLiteral("1"), QStringLiteral("port=1")});
         monitor.disconnectDevice();
         monitor.connectDevice(path);
-        monitor.setHotkey(QStringLiteral("F8"));
+        monitor.setHotkey(QStringLiteral("Shift + Alt + S"));
         monitor.getSetting();
         const int reportsBefore = sim.commandReports().size();
         const double offset = traceClockOffset(sim, steady);
 
+        XTestFakeKeyEvent(display, shift, True, CurrentTime);
+        XTestFakeKeyEvent(display, alt, True, CurrentTime);
+        XFlush(display);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         const double pressed = static_cast<double>(steady.nsecsElapsed()) / 1e6;
-        XTestFakeKeyEvent(display, f8, True, CurrentTime);
+        XTestFakeKeyEvent(display, last, True, CurrentTime);
         XFlush(display);
         QElapsedTimer waited;
         waited.start();
@@ -85,7 +92,9 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::usleep(200);
         }
-        XTestFakeKeyEvent(display, f8, False, CurrentTime);
+        XTestFakeKeyEvent(display, last, False, CurrentTime);
+        XTestFakeKeyEvent(display, alt, False, CurrentTime);
+        XTestFakeKeyEvent(display, shift, False, CurrentTime);
         XFlush(display);
         QCoreApplication::processEvents();
         const auto trace = sim.trace();

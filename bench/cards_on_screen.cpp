@@ -1,7 +1,9 @@
-// cards_on_screen RRGGBB COUNT -- COMMAND...
+// cards_on_screen RRGGBB COUNT [--trigger] -- COMMAND...
 // Starts COMMAND and times, from just before the start, until COUNT pixels
 // of the colour RRGGBB are on the X screen; two seconds later reads the
-// command's peak memory, ends it and prints "<milliseconds> <MiB>". The
+// command's peak memory, ends it and prints "<milliseconds> <MiB>". With
+// --trigger COMMAND only asks another process to show them (a second start,
+// a tray click): it may end meanwhile, and only "<milliseconds>" is printed. The
 // screen is read through shared memory every millisecond or so, which costs
 // the measured program little of the machine (a poll with xwd took about
 // 20 ms and a whole core between two programs).
@@ -53,8 +55,10 @@ long countColour(const XImage *image, unsigned long colour)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 5 || std::strcmp(argv[3], "--") != 0) {
-        std::fprintf(stderr, "usage: cards_on_screen RRGGBB COUNT -- COMMAND...\n");
+    const bool trigger = argc > 3 && std::strcmp(argv[3], "--trigger") == 0;
+    const int command = trigger ? 5 : 4;
+    if (argc <= command || std::strcmp(argv[command - 1], "--") != 0) {
+        std::fprintf(stderr, "usage: cards_on_screen RRGGBB COUNT [--trigger] -- COMMAND...\n");
         return 2;
     }
     const unsigned long colour = std::strtoul(argv[1], nullptr, 16);
@@ -81,28 +85,36 @@ int main(int argc, char *argv[])
     const Clock::time_point start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        execvp(argv[4], argv + 4);
+        execvp(argv[command], argv + command);
         _exit(127);
     }
     int result = 0;
+    bool ended = false;
     for (;;) {
         XShmGetImage(display, RootWindow(display, screen), image, 0, 0, AllPlanes);
         if (countColour(image, colour) >= wanted)
             break;
-        if (Clock::now() - start > std::chrono::seconds(30) || waitpid(child, nullptr, WNOHANG) == child) {
-            std::fprintf(stderr, "cards_on_screen: %s: the colour never showed\n", argv[4]);
+        if (!ended && waitpid(child, nullptr, WNOHANG) == child)
+            ended = true;
+        if (Clock::now() - start > std::chrono::seconds(30) || (ended && !trigger)) {
+            std::fprintf(stderr, "cards_on_screen: %s: the colour never showed\n", argv[command]);
             result = 1;
             break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     const double shownMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    if (result == 0) {
+    if (result == 0 && trigger) {
+        std::printf("%.1f\n", shownMs);
+    } else if (result == 0) {
         std::this_thread::sleep_for(std::chrono::seconds(2));
         std::printf("%.1f %.1f\n", shownMs, peakMemoryMiB(child));
     }
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    if (!ended) {
+        if (!trigger)
+            kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
     XShmDetach(display, &segment);
     shmdt(segment.shmaddr);
     XCloseDisplay(display);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
 # The download component against curl: both fetch the same 64 MiB body from
-# one local server in the same run.
+# the virtual switch's firmware service in the same run, alternating.
 set -euo pipefail
-exec "$PORTVIEW_BUILD/bench/bench_download"
+exec "$PORTVIEW_BUILD/bench/bench_download" "$PORTVIEW_BUILD/tools/kvm-sim/kvm-sim" "${PORTVIEW_BENCH_DOWNLOADS:-5}"

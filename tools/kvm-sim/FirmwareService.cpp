@@ -13,6 +13,7 @@
 #include <QUrlQuery>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -22,6 +23,12 @@ const char kQueryPath[] = "/portline/common/getFwInfo";
 const char kFilesPath[] = "/portline/files/";
 constexpr int kFilePieces = 10;
 constexpr int kPieceGapMs = 100;
+const char kBenchPath[] = "/bench/";
+constexpr qint64 kMaxBenchBytes = qint64(1) << 30;
+// What the bench body is sent in: the socket is refilled whenever less than
+// one piece waits in its buffer, so the kernel never runs dry and the
+// service never holds the whole body.
+constexpr int kStreamPiece = 1024 * 1024;
 
 QByteArray reason(int status)
 {
@@ -204,6 +211,16 @@ void FirmwareService::onReadyRead(QTcpSocket *socket)
     // One request per connection: what follows it is not read.
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
     const bool file = request.state == HttpRequest::Complete && request.path.startsWith(kFilesPath);
+    if (request.state == HttpRequest::Complete && request.method == "GET" && request.path.startsWith(kBenchPath)) {
+        bool ok = false;
+        const qint64 bytes = request.path.mid(int(qstrlen(kBenchPath))).toLongLong(&ok);
+        if (ok && bytes >= 0 && bytes <= kMaxBenchBytes) {
+            std::fprintf(stderr, "kvm-sim firmware bench: GET %s -> 200\n", request.path.constData());
+            std::fflush(stderr);
+            stream(socket, bytes);
+            return;
+        }
+    }
     const FirmwareAnswer answer = request.state == HttpRequest::Bad ? plainAnswer(400, R"({"error":"bad request"})")
                                   : file ? answerFileRequest(request, m_specOf, m_toolPath)
                                          : answerFirmwareQuery(request, m_specOf, baseUrl());
@@ -247,4 +264,26 @@ void FirmwareService::sendPieces(QTcpSocket *socket, const QByteArray &body, int
         if (guarded)
             sendPieces(guarded, rest, pieces - 1);
     });
+}
+
+void FirmwareService::stream(QTcpSocket *socket, qint64 bytes)
+{
+    QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
+    head += "Content-Length: " + QByteArray::number(bytes) + "\r\n\r\n";
+    socket->write(head);
+    QByteArray piece(kStreamPiece, Qt::Uninitialized);
+    for (int i = 0; i < piece.size(); ++i)
+        piece[i] = char(i % 251);
+    auto left = std::make_shared<qint64>(bytes);
+    auto refill = [socket, piece, left] {
+        while (*left > 0 && socket->bytesToWrite() < kStreamPiece) {
+            const qint64 size = qMin<qint64>(*left, piece.size());
+            socket->write(piece.constData(), size);
+            *left -= size;
+        }
+        if (*left == 0 && socket->bytesToWrite() == 0)
+            socket->disconnectFromHost();
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+    refill();
 }

@@ -55,8 +55,10 @@ FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &
 // TCP port: a form-encoded POST of "model=NAME" to the query path is answered
 // with {"result":{"fwVersion":...,"firmwareFileUrl":...}}, and the offered
 // files are served under "/portline/files/", slowly enough that a receiver
-// shows its progress. Each request
-// served is logged on stderr.
+// shows its progress. A GET of "/bench/BYTES" is answered at full speed
+// with that many bytes (at most 1 GiB), made as they are sent, so that a
+// download can be timed against another client from a server outside both.
+// Each request served is logged on stderr.
 class FirmwareService : public QObject
 {
     Q_OBJECT
@@ -73,6 +75,7 @@ private:
     void onReadyRead(QTcpSocket *socket);
     void reply(QTcpSocket *socket, const FirmwareAnswer &answer);
     void sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces);
+    void stream(QTcpSocket *socket, qint64 bytes);
 
     SpecByModel m_specOf;
     QString m_toolPath;

@@ -82,7 +82,7 @@ private slots:
 
         monitor.disconnectDevice();
         QVERIFY(!worker->isConnected() && worker->vid().isEmpty() && !monitor.postCmd(0)); // nothing open
-        QCOMPARE(commandsOf(sim).size(), 7);
+        QCOMPARE(commandsOf(sim).size(), 9);
     }
 
     // Restored or stored hotkeys pass the editor's rule or are refused; the

@@ -15,6 +15,17 @@
 
 namespace {
 
+// Stores a new value of a property; false when it holds that value already,
+// so that its change signal goes out only for a real change.
+template <typename T>
+bool assignChanged(T &field, const T &value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // Progress is counted in kilobytes of 1000 bytes. A server may claim any
 // size, so the count saturates instead of wrapping.
 int kiloBytes(qint64 bytes)
@@ -143,34 +154,26 @@ void QuickDownload::setDestination(const QUrl &destination)
 
 void QuickDownload::setFollowRedirects(bool followRedirects)
 {
-    if (m_followRedirects == followRedirects)
-        return;
-    m_followRedirects = followRedirects;
-    emit followRedirectsChanged();
+    if (assignChanged(m_followRedirects, followRedirects))
+        emit followRedirectsChanged();
 }
 
 void QuickDownload::setOverwrite(bool overwrite)
 {
-    if (m_overwrite == overwrite)
-        return;
-    m_overwrite = overwrite;
-    emit overwriteChanged();
+    if (assignChanged(m_overwrite, overwrite))
+        emit overwriteChanged();
 }
 
 void QuickDownload::setPlainLoopback(bool plainLoopback)
 {
-    if (m_plainLoopback == plainLoopback)
-        return;
-    m_plainLoopback = plainLoopback;
-    emit plainLoopbackChanged();
+    if (assignChanged(m_plainLoopback, plainLoopback))
+        emit plainLoopbackChanged();
 }
 
 void QuickDownload::setRequireLength(bool requireLength)
 {
-    if (m_requireLength == requireLength)
-        return;
-    m_requireLength = requireLength;
-    emit requireLengthChanged();
+    if (assignChanged(m_requireLength, requireLength))
+        emit requireLengthChanged();
 }
 
 void QuickDownload::setStallTimeout(int stallTimeout)

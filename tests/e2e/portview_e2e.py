@@ -1200,6 +1200,21 @@ def flow_access(program_exe, sim_exe):
                 return
         raise AssertionError(f"Tab never reached \"{name}\"")
 
+    def menu_to(entry, *keys, press="Return"):
+        """Arrows through the frame's menu to `entry`, then opens it."""
+        key(*keys)
+        wait_for(f"{entry} focused", lambda: focused() == entry)
+        key(press)
+
+    def preferences_by_keyboard():
+        """From a device-frame page to the preferences, by keys alone."""
+        tab_to("Home", "shift+Tab")
+        key("Return")
+        program.gone("button", "Device")
+        tab_to("Preferences")
+        key("Return")
+        program.find("check", "Launch at Startup")
+
     def page_check(what):
         """Controls named, names on one line, all of them in the area."""
         for element in program.elements():
@@ -1236,19 +1251,13 @@ def flow_access(program_exe, sim_exe):
 
     # The menu: Tab reaches it, the arrows move in it, Enter opens the entry.
     tab_to("Device")
-    key("Down")
-    wait_for("Maintenance focused", lambda: focused() == "Maintenance")
-    key("Return")
+    menu_to("Maintenance", "Down")
     program.find("text", "Check for latest version.")
     page_check("maintenance")
-    key("Down")
-    wait_for("Support focused", lambda: focused() == "Support")
-    key("space")
+    menu_to("Support", "Down", press="space")
     program.find("button", "User Manual")
     page_check("support")
-    key("Up", "Up")
-    wait_for("Device focused", lambda: focused() == "Device")
-    key("Return")
+    menu_to("Device", "Up", "Up")
     program.find("check", "Video Fitwell")
 
     # A confirmation: a dialog, the focus on its cancelling button, kept inside, Escape cancels.
@@ -1286,12 +1295,7 @@ def flow_access(program_exe, sim_exe):
     wait_for("the focus back on \"Edit\"", lambda: focused() == "Edit")
 
     # Home, then the preferences: Escape is "Back".
-    tab_to("Home", "shift+Tab")
-    key("Return")
-    program.gone("button", "Device")
-    tab_to("Preferences")
-    key("Return")
-    program.find("check", "Launch at Startup")
+    preferences_by_keyboard()
     covered("QV5830")
     page_check("preferences")
     tab_to("Launch at Startup")
@@ -1332,17 +1336,10 @@ def flow_access(program_exe, sim_exe):
     tab_to("Device", "shift+Tab")
     for entry, role, shows in (("Maintenance", "text", "Check for latest version."),
                                ("Support", "button", "User Manual")):
-        key("Down")
-        wait_for(f"{entry} focused", lambda: focused() == entry)
-        key("Return")
+        menu_to(entry, "Down")
         program.find(role, shows)
         page_check(f"{entry} at 1366 x 768")
-    tab_to("Home", "shift+Tab")
-    key("Return")
-    program.gone("button", "Device")
-    tab_to("Preferences")
-    key("Return")
-    program.find("check", "Launch at Startup")
+    preferences_by_keyboard()
     page_check("preferences at 1366 x 768")
     tab_to("Language")
 

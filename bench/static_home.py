@@ -17,9 +17,11 @@ import re
 import sys
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-# The window's home-page parts and everything they use.
-PARTS = ["HomePage.qml", "LogoBar.qml", "StaticText.qml", "IconButton.qml", "FocusRing.qml", "CardScrollBar.qml",
-         "Links.js"]
+# The window's home-page parts and everything they use: the whole folder,
+# so that a part the page takes on later is there too (qmlscene compiles
+# only the components the page creates).
+PARTS = sorted(name for name in os.listdir(os.path.join(ROOT, "Qml"))
+               if name.endswith((".qml", ".js")) and name not in ("main.qml", "Theme.qml"))
 
 
 def source(*path):
@@ -29,13 +31,13 @@ def source(*path):
 
 def codes():
     """The interface codes the pages name as Codes.X: the values of Lib/InterfaceCodes.h."""
-    return dict(re.findall(r"^\s*(\w+)\s*=\s*(\d+)\s*,", source("Lib", "InterfaceCodes.h"), re.M))
+    return dict(re.findall(r"^\s*(\w+)\s*=\s*(-?\d+)\s*,?", source("Lib", "InterfaceCodes.h"), re.M))
 
 
 def without_services(text, numbers):
     # The enum values are the services' (a C++ meta-object); the directory
     # import names the program's resources.
-    text = re.sub(r"\bCodes\.(\w+)\b", lambda m: numbers[m.group(1)], text)
+    text = re.sub(r"\bCodes\.(\w+)\b", lambda m: numbers.get(m.group(1), m.group(0)), text)
     return text.replace('import "qrc:/Qml"', 'import "Qml"')
 
 
@@ -69,7 +71,8 @@ def main():
     catalogue = {entry["modelname"]: entry for entry in json.loads(source("catalogue", "Vemo.json"))["devlist"]}
     cards = "\n".join(
         f"            ListElement {{ modelname: {qml_string(m)}; desc: {qml_string(catalogue[m]['desc'])}; "
-        f"status_img: {numbers['Connected'] if i == 0 else numbers['NotConnected']} }}"
+        f"status_img: {numbers['Connected'] if i == 0 else numbers['NotConnected']}; "
+        f"open_error: \"\"; open_command: \"\"; failed_tries: 0 }}"
         for i, m in enumerate(models))
     window = source("Qml", "main.qml")
     frame_width = re.search(r"frameWidth:\s*(\d+)", window).group(1)
@@ -91,6 +94,7 @@ Window {{
     readonly property int shownHeight: frameHeight
     property string company: {qml_string(company)}
     property string contentcolor: Theme.contentcolor
+    property string btncolor: Theme.btncolor
     property int windows_x: (Screen.width - frameWidth) / 2
     property int windows_y: (Screen.height - frameHeight) / 2
     property bool isTestServer: false

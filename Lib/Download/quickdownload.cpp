@@ -15,17 +15,6 @@
 
 namespace {
 
-// Stores a new value of a property; false when it holds that value already,
-// so that its change signal goes out only for a real change.
-template <typename T>
-bool assignChanged(T &field, const T &value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 // Progress is counted in kilobytes of 1000 bytes. A server may claim any
 // size, so the count saturates instead of wrapping.
 int kiloBytes(qint64 bytes)
@@ -150,30 +139,6 @@ void QuickDownload::setDestination(const QUrl &destination)
     if (m_saveFile && !m_running)
         m_saveFile->setFileName(destinationPath());
     emit destinationChanged();
-}
-
-void QuickDownload::setFollowRedirects(bool followRedirects)
-{
-    if (assignChanged(m_followRedirects, followRedirects))
-        emit followRedirectsChanged();
-}
-
-void QuickDownload::setOverwrite(bool overwrite)
-{
-    if (assignChanged(m_overwrite, overwrite))
-        emit overwriteChanged();
-}
-
-void QuickDownload::setPlainLoopback(bool plainLoopback)
-{
-    if (assignChanged(m_plainLoopback, plainLoopback))
-        emit plainLoopbackChanged();
-}
-
-void QuickDownload::setRequireLength(bool requireLength)
-{
-    if (assignChanged(m_requireLength, requireLength))
-        emit requireLengthChanged();
 }
 
 void QuickDownload::setStallTimeout(int stallTimeout)

@@ -77,13 +77,13 @@ public:
     QUrl destination() const { return m_destination; }
     void setDestination(const QUrl &destination);
     bool followRedirects() const { return m_followRedirects; }
-    void setFollowRedirects(bool followRedirects);
+    void setFollowRedirects(bool followRedirects) { if (assignChanged(m_followRedirects, followRedirects)) emit followRedirectsChanged(); }
     bool overwrite() const { return m_overwrite; }
-    void setOverwrite(bool overwrite);
+    void setOverwrite(bool overwrite) { if (assignChanged(m_overwrite, overwrite)) emit overwriteChanged(); }
     bool plainLoopback() const { return m_plainLoopback; }
-    void setPlainLoopback(bool plainLoopback);
+    void setPlainLoopback(bool plainLoopback) { if (assignChanged(m_plainLoopback, plainLoopback)) emit plainLoopbackChanged(); }
     bool requireLength() const { return m_requireLength; }
-    void setRequireLength(bool requireLength);
+    void setRequireLength(bool requireLength) { if (assignChanged(m_requireLength, requireLength)) emit requireLengthChanged(); }
     int stallTimeout() const { return m_stallTimeout; }
     void setStallTimeout(int stallTimeout);
 
@@ -121,6 +121,17 @@ private slots:
     void onStalled();
 
 private:
+    // Stores a new value of a property; false when it holds that value
+    // already, so that its change signal goes out only for a real change.
+    template <typename T>
+    static bool assignChanged(T &field, const T &value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        return true;
+    }
+
     void begin(const QUrl &url, int redirectsFollowed);
     void followRedirect(const QUrl &target);
     void commit();

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import vemo.trayicon 1.0
 import "Ports.js" as Ports
 
@@ -19,6 +20,26 @@ Loader {
     // said once a run, not at every close.
     signal keptRunning()
     property bool toldKeptRunning: false
+
+    // The tray comes right after the first frame of `window` that shows the
+    // search's outcome (the cards), or at once when the window starts hidden
+    // and draws none: its registration with the desktop waits on other
+    // processes, and the cards do not wait for it. A search that never ends
+    // (`holdBack`) holds it back for a few seconds at most.
+    property Window window
+    property bool holdBack: false
+    Connections {
+        target: tray_control.window
+        enabled: !tray_control.active && !tray_control.holdBack
+        function onFrameSwapped() {
+            tray_control.active = true
+        }
+    }
+    Timer {
+        interval: 3000
+        running: !tray_control.active
+        onTriggered: tray_control.active = true
+    }
 
     active: false
     sourceComponent: Component {

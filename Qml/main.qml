@@ -181,8 +181,7 @@ Window {
             showExitWindow()
         }
         main.showNormal()
-        // Wayland gives the focus only to what the compositor maps anew (Qt
-        // 5.15 has no xdg-activation), and Qt warns at the request.
+        // Wayland focuses only what it maps anew (Qt 5.15: no xdg-activation).
         if (!compositorPlaces)
             main.requestActivate()
     }
@@ -206,12 +205,11 @@ Window {
     function openUpgrade() { upgrade_launcher.openTool() }
 
     function cardClicked(index) {
-        if (session.cards.get(index).status_img === Codes.NotConnected)
+        var card = session.cards.get(index)
+        if (card.status_img === Codes.NotConnected)
             connectDevice(index)
-        // It could not be opened: its card says why instead.
-        if (session.cards.get(index).open_error !== "")
-            return
-        if (dev_status || isDEBUG !== 0)
+        // A switch that could not be opened says why on its card instead.
+        if (card.open_error === "" && (dev_status || isDEBUG !== 0))
             gotoNextUI()
     }
 
@@ -333,24 +331,9 @@ Window {
         title: main.company + " Portview"
         model: session.dev_status ? session.dev_model : ""
         onRequested: main.showWindow(ui)
+        window: main
+        holdBack: session.searching
         onKeptRunning: main.showNotice(title, qsTr("No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.").replace("@", title))
     }
 
-    // The tray comes right after the first frame that shows the search's
-    // outcome (the cards), or at once when the window starts hidden and draws
-    // none: its registration with the desktop waits on other processes, and
-    // the cards do not wait for it. A search that never ends holds it back
-    // for a few seconds at most.
-    Connections {
-        target: main
-        enabled: !tray_loader.active && !session.searching
-        function onFrameSwapped() {
-            tray_loader.active = true
-        }
-    }
-    Timer {
-        interval: 3000
-        running: !tray_loader.active
-        onTriggered: tray_loader.active = true
-    }
 }

@@ -23,6 +23,7 @@ faq faq
 editor hotkey_editor
 maintenance maintenance
 upgrade upgrade
+upgrading upgrading
 preferences preferences
 preferences_zh preferences_zh
 device_zh device_zh

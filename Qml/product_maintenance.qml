@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
+// Qt.labs.platform: its file dialog can offer a file name, the one of
+// QtQuick.Dialogs only a folder.
+import Qt.labs.platform 1.1 as Platform
 import com.vemo.portview 1.0
 import "Maintenance.js" as Maintenance
 
@@ -18,8 +20,6 @@ Rectangle {
     // Why the last query failed: "network", "server" or "answer" (the frame
     // sets it with the state).
     property string checkFault: ""
-    // 1 while the file dialog serves a backup, 0 for a restore.
-    property int backup: 0
 
     // The frame starts the firmware query when the page asks for it.
     signal firmwareCheckWanted()
@@ -46,18 +46,22 @@ Rectangle {
     }
 
     // Backups and restores open where the last one of this run was made,
-    // else in the documents folder.
+    // else in the documents folder. A backup is offered a new name (the model
+    // and today's date), never the file last used, which it would overwrite.
     function openDialog(forBackup) {
-        backup = forBackup ? 1 : 0
-        file_Dialog.title = forBackup ? qsTr("Input the file name") : qsTr("Select a file")
-        file_Dialog.selectExisting = !forBackup
+        var dialog = forBackup ? backup_dialog : restore_dialog
         var folder = main.lastpath !== "" ? Maintenance.folderOf(main.lastpath)
                                           : Maintenance.fileUrl(encrypt.get_userdocument_path())
-        file_Dialog.folder = folder
-        file_Dialog.open()
-        // The system's dialog exists only once it is open, and takes a folder
-        // set before that only for its next opening.
-        file_Dialog.folder = folder
+        function place() {
+            dialog.folder = folder
+            if (forBackup)
+                dialog.currentFile = folder + Maintenance.backupName(main.dev_model, new Date())
+        }
+        // Native dialogs take the folder and name when they open, the widget
+        // one only once it exists, which is after its first opening.
+        place()
+        dialog.open()
+        place()
     }
 
     function saveTolocal(path) {
@@ -126,18 +130,23 @@ Rectangle {
         loadkbfuncList("backup")
     }
 
-    FileDialog {
-        id: file_Dialog
+    Platform.FileDialog {
+        id: backup_dialog
+        title: qsTr("Input the file name")
+        fileMode: Platform.FileDialog.SaveFile
         nameFilters: [qsTr("List Files (*.kvm)")]
-        // A backup name typed without the extension still gets it, so that
-        // the filter above lists it for a restore.
-        defaultSuffix: maintenance_page.backup === 1 ? "kvm" : ""
-        onAccepted: {
-            if (maintenance_page.backup === 1)
-                maintenance_page.saveTolocal(fileUrl.toString())
-            else
-                maintenance_page.loadFile(fileUrl.toString())
-        }
+        // A name typed without the extension still gets it (saveTolocal adds
+        // it where the folder's name has a dot), so that Restore lists it.
+        defaultSuffix: "kvm"
+        onAccepted: maintenance_page.saveTolocal(file.toString())
+    }
+
+    Platform.FileDialog {
+        id: restore_dialog
+        title: qsTr("Select a file")
+        fileMode: Platform.FileDialog.OpenFile
+        nameFilters: [qsTr("List Files (*.kvm)")]
+        onAccepted: maintenance_page.loadFile(file.toString())
     }
 
     Column {

@@ -360,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -386,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切换器仍报告固件版本 @：固件未更改。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>无法保存此更改：主文件夹已满或为只读。</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -402,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>错误</translation>
@@ -428,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
     </message>
@@ -765,25 +765,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>备份</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>将设备设置备份到本地。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>还原设备</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>从备份还原设备设置。</translation>
     </message>
@@ -793,17 +793,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>还原</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>输入文件名</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>选择文件</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>备份成功！</translation>
     </message>
@@ -838,12 +838,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>已成功从 [@] 还原设置！</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>配置文件 (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
@@ -887,7 +888,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

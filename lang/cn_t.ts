@@ -360,7 +360,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
@@ -386,13 +386,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>無法儲存此變更：主資料夾已滿或為唯讀。</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
@@ -402,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -428,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -765,25 +765,25 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>備份</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>將裝置設定備份到本機。</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>還原裝置</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>從備份還原裝置設定。</translation>
     </message>
@@ -793,17 +793,17 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>還原</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>輸入檔案名稱</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>選擇檔案</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>備份成功！</translation>
     </message>
@@ -838,12 +838,13 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>已成功從 [@] 還原設定！</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>設定檔 (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>關於</translation>
     </message>
@@ -887,7 +888,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

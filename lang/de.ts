@@ -360,7 +360,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -386,13 +386,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Die Änderung konnte nicht gespeichert werden: Der Home-Ordner ist voll oder schreibgeschützt.</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -402,7 +402,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -428,7 +428,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -765,25 +765,25 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>Sichern</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Lokale Kopie der Geräteeinstellungen anlegen.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>Gerät wiederherstellen</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>Geräteeinstellungen aus einer Sicherung wiederherstellen.</translation>
     </message>
@@ -793,17 +793,17 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>Dateinamen eingeben</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>Sicherung erfolgreich!</translation>
     </message>
@@ -838,12 +838,13 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Einstellungen aus [@] erfolgreich wiederhergestellt!</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>Sicherungsdateien (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -887,7 +888,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

@@ -360,7 +360,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -386,13 +386,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>No se pudo guardar el cambio: la carpeta personal está llena o es de solo lectura.</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
@@ -402,7 +402,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -428,7 +428,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -765,25 +765,25 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>Copia de seguridad</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Guarde una copia local de la configuración del dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurar dispositivo</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaure la configuración del dispositivo desde una copia de seguridad.</translation>
     </message>
@@ -793,17 +793,17 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Restaurar</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>Introduzca el nombre del archivo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>Seleccionar archivo</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>¡Copia de seguridad creada!</translation>
     </message>
@@ -838,12 +838,13 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¡Configuración de [@] restaurada!</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>Copias de seguridad (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -887,7 +888,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

@@ -360,7 +360,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -386,13 +386,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>La modification n&apos;a pas pu être enregistrée : le dossier personnel est plein ou en lecture seule.</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -402,7 +402,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -428,7 +428,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -765,25 +765,25 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>Sauvegarder</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Enregistrez une copie locale des paramètres de l’appareil.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurer l’appareil</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaurez les paramètres de l’appareil depuis une sauvegarde.</translation>
     </message>
@@ -793,17 +793,17 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Restaurer</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>Saisissez le nom du fichier</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>Choisir un fichier</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>Sauvegarde réussie !</translation>
     </message>
@@ -838,12 +838,13 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Paramètres de [@] restaurés !</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>Fichiers de sauvegarde (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -887,7 +888,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

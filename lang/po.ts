@@ -360,7 +360,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/DialogHost.qml" line="+11"/>
         <location line="+20"/>
-        <location filename="../Qml/main.qml" line="+193"/>
+        <location filename="../Qml/main.qml" line="+192"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -386,13 +386,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-55"/>
+        <location filename="../Qml/main.qml" line="-54"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Não foi possível salvar a alteração: a pasta pessoal está cheia ou é somente leitura.</translation>
     </message>
     <message>
-        <location line="+53"/>
-        <location filename="../Qml/TrayControl.qml" line="+48"/>
+        <location line="+52"/>
+        <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Sair</translation>
     </message>
@@ -402,7 +402,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-53"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erro</translation>
@@ -428,7 +428,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+190"/>
+        <location filename="../Qml/main.qml" line="+198"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -765,25 +765,25 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <message>
         <location filename="../Qml/product_maintenance.qml" line="+33"/>
         <location line="+1"/>
-        <location line="+42"/>
-        <location line="+140"/>
+        <location line="+46"/>
+        <location line="+145"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-183"/>
+        <location line="-192"/>
         <source>Make a local copy of your device settings.</source>
         <translation>Salve uma cópia local das configurações do dispositivo.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+77"/>
+        <location line="+81"/>
         <location line="+9"/>
         <source>Restore Device</source>
         <translation>Restaurar dispositivo</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-90"/>
         <source>Restore device settings from your backup.</source>
         <translation>Restaure as configurações do dispositivo a partir de um backup.</translation>
     </message>
@@ -793,17 +793,17 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Restaurar</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+99"/>
         <source>Input the file name</source>
         <translation>Digite o nome do arquivo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>Select a file</source>
         <translation>Selecionar arquivo</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="-66"/>
         <source>Backup successfully!</source>
         <translation>Backup concluído!</translation>
     </message>
@@ -838,12 +838,13 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Configurações de [@] restauradas com sucesso!</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
+        <location line="+11"/>
         <source>List Files (*.kvm)</source>
         <translation>Arquivos de backup (*.kvm)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
@@ -887,7 +888,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
 <context>
     <name>product_setting</name>
     <message>
-        <location filename="../Qml/product_setting.qml" line="+44"/>
+        <location filename="../Qml/product_setting.qml" line="+45"/>
         <location line="+70"/>
         <location line="+17"/>
         <source>Launch at Startup</source>

@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev
   qttools5-dev qttools5-dev-tools
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
-  qml-module-qtquick-controls2 qml-module-qtquick-controls qml-module-qtquick-dialogs
+  qml-module-qtquick-controls2 qml-module-qt-labs-platform
   qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev

@@ -969,17 +969,22 @@ def flow_prefs(program_exe, sim_exe, build_version):
     shoot(program, "device_zh")
 
 
-def type_into_dialog(program, title, path, folder, listed=None):
+def type_into_dialog(program, title, path, folder, listed=None, offered=""):
     """Types `path` into the file dialog `title`, opened in `folder` (where
-    the file `listed` shows), and accepts it."""
+    the file `listed` shows) with the name `offered` in its field, and accepts
+    it; with `path` None the offered name is accepted."""
     wait_for(f"the dialog \"{title}\"", lambda: program.elements("frame", title))
     field = wait_for("the file name field", lambda: program.elements("field", "File name:"))[0]
     program.find("combo", folder)
     if listed:
         wait_for(f"{listed} in the list", lambda: program.elements(name=listed))
-    # The dialog has the keyboard focus, on its file name field.
-    subprocess.run(["xdotool", "type", "--delay", "10", path], check=True)
-    wait_for("the name typed", lambda: field.queryText().getText(0, -1) == path)
+    if offered:
+        wait_for(f"the name {offered} offered", lambda: field.queryText().getText(0, -1) == offered)
+    if path is not None:
+        # The dialog has the keyboard focus, on its file name field.
+        subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
+        subprocess.run(["xdotool", "type", "--delay", "10", path], check=True)
+        wait_for("the name typed", lambda: field.queryText().getText(0, -1) == path)
     program.press("Save" if title == "Input the file name" else "Open")
     program.gone("frame", title)
 
@@ -1010,7 +1015,8 @@ def flow_maintenance(program_exe, sim_exe):
     backup = os.path.join(folder, "portview settings.kvm")
     program.press("Backup")
     type_into_dialog(program, "Input the file name", backup[:-len(".kvm")],
-                     os.path.join(os.environ["HOME"], "Documents", "Vemo", "Vemo Portview"))
+                     os.path.join(os.environ["HOME"], "Documents", "Vemo", "Vemo Portview"),
+                     offered=time.strftime(f"{model}-%Y-%m-%d.kvm"))
     alert("Backup successfully!")
     assert sorted(os.listdir(folder)) == ["portview settings.kvm"], os.listdir(folder)
     plain = os.path.join(os.environ["TMPDIR"], "backup.json")
@@ -1049,6 +1055,14 @@ def flow_maintenance(program_exe, sim_exe):
         program.find("text", reason)
         alert("Failed to restore setting.")
         assert config() == before, (path, config())
+
+    # A second backup is offered a new name beside the file last restored,
+    # never that file's own name.
+    program.press("Backup")
+    offered = time.strftime(f"{model}-%Y-%m-%d.kvm")
+    type_into_dialog(program, "Input the file name", None, folder, offered=offered)
+    alert("Backup successfully!")
+    assert Path(folder, offered).read_bytes()[:4] == b"GVLU" and Path(backup).read_bytes() == data
 
     # The restored hotkey is the one the keyboard watch uses.
     hand_over(program, switch, "ctrl+alt+k")

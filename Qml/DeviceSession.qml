@@ -220,8 +220,15 @@ Item {
 
     function applysetting() {
         monitor.setHotkey(hotkey_list)
-        io.setIni(dev_model, "hotkey", hotkey_list)
+        saveHotkey(hotkey_list)
         applySilent(silent_remove === 1)
+    }
+
+    // The hotkey the worker now uses, kept for the next start; a value the
+    // INI did not take is said.
+    function saveHotkey(hotkey) {
+        if (!io.setIni(dev_model, "hotkey", hotkey))
+            main.settingNotSaved()
     }
 
     function getDevSetting() {

@@ -77,8 +77,9 @@ Rectangle {
     }
     // A switch that arrives is found by itself; this is for one whose
     // arrival the system did not report (a hub, a node given access later).
+    // Not while an upgrade runs: the switch in upgrade mode is no switch to find.
     TextButton {
-        visible: no_device.visible
+        visible: no_device.visible && !home.session.upgrading
         anchors.top: no_device.bottom
         anchors.topMargin: 24
         anchors.horizontalCenter: parent.horizontalCenter

@@ -110,7 +110,7 @@ FocusScope {
         }
         main.hotkey_list = text
         saved()
-        io.setIni(main.dev_model, "hotkey", text)
+        main.saveHotkey(text)
         closePage()
     }
 

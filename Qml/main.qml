@@ -134,7 +134,6 @@ Window {
     function showConfirm(info, loader) { dialog_Qml.showConfirm(info, loader) }
     function showAlert(info, loader) { dialog_Qml.showAlert(info, loader) }
     function showNotice(title, message, loader, detail) { dialog_Qml.showNotice(title, message, loader, detail) }
-    // A change the settings file did not take (a full or read-only home).
     function settingNotSaved() { showNotice(qsTr("Error"), qsTr("The change could not be saved: the home folder is full or read-only.")) }
 
     // --- functions the pages call ---------------------------------------------
@@ -142,6 +141,7 @@ Window {
     function searchDevice() { session.searchDevice() }
     function connectDevice(index) { return session.connectDevice(index) }
     function applysetting() { session.applysetting() }
+    function saveHotkey(hotkey) { session.saveHotkey(hotkey) }
     function applySilent(on) { session.applySilent(on) }
     function getDevSetting() { session.getDevSetting() }
 

@@ -117,7 +117,7 @@ Rectangle {
     function resetDefault() {
         main.hotkey_list = main.defaultHotkey
         monitor.setHotkey(main.hotkey_list)
-        io.setIni(main.dev_model, "hotkey", main.hotkey_list)
+        main.saveHotkey(main.hotkey_list)
         createhotkeyUI()
         setSilent(false)
         main.safely_remove = 0

@@ -45,7 +45,9 @@ Rectangle {
             main.showNotice(qsTr("Launch at Startup"), qsTr("Failed to launch at startup, please try again."))
             return
         }
-        io.setIni("System", "autorun", String(flag))
+        // The system's entry has changed already: the switch follows it.
+        if (!io.setIni("System", "autorun", String(flag)))
+            main.settingNotSaved()
         main.auto_run = flag
     }
 

@@ -386,12 +386,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切换器仍报告固件版本 @：固件未更改。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>无法保存此更改：主文件夹已满或为只读。</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>退出</translation>
@@ -402,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>确定要退出 @ 吗？</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>错误</translation>
@@ -428,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面没有可显示图标的系统托盘：@ 将最小化并继续运行，以便快捷键继续有效。</translation>
     </message>
@@ -464,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>请检查设备的连接。</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>已连接</translation>
     </message>
@@ -889,18 +889,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>开机自动启动</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>无法设置开机自动启动，请重试。</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>

@@ -386,12 +386,12 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>切換器仍回報韌體版本 @：韌體未變更。</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>無法儲存此變更：主資料夾已滿或為唯讀。</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>結束</translation>
@@ -402,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>確定要結束 @ 嗎？</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>錯誤</translation>
@@ -428,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>此桌面沒有可顯示圖示的系統匣：@ 會最小化並繼續執行，讓快速鍵保持有效。</translation>
     </message>
@@ -464,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</source>
         <translation>請檢查裝置的連接。</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>已連接</translation>
     </message>
@@ -889,18 +889,18 @@ Where the display allows, connect it with a DisplayPort cable.</source>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>開機時啟動</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>無法設定開機時啟動，請再試一次。</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>返回</translation>
     </message>

@@ -386,12 +386,12 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Der Switch meldet weiterhin die Firmware-Version @: Die Firmware ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Die Änderung konnte nicht gespeichert werden: Der Home-Ordner ist voll oder schreibgeschützt.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Beenden</translation>
@@ -402,7 +402,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Möchten Sie @ wirklich beenden?</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -428,7 +428,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Dieser Desktop hat keinen Infobereich für das Symbol: @ läuft minimiert weiter, damit das Tastenkürzel funktioniert.</translation>
     </message>
@@ -464,7 +464,7 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
         <translation>Bitte prüfen Sie die Verbindung zum Gerät.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
@@ -889,18 +889,18 @@ Wenn der Monitor es zulässt, schließen Sie ihn mit einem DisplayPort-Kabel an.
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Beim Systemstart starten</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Autostart konnte nicht eingerichtet werden, bitte erneut versuchen.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>

@@ -386,12 +386,12 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>The switch still reports firmware version @: the firmware is unchanged.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>The change could not be saved: the home folder is full or read-only.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Quit</translation>
@@ -402,7 +402,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Are you sure you want to quit @?</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -428,7 +428,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</translation>
     </message>
@@ -464,7 +464,7 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
         <translation>Please check the connection to the device.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>Connected</translation>
     </message>
@@ -889,18 +889,18 @@ Where the display allows, connect it with a DisplayPort cable.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Launch at Startup</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Failed to launch at startup, please try again.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>

@@ -386,12 +386,12 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>El conmutador sigue indicando la versión de firmware @: el firmware no ha cambiado.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>No se pudo guardar el cambio: la carpeta personal está llena o es de solo lectura.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Salir</translation>
@@ -402,7 +402,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>¿Seguro que desea salir de @?</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Error</translation>
@@ -428,7 +428,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Este escritorio no tiene bandeja para mostrar el icono: @ sigue en ejecución minimizado para que el atajo siga funcionando.</translation>
     </message>
@@ -464,7 +464,7 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
         <translation>Compruebe la conexión con el dispositivo.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -889,18 +889,18 @@ Si la pantalla lo permite, conéctela con un cable DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Iniciar con el sistema</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>No se pudo activar el inicio automático. Inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>

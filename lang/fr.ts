@@ -386,12 +386,12 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Le commutateur indique toujours la version de firmware @ : le firmware n&apos;a pas changé.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>La modification n&apos;a pas pu être enregistrée : le dossier personnel est plein ou en lecture seule.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Quitter</translation>
@@ -402,7 +402,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Voulez-vous vraiment quitter @ ?</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erreur</translation>
@@ -428,7 +428,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Aucune zone de notification ne peut afficher l&apos;icône sur ce bureau : @ reste ouvert en réduit pour que le raccourci continue de fonctionner.</translation>
     </message>
@@ -464,7 +464,7 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
         <translation>Vérifiez la connexion à l’appareil.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>Connecté</translation>
     </message>
@@ -889,18 +889,18 @@ Si l’écran le permet, connectez-le avec un câble DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Lancer au démarrage</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Impossible d’activer le lancement au démarrage, réessayez.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>Retour</translation>
     </message>

@@ -386,12 +386,12 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>O switch ainda informa a versão de firmware @: o firmware não mudou.</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="-54"/>
+        <location filename="../Qml/main.qml" line="-55"/>
         <source>The change could not be saved: the home folder is full or read-only.</source>
         <translation>Não foi possível salvar a alteração: a pasta pessoal está cheia ou é somente leitura.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <location filename="../Qml/TrayControl.qml" line="+69"/>
         <source>Quit</source>
         <translation>Sair</translation>
@@ -402,7 +402,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Tem certeza de que deseja sair do @?</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <location filename="../Qml/UpgradeLauncher.qml" line="-12"/>
         <source>Error</source>
         <translation>Erro</translation>
@@ -428,7 +428,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../Qml/main.qml" line="+198"/>
+        <location filename="../Qml/main.qml" line="+199"/>
         <source>No tray can show the icon on this desktop: @ keeps running minimised, so that the hotkey keeps working.</source>
         <translation>Esta área de trabalho não tem bandeja para mostrar o ícone: o @ continua em execução minimizado para que o atalho continue funcionando.</translation>
     </message>
@@ -464,7 +464,7 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
         <translation>Verifique a conexão com o dispositivo.</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+119"/>
         <source>Connected</source>
         <translation>Conectado</translation>
     </message>
@@ -889,18 +889,18 @@ Se o monitor permitir, conecte-o com um cabo DisplayPort.</translation>
     <name>product_setting</name>
     <message>
         <location filename="../Qml/product_setting.qml" line="+45"/>
-        <location line="+70"/>
+        <location line="+72"/>
         <location line="+17"/>
         <source>Launch at Startup</source>
         <translation>Iniciar com o sistema</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>Failed to launch at startup, please try again.</source>
         <translation>Não foi possível ativar a inicialização automática. Tente novamente.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>

@@ -3,6 +3,7 @@
 under dbus-run-session and tests/isolated.sh, on an X server of its own with
 the accessibility bus and a tray host, walked through AT-SPI and xdotool."""
 import collections
+import contextlib
 import configparser
 import json
 import os
@@ -336,12 +337,28 @@ def write_ini(path, groups):
             out.write(f"[{group}]\n" + "".join(f"{k}={v}\n" for k, v in values.items()) + "\n")
 
 
+NOT_SAVED = "The change could not be saved: the home folder is full or read-only."
+
+
 def config():
     return read_ini(os.path.join(DATA, "config.ini"))
 
 
 def write_config(**groups):
     write_ini(os.path.join(DATA, "config.ini"), groups)
+
+
+@contextlib.contextmanager
+def unwritable_config():
+    """config.ini out of reach (a folder in its place) for the changes made inside."""
+    ini = os.path.join(DATA, "config.ini")
+    os.rename(ini, ini + ".away")
+    os.mkdir(ini)
+    try:
+        yield
+    finally:
+        os.rmdir(ini)
+        os.rename(ini + ".away", ini)
 
 
 def known(hotkey=HOTKEY, silent="0", autocheck="0"):
@@ -780,14 +797,10 @@ def flow_device(program_exe, sim_exe):
     muted(sounds)
     assert program.checked("USB Silent Removal")
 
-    # A change config.ini cannot take (here a folder in its place) is said.
-    ini = os.path.join(DATA, "config.ini")
-    os.rename(ini, ini + ".away")
-    os.mkdir(ini)
-    program.press("USB Silent Removal", role="check")
-    program.alert("The change could not be saved: the home folder is full or read-only.")
-    os.rmdir(ini)
-    os.rename(ini + ".away", ini)
+    # A change config.ini cannot take is said.
+    with unwritable_config():
+        program.press("USB Silent Removal", role="check")
+        program.alert(NOT_SAVED)
     program.press("USB Silent Removal", role="check")
     wait_for("silent = 1", lambda: config()["QV5830"].get("silent") == "1")
 
@@ -892,9 +905,11 @@ def flow_prefs(program_exe, sim_exe, build_version):
     wait_for("the entry removed", lambda: not os.path.exists(entry))
     wait_for("autorun = 0", lambda: config()["System"].get("autorun") == "0")
     assert not program.checked("Launch at Startup")
-    program.press("Launch at Startup", role="check")
+    with unwritable_config():
+        program.press("Launch at Startup", role="check")
+        program.alert(NOT_SAVED)
     wait_for("the entry back", lambda: os.path.exists(entry))
-    assert config()["System"].get("autorun") == "1"
+    assert config()["System"].get("autorun") == "0"
     program.press("Back")
 
     # The editor: a valid capture cancelled changes nothing.
@@ -1169,6 +1184,7 @@ def flow_maintenance(program_exe, sim_exe):
     wait_for("upgrade mode", lambda: "update" in switch.commands(1))
     busy = "Firmware upgrade in progress: keep the switch connected"
     wait_for("the upgrade said under way", lambda: not program.cards() and program.elements("text", busy))
+    program.gone("button", "Search again")
     shoot(program, "upgrading")
     assert switch.state()["fw"] == new, switch.state()
     alert("The switch now reports firmware version " + new + ".")

@@ -1159,14 +1159,17 @@ def flow_maintenance(program_exe, sim_exe):
         wait_for("some progress", lambda: [t for t in program.elements("text")
                                            if t.name.endswith("%") and t.name != "0%"])
 
-    # The switch leaving during the download ends it, and says so.
+    # The switch leaving during the download ends it, and says so (a slow
+    # download, so that it is still running however late the unplug comes).
     updates = switch.commands(1).count("update")  # the refused one above
+    switch.ctl("set", "1", "offer-gap=1500")
     offer()
     program.press("Download")
     progress()
     switch.ctl("unplug", "1")
     alert("The switch was disconnected, so the download has ended.")
     assert switch.commands(1).count("update") == updates, switch.commands(1)
+    switch.ctl("set", "1", "offer-gap=100")
     switch.ctl("plug", "1")
     connected_cards(program, {model: True})
     open_maintenance()

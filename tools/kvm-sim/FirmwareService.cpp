@@ -22,7 +22,6 @@ constexpr int kMaxBodyBytes = 64 * 1024;
 const char kQueryPath[] = "/portline/common/getFwInfo";
 const char kFilesPath[] = "/portline/files/";
 constexpr int kFilePieces = 10;
-constexpr int kPieceGapMs = 100;
 const char kBenchPath[] = "/bench/";
 constexpr qint64 kMaxBenchBytes = qint64(1) << 30;
 // What the bench body is sent in: the socket is refilled whenever less than
@@ -152,6 +151,7 @@ FirmwareAnswer answerFileRequest(const HttpRequest &request, const SpecByModel &
     answer.model = spec ? spec->model : QString();
     answer.contentType = "application/octet-stream";
     answer.pieces = kFilePieces;
+    answer.pieceGapMs = spec ? spec->offerGapMs : answer.pieceGapMs;
     if (spec && !spec->redirect.isEmpty())
         return redirectAnswer(spec->redirect);
     if (kind == QLatin1String("error"))
@@ -247,10 +247,10 @@ void FirmwareService::reply(QTcpSocket *socket, const FirmwareAnswer &answer)
     if (!answer.location.isEmpty())
         head += "Location: " + answer.location + "\r\n";
     socket->write(head + "\r\n");
-    sendPieces(socket, answer.body, answer.pieces);
+    sendPieces(socket, answer.body, answer.pieces, answer.pieceGapMs);
 }
 
-void FirmwareService::sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces)
+void FirmwareService::sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces, int gapMs)
 {
     const int size = pieces > 1 ? (body.size() + pieces - 1) / pieces : body.size();
     socket->write(body.left(size));
@@ -260,9 +260,9 @@ void FirmwareService::sendPieces(QTcpSocket *socket, const QByteArray &body, int
     }
     QPointer<QTcpSocket> guarded(socket);
     const QByteArray rest = body.mid(size);
-    QTimer::singleShot(kPieceGapMs, this, [this, guarded, rest, pieces] {
+    QTimer::singleShot(gapMs, this, [this, guarded, rest, pieces, gapMs] {
         if (guarded)
-            sendPieces(guarded, rest, pieces - 1);
+            sendPieces(guarded, rest, pieces - 1, gapMs);
     });
 }
 

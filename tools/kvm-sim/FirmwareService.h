@@ -34,7 +34,8 @@ struct FirmwareAnswer
     QString model; // the model asked for, for the log
     QByteArray contentType = "application/json";
     bool withLength = true; // false: no Content-Length, the end of the body is the close
-    int pieces = 1;         // the body is sent in this many pieces, kPieceGapMs apart
+    int pieces = 1;         // the body is sent in this many pieces, pieceGapMs apart
+    int pieceGapMs = 100;
     QByteArray location;    // the Location header, when set
 };
 
@@ -74,7 +75,7 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket *socket);
     void reply(QTcpSocket *socket, const FirmwareAnswer &answer);
-    void sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces);
+    void sendPieces(QTcpSocket *socket, const QByteArray &body, int pieces, int gapMs);
     void stream(QTcpSocket *socket, qint64 bytes);
 
     SpecByModel m_specOf;

@@ -98,6 +98,9 @@ bool applySpecPair(const QString &pair, SwitchSpec &spec, QString *error)
     } else if (key == QLatin1String("offer-file")) {
         ok = QStringList{"tool", "other", "nolength", "drip", "error"}.contains(value);
         spec.offerFile = value;
+    } else if (key == QLatin1String("offer-gap")) {
+        spec.offerGapMs = value.toInt(&ok);
+        ok = ok && spec.offerGapMs >= 1 && spec.offerGapMs <= 10000;
     } else if (key == QLatin1String("refuse-open")) {
         // Lifted with "refuse-open=none" (or an empty value).
         ok = value.isEmpty() || value == QLatin1String("none") || value == QLatin1String("permission")

@@ -41,8 +41,10 @@ struct SwitchSpec
     // What the service sends as the offered file: "tool" (the upgrade tool),
     // "other" (a file that is not the tool), "nolength" (the tool without a
     // Content-Length, so the receiver cannot tell its progress), "drip" (the
-    // tool one byte every 100 ms), "error" (status 500).
+    // tool one byte a piece), "error" (status 500).
     QString offerFile = QStringLiteral("tool");
+    // The pause between two pieces of the offered file, in milliseconds.
+    int offerGapMs = 100;
     // The model's query and offered file are answered with a 302 to this
     // location (another host or scheme, a relative path, itself); empty: no
     // redirect.

@@ -136,7 +136,10 @@ def flow_x11(program_exe, sim_exe):
     first, second = (c["session"] for c in portal.calls("CreateSession"))
     assert [c["session"] for c in portal.calls("Close")] == [first] and second != first, portal.calls()
 
-    # The user changes the keys in the desktop's settings: the editor shows them.
+    # The user changes the keys in the desktop's settings: the editor shows
+    # them. (Once the new binding's answer has come: the fake portal answers
+    # 20 ms after the call it records.)
+    wait_log("Global shortcut bound: CTRL+ALT+k")
     assert portal.control("ChangeTrigger", "(ss)", "switch-port", "Ctrl+Alt+J") == (1,)
     wait_log("Global shortcut bound: Ctrl+Alt+J")
     program.press("Edit")
@@ -206,6 +209,7 @@ def flow_wayland(program_exe, sim_exe):
         program.find("button", name)
     e2e.connected_cards(program, {"QV5830": True, "QV5840": False})
     assert portal.bound() == [SHORTCUT], portal.calls()
+    wait_log("Global shortcut bound: SHIFT+ALT+s")
 
     # The switch goes to the other computer; the second one connects.
     hand_over(program, switch, portal.activate, remaining={"QV5840": True})

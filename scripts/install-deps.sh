@@ -9,6 +9,8 @@ packages=(
   qttools5-dev qttools5-dev-tools
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls2 qml-module-qt-labs-platform
+  # Qt's own texts (the file dialog's) in the interface's languages.
+  qttranslations5-l10n
   qml-module-qttest
   libhidapi-dev libssl-dev openssl libudev-dev
   libx11-dev libxi-dev libxtst-dev libqt5x11extras5-dev

@@ -1509,6 +1509,12 @@ def flow_lang(program_exe, sim_exe):
             shoot(program, f"lang_{stem}_offer")
             key("Escape")
             program.gone("dialog", words[("upgrade_info", "New Firmware Version")])
+            # The file dialog's own texts (Qt's) in the language too.
+            program.press(words[("product_maintenance", "Backup")])
+            title = words[("product_maintenance", "Input the file name")]
+            program.find("frame", title)
+            program.press({"de": "Abbrechen", "jp": "キャンセル"}[stem])
+            program.gone("frame", title)
         program.press(words[("product_frame", "Support")])
         program.find("button", words[("product_support", "FAQ")])
         fits(program, f"{stem} support page")

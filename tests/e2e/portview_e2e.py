@@ -1515,6 +1515,9 @@ def flow_lang(program_exe, sim_exe):
             program.find("frame", title)
             program.press({"de": "Abbrechen", "jp": "キャンセル"}[stem])
             program.gone("frame", title)
+            # With no window manager here to hand the focus back from the
+            # closed dialog, the keys of the next round would go nowhere.
+            subprocess.run(["xdotool", "windowfocus", "--sync", program.shown()[0]], check=True)
         program.press(words[("product_frame", "Support")])
         program.find("button", words[("product_support", "FAQ")])
         fits(program, f"{stem} support page")
